@@ -1,0 +1,58 @@
+#include "app/app.h"
+
+#include "app/main_window.h"
+#include "app/settings_dialog.h"
+#include "app/startup.h"
+#include "dialogs/day_editor.h"
+#include "dialogs/month_window.h"
+#include "ui/names.h"
+
+#include <exception>
+
+namespace cal {
+
+App::App(AppState& state, FormsService& forms, const Clock& clock, const Registry& registry)
+    : m_context{state, forms, clock, registry} {
+    addMainWindowHandlers(m_handlers);
+    addSettingsHandlers(m_handlers);
+    addMonthWindowHandlers(m_handlers);
+    addDayEditorHandlers(m_handlers);
+}
+
+void App::start(const StartArgs& args) {
+    m_context.forms.createForm(kMainForm);
+    MAINFORM_START(m_context, args.commandLine, args.currentDirectory);
+}
+
+void App::serveMonthStep() {
+    AppState& s = m_context.state;
+    const int request = s.monthStepRequest;
+    if (request != 1 && request != 2) return;
+    s.monthStepRequest = 0;
+    // Run as if pressed, but with no owner window.
+    handleEvent({{}, request == 1 ? "BUTTON5" : "BUTTON6", EventKind::On});
+}
+
+int App::run() {
+    while (!m_context.forms.programEnded()) {
+        serveMonthStep();
+        if (!m_context.forms.waitEvent()) break;
+    }
+    return 0;
+}
+
+int App::handleEvent(const Event& event) {
+    try {
+        return m_handlers.run(m_context, event);
+    } catch (const std::exception&) {
+        // Nothing a handler does should throw; if something still does, the
+        // program cannot know its state and stops with a message.
+        m_context.forms.messageBox(kMainForm, "エラー",
+                                   "続行不可能なエラーが発生しました " + handlerName(event) + " [0行]",
+                                   mb::kOk, mb::kIconStop);
+        m_context.forms.endProgram();
+        return 0;
+    }
+}
+
+}  // namespace cal

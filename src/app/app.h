@@ -1,0 +1,41 @@
+#pragma once
+// The application: owns the handler table, receives the events of the forms
+// service and runs the main loop.
+
+#include "app/context.h"
+#include "app/handler_table.h"
+#include "ui/forms_service.h"
+
+#include <optional>
+#include <string>
+
+namespace cal {
+
+struct StartArgs {
+    std::string commandLine;                      // the data folder text, may be empty
+    std::optional<std::string> currentDirectory;  // nothing when it cannot be read
+};
+
+class App final : public EventSink {
+public:
+    App(AppState& state, FormsService& forms, const Clock& clock, const Registry& registry);
+
+    // Creates the main window and runs its start-up sequence.
+    void start(const StartArgs& args);
+    // The main loop: serves the deferred month step, then waits for one event
+    // and runs its handler, until the program ends. Answers the exit status.
+    int run();
+
+    int handleEvent(const Event& event) override;
+    Context& context() { return m_context; }
+    HandlerTable& handlers() { return m_handlers; }
+
+    // Runs the month step a handler asked for, clearing the request first.
+    void serveMonthStep();
+
+private:
+    Context m_context;
+    HandlerTable m_handlers;
+};
+
+}  // namespace cal

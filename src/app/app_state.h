@@ -1,0 +1,39 @@
+#pragma once
+// Program-wide state: one instance, owned by the application and passed by
+// reference to every handler.
+
+#include "app/display_settings.h"
+#include "data/day_cell.h"
+#include "data/year_settings.h"
+
+#include <array>
+#include <string>
+
+namespace cal {
+
+struct AppState {
+    std::string dataDir;
+    int currentMonth = 1;     // calendar month of the displayed month
+    std::string currentYear;  // its calendar year, four digits; shown in EDIT154
+    std::string schoolYear;   // the year of the displayed month's April
+    int askOnUpdate = 0;      // 1: ask before storing edits
+    int monthStepRequest = 0; // deferred month step: 1 previous, 2 next
+    int selectedCell = 1;     // the cell the day editor shows
+    int dayChanged = 0;       // 1 when a day editor control was touched
+    std::array<PictureName, 9> dayPictureFile{};  // working copy of slots 1 … 8
+
+    MonthCells monthCells{};
+    YearSettings yearSettings{};
+
+    // The month file the displayed month came from. A file that existed but
+    // could not be read is remembered, so that it is not saved over unasked.
+    std::string unreadableMonthFile;
+
+    DisplaySettings display;
+    double dotsPerTenthMmX = 0;
+    double dotsPerTenthMmY = 0;
+    double mainWidth = 0;   // the main window's size, restored on every resize
+    double mainHeight = 0;
+};
+
+}  // namespace cal

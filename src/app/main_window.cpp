@@ -1,0 +1,23 @@
+#include "app/main_window.h"
+
+#include "app/closing.h"
+#include "app/handler_table.h"
+#include "data/common_copy.h"
+#include "data/empty_year.h"
+#include "ui/names.h"
+
+namespace cal {
+
+void addMainWindowHandlers(HandlerTable& table) {
+    table.add("MAINFORM_QUERYCLOSE",
+              [](Context& c, const Event&) { return closingSequence(c, kMainForm); });
+    table.add("MAINFORM_RESIZE", action([](Context& c, const Event&) {
+                  const Geometry g = c.forms.geometry(kMainForm, {});
+                  if (g.width != c.state.mainWidth || g.height != c.state.mainHeight)
+                      c.forms.resize(kMainForm, {}, c.state.mainWidth, c.state.mainHeight);
+              }));
+    table.add("BUTTON4_ON", action([](Context& c, const Event&) { KARA_DATE_MAKE(c); }));
+    table.add("BUTTON8_ON", action([](Context& c, const Event&) { BUTTON8_ON(c); }));
+}
+
+}  // namespace cal

@@ -1,0 +1,38 @@
+#pragma once
+// The platform beyond the forms service: today's date and the per-user
+// settings store (the registry on Windows).
+
+#include <optional>
+#include <string>
+
+namespace cal {
+
+struct Date {
+    int year = 2000, month = 1, day = 1;
+};
+
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual Date today() const = 0;
+};
+
+// Today's date from the system clock, in local time.
+class SystemClock final : public Clock {
+public:
+    Date today() const override;
+};
+
+// Read-only access to the per-user settings store: a key (a group of values)
+// and named string values under it.
+class Registry {
+public:
+    virtual ~Registry() = default;
+    // False when the key cannot be opened (it does not exist).
+    virtual bool keyExists(const std::string& key) const = 0;
+    // The value as UTF-8, or nothing when the key or the value is missing.
+    virtual std::optional<std::string> value(const std::string& key,
+                                             const std::string& name) const = 0;
+};
+
+}  // namespace cal

@@ -1,0 +1,115 @@
+#include "data/sjis.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <iconv.h>
+
+namespace cal {
+
+namespace {
+
+// One open conversion per direction and thread; iconv descriptors are costly
+// to open and the conversions run for every text drawn.
+class Converter {
+public:
+    Converter(const char* to, const char* from) : m_cd(iconv_open(to, from)) {}
+    ~Converter() {
+        if (m_cd != reinterpret_cast<iconv_t>(-1)) iconv_close(m_cd);
+    }
+    Converter(const Converter&) = delete;
+    Converter& operator=(const Converter&) = delete;
+
+    // Converts `in`; on a byte sequence it cannot take, appends `replacement`
+    // and skips `skip(in)` bytes.
+    template <typename Skip>
+    std::string run(std::string_view in, std::string_view replacement, Skip skip) {
+        std::string out;
+        if (m_cd == reinterpret_cast<iconv_t>(-1)) return out;
+        iconv(m_cd, nullptr, nullptr, nullptr, nullptr);
+        char buffer[256];
+        std::size_t pos = 0;
+        while (pos < in.size()) {
+            char* inPtr = const_cast<char*>(in.data() + pos);
+            std::size_t inLeft = in.size() - pos;
+            char* outPtr = buffer;
+            std::size_t outLeft = sizeof buffer;
+            const std::size_t rc = iconv(m_cd, &inPtr, &inLeft, &outPtr, &outLeft);
+            const int err = errno;
+            out.append(buffer, static_cast<std::size_t>(outPtr - buffer));
+            pos = in.size() - inLeft;
+            if (rc != static_cast<std::size_t>(-1)) break;
+            if (err == E2BIG) continue;
+            if (err == EINVAL) break;  // incomplete character at the end
+            out += replacement;
+            pos += std::max<std::size_t>(1, skip(in.substr(pos)));
+            iconv(m_cd, nullptr, nullptr, nullptr, nullptr);
+        }
+        return out;
+    }
+
+private:
+    iconv_t m_cd;
+};
+
+std::size_t utf8SequenceLength(std::string_view s) {
+    const auto lead = static_cast<unsigned char>(s.front());
+    std::size_t n = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+    return std::min(n, s.size());
+}
+
+std::size_t sjisSequenceLength(std::string_view s) {
+    return isSjisLeadByte(static_cast<unsigned char>(s.front())) && s.size() >= 2 ? 2 : 1;
+}
+
+}  // namespace
+
+bool isSjisLeadByte(unsigned char byte) {
+    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+}
+
+std::string sjisToUtf8(std::string_view sjis) {
+    thread_local Converter converter("UTF-8", "CP932");
+    return converter.run(sjis, "\xEF\xBF\xBD", sjisSequenceLength);
+}
+
+std::string utf8ToSjis(std::string_view utf8) {
+    thread_local Converter converter("CP932", "UTF-8");
+    return converter.run(utf8, "?", utf8SequenceLength);
+}
+
+std::size_t sjisPrefixLength(std::string_view sjis, std::size_t width) {
+    std::size_t pos = 0;
+    while (pos < sjis.size()) {
+        const std::size_t len = isSjisLeadByte(static_cast<unsigned char>(sjis[pos])) ? 2 : 1;
+        if (pos + len > width || pos + len > sjis.size()) break;
+        pos += len;
+    }
+    return pos;
+}
+
+std::string fieldText(std::span<const char> field) {
+    const auto end = std::find(field.begin(), field.end(), '\0');
+    return sjisToUtf8(std::string_view(field.data(), static_cast<std::size_t>(end - field.begin())));
+}
+
+std::string fieldName(std::span<const char> field) {
+    std::string_view bytes(field.data(), field.size());
+    const auto first = bytes.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    bytes = bytes.substr(first, bytes.find_last_not_of(' ') - first + 1);
+    bytes = bytes.substr(0, bytes.find('\0'));
+    return sjisToUtf8(bytes);
+}
+
+void storeField(std::span<char> field, std::string_view utf8) {
+    const std::string sjis = utf8ToSjis(utf8);
+    const std::size_t n = sjisPrefixLength(sjis, field.size());
+    std::fill(std::copy_n(sjis.begin(), n, field.begin()), field.end(), '\0');
+}
+
+std::string fitToSjisWidth(std::string_view utf8, std::size_t width) {
+    const std::string sjis = utf8ToSjis(utf8);
+    return sjisToUtf8(std::string_view(sjis).substr(0, sjisPrefixLength(sjis, width)));
+}
+
+}  // namespace cal

@@ -1,0 +1,38 @@
+#pragma once
+// Form descriptions: a caption, a size and the named controls of each of the
+// program's windows. Both the Qt service and the recording test double build
+// their forms from these tables.
+
+#include <string_view>
+#include <vector>
+
+namespace cal {
+
+enum class ControlKind { Text, Edit, HEdit, Button, Check, Radio, Combo, Group, Picture };
+
+struct ControlDescription {
+    ControlKind kind;
+    std::string_view name;
+    std::string_view text;  // caption or initial text
+    double x, y, width, height;  // 0.1 mm
+    std::string_view fontName = {};
+    double fontSize = 0;  // points; 0 keeps the form's font
+    bool readOnly = false;
+};
+
+struct FormDescription {
+    std::string_view name;
+    std::string_view caption;
+    double width, height;  // 0.1 mm, the client area
+    std::vector<ControlDescription> controls;
+    bool fixedSize = false;
+};
+
+// The description of a form by name; nullptr for an unknown name.
+const FormDescription* formDescription(std::string_view name);
+const ControlDescription* findControl(const FormDescription& form, std::string_view control);
+
+inline constexpr std::string_view kGothic = "ＭＳ ゴシック";
+inline constexpr std::string_view kPGothic = "ＭＳ Ｐゴシック";
+
+}  // namespace cal

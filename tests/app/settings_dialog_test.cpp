@@ -1,0 +1,89 @@
+// The display and print settings: the dialog FORM6 and the main window's save.
+#include "support/harness.h"
+#include "ui/names.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace cal::test {
+namespace {
+
+class SettingsDialog : public ::testing::Test {
+protected:
+    void SetUp() override { h.createForms(); }
+    void openAndPress() {
+        h.forms.postEvent({kMainForm, "BUTTON71", EventKind::On});
+        h.forms.postEvent({kSettingsDialog, "F6UPDATE", EventKind::On});
+        h.app.run();
+    }
+    std::string settingsFile() const { return h.dir.read("master", "CalendarH.dat"); }
+    Harness h;
+};
+
+TEST_F(SettingsDialog, StartFillsTheEightFieldsFromTheMainWindow) {
+    h.forms.setText(kMainForm, "EDIT3", "65");
+    h.forms.setText(kMainForm, "EDIT78", "35");
+    h.app.handlers().add("F6UPDATE_ON", [&](Context& c, const Event&) {
+        EXPECT_EQ(c.forms.text(kSettingsDialog, "HEDIT155"), "65");
+        EXPECT_EQ(c.forms.text(kSettingsDialog, "HEDIT156"), "38");
+        EXPECT_EQ(c.forms.text(kSettingsDialog, "HEDIT160"), "12");
+        EXPECT_EQ(c.forms.text(kSettingsDialog, "HEDIT162"), "35");
+        c.forms.endDialog(kSettingsDialog, 7);
+        return 0;
+    });
+    openAndPress();
+    EXPECT_FALSE(h.forms.formExists(kSettingsDialog));
+}
+
+TEST_F(SettingsDialog, UpdateRewritesAllTwentyOneLinesAndEndsTheDialog) {
+    h.forms.setText(kMainForm, "EDIT7", "main-only");
+    // The user types into three of the dialog's fields.
+    h.app.handlers().add("HEDIT155_SETFOCUS", [](Context& c, const Event&) {
+        c.forms.setText(kSettingsDialog, "HEDIT155", "60");
+        c.forms.setText(kSettingsDialog, "HEDIT158", "5");
+        c.forms.setText(kSettingsDialog, "HEDIT162", "30");
+        return 0;
+    });
+    h.forms.answerMessages({mb::kAnswerYes, mb::kAnswerOk});
+    h.forms.postEvent({kMainForm, "BUTTON71", EventKind::On});
+    h.forms.postEvent({kSettingsDialog, "HEDIT155", EventKind::SetFocus});
+    h.forms.postEvent({kSettingsDialog, "F6UPDATE", EventKind::On});
+    h.app.run();
+    EXPECT_EQ(settingsFile(),
+              "7\n5\n60\n38\n13\n5\nmain-only\n6\n7\n1\n0\n7\n\n8\n12\n2\n3\n4\n0\n4\n30\n");
+    EXPECT_EQ(h.forms.text(kMainForm, "EDIT3"), "60");
+    EXPECT_EQ(h.forms.messages.at(1).message, "設定を有効にするには終了して再度起動する必要があります.");
+    EXPECT_EQ(h.forms.messages.at(1).title, "お知らせ");
+    EXPECT_FALSE(h.forms.formExists(kSettingsDialog));
+}
+
+TEST_F(SettingsDialog, AnsweringNoLeavesFieldsAndFileAndKeepsTheDialogOpen) {
+    h.forms.answerMessages({mb::kAnswerNo});
+    h.app.handlers().add("FORM6_END", [](Context&, const Event&) { return 0; });
+    openAndPress();
+    EXPECT_EQ(h.forms.messageTexts(), std::vector<std::string>{"印刷の設定を更新しますか"});
+    EXPECT_FALSE(h.dir.exists("master", "CalendarH.dat"));
+    EXPECT_EQ(h.forms.text(kMainForm, "EDIT3"), "70");
+}
+
+TEST_F(SettingsDialog, MainWindowSaveWritesWithoutTheRestartNotice) {
+    h.forms.setText(kMainForm, "EDIT1", "6");
+    h.forms.answerMessages({mb::kAnswerYes});
+    h.forms.postEvent({kMainForm, "BUTTON1", EventKind::On});
+    h.app.run();
+    EXPECT_EQ(settingsFile().substr(0, 5), "6\n5\n7");
+    EXPECT_EQ(h.forms.messages.size(), 1u);
+}
+
+TEST_F(SettingsDialog, FailedWriteIsReportedAndTheOldFileKept) {
+    h.dir.write("master", "CalendarH.dat", "old");
+    std::filesystem::create_directory(u8path(h.dir.file("master", "CalendarH.dat.tmp")));
+    h.forms.answerMessages({mb::kAnswerYes, mb::kAnswerOk});
+    openAndPress();
+    EXPECT_EQ(h.forms.messages.at(1).title, "エラー");
+    EXPECT_EQ(settingsFile(), "old");
+}
+
+}  // namespace
+}  // namespace cal::test

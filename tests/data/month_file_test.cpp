@@ -1,0 +1,136 @@
+// Loading and saving the displayed month.
+#include "data/month_file.h"
+#include "data/sjis.h"
+#include "support/harness.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace cal::test {
+namespace {
+
+const std::string kJanuary = "Calendar200301.dat";
+
+class MonthFile : public ::testing::Test {
+protected:
+    void SetUp() override {
+        h.createForms();
+        h.state->currentYear = "2003";
+        h.state->currentMonth = 1;
+    }
+    std::string monthBytes(char fill) const { return std::string(kMonthFileSize, fill); }
+    Harness h;
+};
+
+TEST_F(MonthFile, NameUsesCalendarYearAndTwoDigitMonth) {
+    EXPECT_EQ(monthFilePath("/d", "2003", 9), "/d/Calendar_dat/Calendar200309.dat");
+    EXPECT_EQ(monthFilePath("/d", "2002", 10), "/d/Calendar_dat/Calendar200210.dat");
+    EXPECT_EQ(monthFilePath("", "2002", 4), "/Calendar_dat/Calendar200204.dat");
+}
+
+TEST_F(MonthFile, RoundTripKeepsEveryByteIncludingReservedAreas) {
+    std::string bytes(kMonthFileSize, '\0');
+    for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<char>(i * 7 % 251);
+    h.dir.write("Calendar_dat", kJanuary, bytes);
+    CALENDAR_LOAD(h.context(), 1);
+    EXPECT_TRUE(h.forms.messages.empty());
+    h.dir.write("Calendar_dat", kJanuary, "");
+    EXPECT_EQ(CALENDAR_SAVE(h.context(), 1), SaveResult::Saved);
+    EXPECT_EQ(h.dir.read("Calendar_dat", kJanuary), bytes);
+}
+
+TEST_F(MonthFile, SavingOverALongerFileLeavesExactlyFortyThreeRecords) {
+    h.dir.write("Calendar_dat", kJanuary, std::string(200000, 'x'));
+    CALENDAR_SAVE(h.context(), 1);
+    EXPECT_EQ(h.dir.read("Calendar_dat", kJanuary).size(), kMonthFileSize);
+    EXPECT_FALSE(h.dir.exists("Calendar_dat", kJanuary + ".tmp"));
+}
+
+TEST_F(MonthFile, MissingFileAnsweredNoKeepsThePreviousCells) {
+    storeField(h.state->monthCells[5].lineText[1], "えんそく");
+    h.forms.answerMessages({mb::kAnswerOk, mb::kAnswerNo});
+    CALENDAR_LOAD(h.context(), 1);
+    ASSERT_EQ(h.forms.messages.size(), 2u);
+    EXPECT_EQ(h.forms.messages[0].title, "お知らせ");
+    EXPECT_EQ(h.forms.messages[0].message,
+              "カレンダーデータ(" + h.dir.file("Calendar_dat", kJanuary) + ")ファイルが見つかりません");
+    EXPECT_EQ(h.forms.messages[1].message, "空データの作成を行いますか");
+    EXPECT_EQ(h.forms.messages[1].buttons, mb::kYesNo);
+    EXPECT_EQ(fieldText(h.state->monthCells[5].lineText[1]), "えんそく");
+}
+
+TEST_F(MonthFile, MissingFileAnsweredYesOffersTheEmptyYear) {
+    h.forms.answerMessages({mb::kAnswerOk, mb::kAnswerYes});
+    h.forms.answerInputs({"2002"});
+    CALENDAR_LOAD(h.context(), 1);
+    EXPECT_TRUE(h.dir.exists("Calendar_dat", kJanuary));
+    EXPECT_TRUE(h.dir.exists("Calendar_dat", "Calendar200204.dat"));
+}
+
+TEST_F(MonthFile, FolderWithTheFilesNameCountsAsMissing) {
+    std::filesystem::create_directory(u8path(h.dir.file("Calendar_dat", kJanuary)));
+    h.forms.answerMessages({mb::kAnswerOk, mb::kAnswerNo});
+    CALENDAR_LOAD(h.context(), 1);
+    EXPECT_EQ(h.forms.messages.size(), 2u);
+}
+
+TEST_F(MonthFile, ShortFileIsReadAsFarAsItGoesWithTheRestZero) {
+    storeField(h.state->monthCells[42].lineText[8], "前の月");
+    std::string bytes(2736 * 2 + 100, 'k');
+    h.dir.write("Calendar_dat", kJanuary, bytes);
+    CALENDAR_LOAD(h.context(), 1);
+    ASSERT_EQ(h.forms.messages.size(), 1u);
+    EXPECT_NE(h.forms.messages[0].message.find("途中までしかない"), std::string::npos);
+    EXPECT_EQ(h.state->monthCells[1].reservedHead[0], 'k');
+    EXPECT_EQ(h.state->monthCells[2].reservedHead[99], 'k');
+    EXPECT_EQ(h.state->monthCells[2].reservedHead[100], '\0');
+    EXPECT_EQ(fieldText(h.state->monthCells[42].lineText[8]), "");
+}
+
+TEST_F(MonthFile, FailedSaveIsReportedAndLeavesTheOldFileWhole) {
+    const std::string old = monthBytes('o');
+    h.dir.write("Calendar_dat", kJanuary, old);
+    // A folder in the place of the new file makes the write fail.
+    std::filesystem::create_directory(u8path(h.dir.file("Calendar_dat", kJanuary + ".tmp")));
+    storeField(h.state->monthCells[3].lineText[1], "新しい予定");
+    EXPECT_EQ(CALENDAR_SAVE(h.context(), 1), SaveResult::Failed);
+    EXPECT_EQ(h.dir.read("Calendar_dat", kJanuary), old);
+    ASSERT_EQ(h.forms.messages.size(), 1u);
+    EXPECT_EQ(h.forms.messages[0].title, "エラー");
+    EXPECT_NE(h.forms.messages[0].message.find(h.dir.file("Calendar_dat", kJanuary)), std::string::npos);
+    EXPECT_EQ(fieldText(h.state->monthCells[3].lineText[1]), "新しい予定");
+}
+
+TEST_F(MonthFile, MissingFolderMakesTheSaveFailWithAMessage) {
+    std::filesystem::remove_all(u8path(h.dir.file("Calendar_dat", "")));
+    EXPECT_EQ(CALENDAR_SAVE(h.context(), 1), SaveResult::Failed);
+    EXPECT_EQ(h.forms.messages.at(0).title, "エラー");
+}
+
+#ifdef __linux__
+// A file that exists but cannot be read (reading this one fails with an
+// input/output error, even for root).
+TEST_F(MonthFile, UnreadableFileIsReportedAndNotSavedOverUnasked) {
+    const std::string path = h.dir.file("Calendar_dat", kJanuary);
+    std::filesystem::create_symlink("/proc/self/mem", u8path(path));
+    storeField(h.state->monthCells[5].lineText[1], "別の月");
+    CALENDAR_LOAD(h.context(), 1);
+    ASSERT_EQ(h.forms.messages.size(), 1u);
+    EXPECT_EQ(h.forms.messages[0].title, "エラー");
+    EXPECT_NE(h.forms.messages[0].message.find("読み込めません"), std::string::npos);
+    EXPECT_EQ(fieldText(h.state->monthCells[5].lineText[1]), "");
+
+    h.forms.answerMessages({mb::kAnswerNo});
+    EXPECT_EQ(CALENDAR_SAVE(h.context(), 1), SaveResult::Skipped);
+    EXPECT_TRUE(std::filesystem::is_symlink(u8path(path)));
+    EXPECT_EQ(h.forms.messages.at(1).buttons, mb::kYesNo);
+
+    h.forms.answerMessages({mb::kAnswerYes});
+    EXPECT_EQ(CALENDAR_SAVE(h.context(), 1), SaveResult::Saved);
+    EXPECT_EQ(readBytes(path).size(), kMonthFileSize);
+}
+#endif
+
+}  // namespace
+}  // namespace cal::test

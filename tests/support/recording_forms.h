@@ -1,0 +1,124 @@
+#pragma once
+// A recording stand-in for the forms and drawing services: forms are built
+// from their descriptions without any window, dialogs answer from a script,
+// and every drawing call is logged with its coordinates.
+
+#include "ui/forms_service.h"
+
+#include <deque>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace cal::test {
+
+struct ShownMessage {
+    std::string owner, title, message;
+    int buttons = 0, icon = 0;
+    std::uint32_t style = 0;  // system message boxes only
+    bool system = false;
+};
+
+struct DrawCall {
+    std::string form, control, op;  // op: clear, text, rectangle, stretch
+    double x = 0, y = 0, x2 = 0, y2 = 0;  // rectangle: corners; stretch: x2, y2 = width, height
+    double magX = 0, magY = 0;
+    int color = 0;
+    std::string text;  // text, or the bitmap's file for stretch
+};
+
+struct ControlState {
+    std::string text;
+    int check = 0;
+    bool enabled = true;
+    Geometry geometry;
+    std::string fontName;
+    double fontSize = 0;
+    std::vector<std::string> comboEntries;
+    int comboIndex = -1;
+};
+
+class RecordingForms final : public FormsService {
+public:
+    RecordingForms();
+    ~RecordingForms() override;
+
+    // Script.
+    void answerMessages(std::initializer_list<int> answers);
+    void answerInputs(std::initializer_list<std::string> answers);
+    void answerFiles(std::initializer_list<std::string> answers);
+    void postEvent(Event event);
+    void setScreen(int widthMm, int heightMm, int widthPixels, int heightPixels);
+
+    // Records.
+    std::vector<ShownMessage> messages;
+    std::vector<DrawCall> draws;
+    std::vector<std::string> createdForms;
+    int unscriptedMessages = 0;
+    std::vector<std::string> messageTexts() const;
+    ControlState& control(std::string_view form, std::string_view control);
+    const ControlState* findControl(std::string_view form, std::string_view control) const;
+    std::vector<DrawCall> drawsOn(std::string_view form, std::string_view control) const;
+    std::map<std::string, int> loadedBitmapFiles;  // file → loads
+
+    // FormsService.
+    int messageBox(std::string_view owner, std::string_view title, std::string_view message,
+                   int buttons, int icon) override;
+    int systemMessageBox(std::uint32_t style, std::string_view message, std::string_view title) override;
+    std::string inputBox(std::string_view title, std::string_view prompt) override;
+    std::string fileOpenDialog(std::string_view owner, std::string_view title, std::string_view pattern,
+                               std::string_view patternLabel) override;
+    bool createForm(std::string_view form) override;
+    void destroyForm(std::string_view form) override;
+    bool formExists(std::string_view form) const override;
+    int modalDialog(std::string_view owner, std::string_view form) override;
+    void endDialog(std::string_view form, int value) override;
+    void endProgram() override { m_ended = true; }
+    bool programEnded() const override { return m_ended; }
+    std::string text(std::string_view form, std::string_view control) const override;
+    void setText(std::string_view form, std::string_view control, std::string_view text) override;
+    int checkState(std::string_view form, std::string_view control) const override;
+    void setCheckState(std::string_view form, std::string_view control, int state) override;
+    void setEnabled(std::string_view form, std::string_view control, bool enabled) override;
+    void focus(std::string_view form) override { focused.emplace_back(form); }
+    void addComboEntry(std::string_view form, std::string_view control, std::string_view entry) override;
+    void selectComboEntry(std::string_view form, std::string_view control, int index) override;
+    Geometry geometry(std::string_view form, std::string_view control) const override;
+    void move(std::string_view form, std::string_view control, double x, double y) override;
+    void resize(std::string_view form, std::string_view control, double width, double height) override;
+    void setFontName(std::string_view form, std::string_view control, std::string_view name) override;
+    void setFontSize(std::string_view form, std::string_view control, double points) override;
+    void setWaitPointer(std::string_view, bool wait) override { waitPointer = wait; }
+    int deviceCaps(std::string_view form, int code) const override;
+    Surface& surface(std::string_view form, std::string_view control) override;
+    std::unique_ptr<Bitmap> createBitmap() override;
+    void setEventSink(EventSink* sink) override { m_sink = sink; }
+    bool waitEvent() override;
+
+    std::vector<std::string> focused;
+    bool waitPointer = false;
+
+private:
+    struct Form {
+        ControlState self;
+        std::map<std::string, ControlState, std::less<>> controls;
+    };
+    class RecordingSurface;
+    class RecordingBitmap;
+
+    Form& form(std::string_view name);
+    const Form* findForm(std::string_view name) const;
+    void buildForm(std::string_view name);
+
+    std::map<std::string, Form, std::less<>> m_forms;
+    std::map<std::string, std::unique_ptr<RecordingSurface>, std::less<>> m_surfaces;
+    std::map<std::string, int, std::less<>> m_dialogResults;
+    std::deque<int> m_messageAnswers;
+    std::deque<std::string> m_inputAnswers, m_fileAnswers;
+    std::deque<Event> m_events;
+    EventSink* m_sink = nullptr;
+    bool m_ended = false;
+    int m_screen[4] = {300, 200, 1134, 756};  // mm, mm, px, px (96 dpi)
+};
+
+}  // namespace cal::test

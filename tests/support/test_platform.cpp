@@ -1,0 +1,61 @@
+#include "support/test_platform.h"
+
+#include <atomic>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
+namespace cal::test {
+
+namespace fs = std::filesystem;
+
+std::optional<std::string> MemoryRegistry::value(const std::string& key, const std::string& name) const {
+    const auto k = keys.find(key);
+    if (k == keys.end()) return std::nullopt;
+    const auto v = k->second.find(name);
+    if (v == k->second.end()) return std::nullopt;
+    return v->second;
+}
+
+fs::path u8path(const std::string& utf8) { return fs::path(std::u8string(utf8.begin(), utf8.end())); }
+
+std::string readBytes(const std::string& path) {
+    std::ifstream in(u8path(path), std::ios::binary);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+void writeBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream out(u8path(path), std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+TempDataDir::TempDataDir() {
+    static std::atomic<int> counter{0};
+    const fs::path base = fs::temp_directory_path() /
+                          ("calendar-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+    fs::remove_all(base);
+    for (const char* folder : {"master", "Calendar_dat", "Calendar_pic"}) fs::create_directories(base / folder);
+    m_path = base.string();
+}
+
+TempDataDir::~TempDataDir() {
+    std::error_code ec;
+    fs::remove_all(m_path, ec);
+}
+
+std::string TempDataDir::file(const std::string& folder, const std::string& name) const {
+    return m_path + "/" + folder + "/" + name;
+}
+void TempDataDir::write(const std::string& folder, const std::string& name, const std::string& bytes) const {
+    writeBytes(file(folder, name), bytes);
+}
+std::string TempDataDir::read(const std::string& folder, const std::string& name) const {
+    return readBytes(file(folder, name));
+}
+bool TempDataDir::exists(const std::string& folder, const std::string& name) const {
+    return fs::exists(u8path(file(folder, name)));
+}
+
+}  // namespace cal::test
