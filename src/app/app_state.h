@@ -18,15 +18,19 @@ struct AppState {
     std::string schoolYear;   // the year of the displayed month's April
     int askOnUpdate = 0;      // 1: ask before storing edits
     int monthStepRequest = 0; // deferred month step: 1 previous, 2 next
-    int selectedCell = 1;     // the cell the day editor shows
+    int selectedCell = 1;     // the selected cell of the grid
+    int editorCell = 0;       // the cell whose day the day editor was loaded from; 0 none
     int dayChanged = 0;       // 1 when a day editor control was touched
     std::array<PictureName, 9> dayPictureFile{};  // working copy of slots 1 … 8
 
     MonthCells monthCells{};
     YearSettings yearSettings{};
 
-    // The month file the displayed month came from. A file that existed but
-    // could not be read is remembered, so that it is not saved over unasked.
+    // The calendar year the cells in monthCells were loaded for: saves go
+    // there, whatever year has been typed since. Empty before the first load.
+    std::string monthCellsYear;
+    // A month file that existed but could not be read, so that it is not
+    // saved over unasked.
     std::string unreadableMonthFile;
 
     DisplaySettings display;

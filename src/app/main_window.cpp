@@ -4,6 +4,8 @@
 #include "app/handler_table.h"
 #include "data/common_copy.h"
 #include "data/empty_year.h"
+#include "data/holiday_import.h"
+#include "view/navigation.h"
 #include "ui/names.h"
 
 namespace cal {
@@ -18,6 +20,11 @@ void addMainWindowHandlers(HandlerTable& table) {
               }));
     table.add("BUTTON4_ON", action([](Context& c, const Event&) { KARA_DATE_MAKE(c); }));
     table.add("BUTTON8_ON", action([](Context& c, const Event&) { BUTTON8_ON(c); }));
+    table.add("BUTTON5_ON",
+              action([](Context& c, const Event& e) { monthStep(c, e.form, Step::Previous); }));
+    table.add("BUTTON6_ON", action([](Context& c, const Event& e) { monthStep(c, e.form, Step::Next); }));
+    table.add("BUTTON2_ON", action([](Context& c, const Event&) { BUTTON2_ON(c); }));
+    table.add("BUTTON70_ON", action([](Context& c, const Event&) { BUTTON70_ON(c); }));
 }
 
 }  // namespace cal

@@ -5,6 +5,8 @@
 #include "data/file_io.h"
 #include "data/month_file.h"
 #include "data/year_file.h"
+#include "dialogs/day_editor.h"
+#include "view/month_drawing.h"
 #include "tools/string_tools.h"
 #include "tools/top_mess_box.h"
 #include "tools/window_tools.h"
@@ -118,6 +120,11 @@ void MAINFORM_START(Context& c, const std::string& commandLine,
     readSchoolYearSettings(c);
     CALENDAR_LOAD(c, s.currentMonth);
     c.forms.setFontSize(kMonthForm, {}, 12);
+    TITLE_SAIBYOUGA(c);
+    GAME_CLS(c);
+    GAME_SAIBYOUGA(c);
+    // The day editor shows today only once the month is loaded.
+    FORM3_START(c);
 }
 
 }  // namespace cal

@@ -5,6 +5,8 @@
 #include "data/file_io.h"
 #include "data/month_file.h"
 #include "tools/numbers.h"
+#include "view/grid_model.h"
+#include "view/month_drawing.h"
 #include "ui/names.h"
 
 namespace cal {
@@ -42,6 +44,8 @@ void BUTTON8_ON(Context& c) {
     }
     // Show the copy, so that the next save does not write the old cells over it.
     CALENDAR_LOAD(c, s.currentMonth);
+    repaintCells(c);
+    DAT_SET(c);
 }
 
 }  // namespace cal

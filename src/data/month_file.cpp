@@ -27,6 +27,7 @@ void CALENDAR_LOAD(Context& c, int month) {
     }
     const ReadResult file = readFile(path, kMonthFileSize);
     s.monthCells = {};
+    s.monthCellsYear = s.currentYear;
     if (!file.ok) {
         // The cells of another month must not pass for this one, and the file
         // must not be replaced by an empty month unasked.
@@ -47,7 +48,8 @@ void CALENDAR_LOAD(Context& c, int month) {
 
 SaveResult CALENDAR_SAVE(Context& c, int month) {
     AppState& s = c.state;
-    const std::string path = monthFilePath(s.dataDir, s.currentYear, month);
+    const std::string& year = s.monthCellsYear.empty() ? s.currentYear : s.monthCellsYear;
+    const std::string path = monthFilePath(s.dataDir, year, month);
     if (path == s.unreadableMonthFile) {
         if (c.forms.messageBox(kMainForm, "警告",
                                "カレンダーデータ(" + path +

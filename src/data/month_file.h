@@ -16,8 +16,9 @@ std::string monthFilePath(const std::string& dataDir, const std::string& year, i
 void CALENDAR_LOAD(Context& context, int month);
 
 enum class SaveResult { Saved, Skipped, Failed };
-// Writes monthCells to the month file of `currentYear`, replacing it whole.
-// A failure is reported and the cells stay in memory.
+// Writes monthCells to the month file of the year they were loaded for
+// (`currentYear` before any load), replacing it whole. A failure is reported
+// and the cells stay in memory.
 SaveResult CALENDAR_SAVE(Context& context, int month);
 
 }  // namespace cal

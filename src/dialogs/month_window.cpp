@@ -2,6 +2,7 @@
 
 #include "app/closing.h"
 #include "app/handler_table.h"
+#include "view/grid_model.h"
 #include "ui/names.h"
 
 namespace cal {
@@ -9,6 +10,13 @@ namespace cal {
 void addMonthWindowHandlers(HandlerTable& table) {
     table.add("FORM2_QUERYCLOSE",
               [](Context& c, const Event&) { return closingSequence(c, kMonthForm); });
+    for (int n = 1; n <= 60; ++n)
+        table.add("PICTURE" + std::to_string(n) + "_CLICK", action([n](Context& c, const Event&) {
+                      DAT_UPDATE(c);
+                      c.state.selectedCell = n;
+                      DAT_SET(c, SelectBy::Click);
+                      c.forms.focus(kDayEditor);
+                  }));
 }
 
 }  // namespace cal

@@ -1,0 +1,48 @@
+#include "view/bitmap_toolkit.h"
+
+#include "data/file_io.h"
+#include "ui/forms_service.h"
+
+namespace cal {
+
+namespace {
+
+std::size_t characterCount(std::string_view utf8) {
+    std::size_t n = 0;
+    for (const char ch : utf8) n += (static_cast<unsigned char>(ch) & 0xC0) != 0x80;
+    return n;
+}
+
+}  // namespace
+
+std::string picturePath(const std::string& dataDir, const std::string& name) {
+    return dataPath(dataDir, "Calendar_pic", name);
+}
+
+PictureCheck GAZO_TYOUSA(FormsService& forms, std::string_view form, const std::string& path) {
+    PictureCheck check;
+    forms.setWaitPointer(form, true);
+    const bool named = characterCount(path) > 4 &&
+                       (path.find("bmp") != std::string::npos || path.find("BMP") != std::string::npos);
+    if (named && fileExists(path)) {
+        const std::unique_ptr<Bitmap> bitmap = forms.createBitmap();
+        bitmap->load(path);
+        check.width = bitmap->width();
+        check.height = bitmap->height();
+        check.drawable = check.width > 0 && check.height > 0;
+    }
+    forms.setWaitPointer(form, false);
+    return check;
+}
+
+void BITMAP_OBJ_PIC_BYOUGA_M_PIC(FormsService& forms, std::string_view form, std::string_view control,
+                                 const std::string& path) {
+    const Geometry g = forms.geometry(form, control);
+    const std::unique_ptr<Bitmap> bitmap = forms.createBitmap();
+    const bool loaded = bitmap->load(path);
+    Surface& surface = forms.surface(form, control);
+    surface.clear();
+    if (loaded) surface.stretch(*bitmap, 0, 0, g.width, g.height);
+}
+
+}  // namespace cal

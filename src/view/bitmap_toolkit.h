@@ -1,0 +1,30 @@
+#pragma once
+// Checking picture files before they are drawn, and painting a picture over
+// a whole picture control.
+
+#include <string>
+#include <string_view>
+
+namespace cal {
+
+class FormsService;
+
+struct PictureCheck {
+    bool drawable = false;
+    int width = 0, height = 0;  // pixels, when the file was loaded
+};
+
+// A picture can be drawn when its name is longer than four characters,
+// contains "bmp" or "BMP", names an existing file and that file loads.
+PictureCheck GAZO_TYOUSA(FormsService& forms, std::string_view form, const std::string& path);
+
+// Clears the control and stretches the whole picture over it.
+void BITMAP_OBJ_PIC_BYOUGA_M_PIC(FormsService& forms, std::string_view form, std::string_view control,
+                                 const std::string& path);
+
+// dataDir + the picture library folder + name.
+std::string picturePath(const std::string& dataDir, const std::string& name);
+// The picture drawn where a title band picture cannot be.
+inline constexpr const char* kFallbackPicture = "不明２５６.bmp";
+
+}  // namespace cal

@@ -1,0 +1,37 @@
+#pragma once
+// The month grid: which cell holds which day, and where cells lie on screen.
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace cal {
+
+struct AppState;
+struct YearSettings;
+
+// Monday first, as the weekday texts of the year settings.
+inline constexpr std::array<std::string_view, 7> kWeekdayKanji{"月", "火", "水", "木", "金", "土", "日"};
+// The names over the columns; slot 7 stays empty.
+inline constexpr std::array<std::string_view, 8> kWeekdayKana{
+    "げつようび", "かようび", "すいようび", "もくようび", "きんようび", "どようび", "にちようび", ""};
+
+// The grid column (Sunday 0 … Saturday 6) of a weekday text; 0 when the text
+// is no weekday.
+int columnOfWeekday(std::string_view weekday);
+
+// The layout of the displayed month: its first column and its day count.
+struct MonthLayout {
+    int firstColumn = 0;
+    int days = 0;
+    // The day cell n holds, or 0 for a blank cell before day 1 or after the last.
+    int dayOfCell(int cell) const {
+        return cell > firstColumn && cell <= firstColumn + days ? cell - firstColumn : 0;
+    }
+};
+MonthLayout monthLayout(const YearSettings& settings, int calendarMonth);
+
+// The day text of a cell: one blank before a single digit (" 9", "10").
+std::string dayText(int day);
+
+}  // namespace cal

@@ -1,0 +1,23 @@
+#pragma once
+// Moving one day between its record in monthCells and the day editor.
+
+namespace cal {
+
+struct Context;
+
+// Why the day editor is loaded: a cell click asks for the neighbouring month
+// when the cell holds no day; the other callers only show it.
+enum class SelectBy { Click, Program };
+
+// Loads the selected cell's day into the day editor, or, for a blank cell
+// clicked before day 1 or after the last day, asks for a month step.
+void DAT_SET(Context& context, SelectBy by = SelectBy::Program);
+
+// Stores the day editor into the selected cell's record when a control was
+// touched (after the optional question) and repaints the day cells.
+void DAT_UPDATE(Context& context);
+
+// The day editor's picture control of a picture slot (1, 3 … 8).
+const char* pictureControlOfSlot(int slot);
+
+}  // namespace cal

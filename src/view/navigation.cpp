@@ -1,0 +1,116 @@
+#include "view/navigation.h"
+
+#include "app/context.h"
+#include "data/file_io.h"
+#include "data/month_file.h"
+#include "data/year_file.h"
+#include "tools/numbers.h"
+#include "tools/string_tools.h"
+#include "view/grid_model.h"
+#include "view/month_drawing.h"
+#include "ui/names.h"
+
+namespace cal {
+
+namespace {
+
+void readSettingsOfDisplayedYear(Context& c) {
+    AppState& s = c.state;
+    s.schoolYear = std::to_string(schoolYearOf(leadingInt(s.currentYear), s.currentMonth));
+    CALENDAR_UT_YOMU(c, yearSettingsPath(s.dataDir, s.schoolYear));
+}
+
+// Loads and shows the displayed month with cell 15 in the day editor.
+void showMonth(Context& c) {
+    CALENDAR_LOAD(c, c.state.currentMonth);
+    GAME_SAIBYOUGA(c);
+    c.forms.setFontSize(kMonthForm, {}, 12);
+    TITLE_SAIBYOUGA(c);
+    c.state.selectedCell = 15;
+    DAT_SET(c);
+    c.forms.focus(kDayEditor);
+}
+
+}  // namespace
+
+bool NEN_TYOUSA(Context& c, std::string_view owner, std::string& year) {
+    if (year.size() != 4) {
+        c.forms.messageBox(owner, "お知らせ", "年度のデータは半角数字４文字で入力してください.", mb::kOk,
+                           mb::kIconInformation);
+        return false;
+    }
+    const int value = leadingInt(year);
+    if (value < 1900) year = "1900";
+    else if (value > 2200) year = "2200";
+    return true;
+}
+
+void monthStep(Context& c, std::string_view owner, Step step) {
+    AppState& s = c.state;
+    s.currentYear = std::string(trimBlanks(c.forms.text(kMainForm, "EDIT154")));
+    if (!NEN_TYOUSA(c, owner, s.currentYear)) {
+        c.forms.messageBox(owner, "お知らせ", "年度の値がおかしいので処理できません.", mb::kOk,
+                           mb::kIconInformation);
+        return;
+    }
+    DAT_UPDATE(c);
+    const bool save = s.askOnUpdate != 1 ||
+                      c.forms.messageBox(owner, "問い合せ", "データを更新して、月を変更しますか.", mb::kYesNo,
+                                         mb::kIconInformation) == mb::kAnswerYes;
+    if (save) CALENDAR_SAVE(c, s.currentMonth);
+
+    const int startMonth = s.currentMonth;
+    const std::string startYear = s.currentYear;
+    const int year = leadingInt(s.currentYear);
+    const bool leavesSchoolYear = step == Step::Previous ? startMonth == 4 : startMonth == 3;
+    if (leavesSchoolYear) {
+        const std::string checked = std::to_string(step == Step::Previous ? year - 1 : year);
+        if (!fileExists(yearSettingsPath(s.dataDir, checked))) {
+            c.forms.messageBox(owner, "お知らせ",
+                               checked +
+                                   "年度のカレンダー設定ファイルが存在しないのでデータを表示できません.設定データを作成してください.",
+                               mb::kOk, mb::kIconInformation);
+            return;
+        }
+    }
+
+    if (step == Step::Previous) {
+        if (--s.currentMonth == 0) {
+            s.currentMonth = 12;
+            s.currentYear = std::to_string(year - 1);
+            c.forms.setText(kMainForm, "EDIT154", s.currentYear);
+        }
+    } else if (++s.currentMonth == 13) {
+        s.currentMonth = 1;
+        s.currentYear = std::to_string(year + 1);
+        c.forms.setText(kMainForm, "EDIT154", s.currentYear);
+    }
+    readSettingsOfDisplayedYear(c);
+    GAME_CLS(c);
+    if (fileExists(monthFilePath(s.dataDir, s.currentYear, s.currentMonth))) {
+        showMonth(c);
+        return;
+    }
+
+    c.forms.messageBox(owner, "お知らせ",
+                       "該当月のファイルが見つかりません.\r１年分の空データ作成を行ってください.\r" +
+                           std::to_string(startMonth) + "月の表示に戻します.\r",
+                       mb::kOk, mb::kIconInformation);
+    s.currentMonth = startMonth;
+    s.currentYear = startYear;
+    c.forms.setText(kMainForm, "EDIT154", s.currentYear);
+    s.schoolYear = std::to_string(schoolYearOf(leadingInt(s.currentYear), s.currentMonth));
+    const std::string settings = yearSettingsPath(s.dataDir, s.schoolYear);
+    if (step == Step::Previous && s.currentMonth <= 3)
+        c.forms.messageBox(owner, "お知らせ", settings, mb::kOk, mb::kIconInformation);
+    CALENDAR_UT_YOMU(c, settings);
+    showMonth(c);
+}
+
+void BUTTON2_ON(Context& c) {
+    const DisplaySettings& d = c.state.display;
+    for (int n = 1; n <= d.cellCount(); ++n)
+        c.forms.surface(kMonthForm, "PICTURE" + std::to_string(n)).text(2, 2, "", 1, 1, 2);
+}
+
+}  // namespace cal
