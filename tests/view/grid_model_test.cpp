@@ -1,0 +1,168 @@
+// Loading a day into the day editor, storing it back, and cell clicks.
+#include "data/sjis.h"
+#include "support/month_setup.h"
+#include "ui/names.h"
+#include "view/grid_model.h"
+
+#include <gtest/gtest.h>
+
+namespace cal::test {
+namespace {
+
+class GridModel : public ::testing::Test {
+protected:
+    void SetUp() override {
+        h.createForms();
+        showMonth(h, 2003, 1, "水", 31);  // day d in cell d + 3
+        DayCell& rec = h.state->monthCells[12];  // 9 January
+        storeField(rec.lineText[1], "始業式");
+        storeField(rec.lineText[8], "8行目");
+        storeField(rec.extraText[6], "メモ");
+        rec.lineCheck[3].set(1);
+        storeField(rec.pictureFile[1], "kuma.bmp");
+        storeField(rec.pictureFile[2], "hidden.bmp");
+        addPicture(h, "kuma.bmp");
+    }
+    void select(int cell) {
+        h.state->selectedCell = cell;
+        DAT_SET(h.context());
+    }
+    void click(int cell) {
+        h.forms.postEvent({kMonthForm, "PICTURE" + std::to_string(cell), EventKind::Click});
+        h.app.run();
+    }
+    std::string editor(const char* control) { return h.forms.text(kDayEditor, control); }
+    Harness h;
+};
+
+TEST_F(GridModel, LoadingShowsLinesChecksPicturesAndTheDayNumber) {
+    select(12);
+    EXPECT_EQ(editor("TEXT55"), "9");
+    EXPECT_EQ(editor("EDIT21"), "始業式");
+    EXPECT_EQ(editor("EDIT28"), "8行目");
+    EXPECT_EQ(editor("EDIT153"), "メモ");
+    EXPECT_EQ(h.forms.checkState(kDayEditor, "CHECK3"), 1);
+    EXPECT_EQ(h.forms.checkState(kDayEditor, "CHECK1"), 0);
+    const std::vector<DrawCall> large = h.forms.drawsOn(kDayEditor, "PICTURE61");
+    ASSERT_EQ(large.size(), 2u);
+    EXPECT_EQ(large[0].op, "clear");
+    EXPECT_EQ(large[1].op, "stretch");
+    EXPECT_EQ(large[1].x2, 375);
+    EXPECT_EQ(large[1].y2, 300);
+    const std::vector<DrawCall> small = h.forms.drawsOn(kDayEditor, "PICTURE62");
+    ASSERT_EQ(small.size(), 1u);  // an empty slot clears its control
+    EXPECT_EQ(small[0].op, "clear");
+    EXPECT_EQ(h.state->dayChanged, 0);
+}
+
+TEST_F(GridModel, UntouchedDayIsNotStored) {
+    select(12);
+    h.forms.setText(kDayEditor, "EDIT21", "typed without focus");
+    DAT_UPDATE(h.context());
+    EXPECT_EQ(fieldText(h.state->monthCells[12].lineText[1]), "始業式");
+    EXPECT_TRUE(h.forms.drawsOn(kMonthForm, "PICTURE12").empty());
+}
+
+TEST_F(GridModel, TouchedDayIsStoredWithSlotTwoEmptyAndRepainted) {
+    select(12);
+    h.state->dayChanged = 1;
+    h.forms.setText(kDayEditor, "EDIT22", "おやつ");
+    h.forms.setCheckState(kDayEditor, "CHECK3", 0);
+    h.forms.setCheckState(kDayEditor, "CHECK8", 1);
+    DAT_UPDATE(h.context());
+    const DayCell& rec = h.state->monthCells[12];
+    EXPECT_EQ(fieldText(rec.lineText[2]), "おやつ");
+    EXPECT_EQ(fieldText(rec.lineText[1]), "始業式");
+    EXPECT_EQ(rec.lineCheck[3].get(), 0);
+    EXPECT_EQ(rec.lineCheck[8].get(), 1);
+    EXPECT_EQ(fieldName(rec.pictureFile[1]), "kuma.bmp");
+    EXPECT_EQ(fieldName(rec.pictureFile[2]), "");
+    EXPECT_FALSE(h.forms.drawsOn(kMonthForm, "PICTURE12").empty());
+    EXPECT_TRUE(h.forms.messages.empty());
+}
+
+TEST_F(GridModel, AnsweringNoDropsThePendingEditForGood) {
+    h.state->askOnUpdate = 1;
+    select(12);
+    h.state->dayChanged = 1;
+    h.forms.setText(kDayEditor, "EDIT21", "変更");
+    h.forms.answerMessages({mb::kAnswerNo});
+    DAT_UPDATE(h.context());
+    EXPECT_EQ(h.forms.messageTexts(), std::vector<std::string>{"データを更新しますか."});
+    EXPECT_EQ(fieldText(h.state->monthCells[12].lineText[1]), "始業式");
+    DAT_UPDATE(h.context());
+    EXPECT_EQ(h.forms.messages.size(), 1u);
+    EXPECT_EQ(fieldText(h.state->monthCells[12].lineText[1]), "始業式");
+}
+
+TEST_F(GridModel, ClickStoresTheShownDayThenLoadsTheClickedOne) {
+    select(12);
+    h.forms.postEvent({kDayEditor, "EDIT21", EventKind::SetFocus});  // a touch, no typing
+    h.forms.setText(kDayEditor, "EDIT21", "書き換え");
+    click(13);
+    EXPECT_EQ(fieldText(h.state->monthCells[12].lineText[1]), "書き換え");
+    EXPECT_EQ(editor("TEXT55"), "10");
+    EXPECT_EQ(editor("EDIT21"), "");
+    EXPECT_EQ(h.state->selectedCell, 13);
+    EXPECT_EQ(h.forms.focused.back(), kDayEditor);
+}
+
+TEST_F(GridModel, BlankCellsAskForTheNeighbouringMonthAndKeepTheEditorsDay) {
+    select(12);
+    h.app.handlers().add("BUTTON5_ON", [](Context&, const Event&) { return 0; });
+    h.app.handlers().add("BUTTON6_ON", [](Context&, const Event&) { return 0; });
+    h.state->selectedCell = 3;  // the last blank before day 1
+    DAT_SET(h.context(), SelectBy::Click);
+    EXPECT_EQ(h.state->monthStepRequest, 1);
+    EXPECT_EQ(editor("TEXT55"), "9");
+    EXPECT_EQ(h.state->selectedCell, 12);
+    h.state->selectedCell = 4 + 31;  // the first blank after day 31
+    DAT_SET(h.context(), SelectBy::Click);
+    EXPECT_EQ(h.state->monthStepRequest, 2);
+    h.state->selectedCell = 34;  // day 31 itself
+    DAT_SET(h.context(), SelectBy::Click);
+    EXPECT_EQ(h.state->monthStepRequest, 0);
+    EXPECT_EQ(editor("TEXT55"), "31");
+}
+
+TEST_F(GridModel, StoreAfterARefusedStepGoesToTheDayTheEditorShows) {
+    select(12);
+    h.state->dayChanged = 1;
+    h.forms.setText(kDayEditor, "EDIT21", "残す");
+    h.state->selectedCell = 40;  // a blank cell after the month
+    DAT_SET(h.context(), SelectBy::Click);
+    h.state->monthStepRequest = 0;  // the step was refused
+    DAT_UPDATE(h.context());
+    EXPECT_EQ(fieldText(h.state->monthCells[12].lineText[1]), "残す");
+    EXPECT_EQ(fieldText(h.state->monthCells[40].lineText[1]), "");
+}
+
+TEST_F(GridModel, NeverStoresIntoABlankCellOrOutsideTheRecords) {
+    for (int cell : {0, 2, 36, 42, 43, 60}) {
+        h.state->selectedCell = cell;
+        h.state->editorCell = cell;
+        h.state->dayChanged = 1;
+        h.forms.setText(kDayEditor, "EDIT21", "x");
+        DAT_UPDATE(h.context());
+    }
+    for (const DayCell& rec : h.state->monthCells) EXPECT_NE(fieldText(rec.lineText[1]), "x");
+}
+
+TEST_F(GridModel, WithoutDayCountsTheEditorIsEmptiedAndNoStepAsked) {
+    showMonth(h, 2003, 1, "", 0);
+    select(12);
+    EXPECT_EQ(h.state->monthStepRequest, 0);
+    EXPECT_EQ(editor("TEXT55"), "");
+    EXPECT_EQ(editor("EDIT21"), "");
+}
+
+TEST_F(GridModel, RejectedPictureLeavesItsControlEmpty) {
+    storeField(h.state->monthCells[12].pictureFile[1], "gone.bmp");
+    select(12);
+    const std::vector<DrawCall> large = h.forms.drawsOn(kDayEditor, "PICTURE61");
+    ASSERT_EQ(large.size(), 1u);
+    EXPECT_EQ(large[0].op, "clear");
+}
+
+}  // namespace
+}  // namespace cal::test

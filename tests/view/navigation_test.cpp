@@ -1,0 +1,164 @@
+// Stepping through the months across year and school-year ends.
+#include "data/sjis.h"
+#include "support/month_setup.h"
+#include "ui/names.h"
+#include "view/navigation.h"
+
+#include <gtest/gtest.h>
+
+namespace cal::test {
+namespace {
+
+class Navigation : public ::testing::Test {
+protected:
+    void SetUp() override { h.createForms(); }
+    void step(Step direction) { monthStep(h.context(), kMainForm, direction); }
+    void press(const char* button) {
+        h.forms.postEvent({kMainForm, button, EventKind::On});
+        h.app.run();
+    }
+    // Displays a loaded month with an edit in cell 15.
+    void display(int year, int month, const char* weekday, int days) {
+        writeMonthFile(h, year, month);
+        showMonth(h, year, month, weekday, days);
+        h.state->monthCellsYear = std::to_string(year);
+        storeField(h.state->monthCells[15].lineText[1], "編集");
+    }
+    std::string savedLine(int year, int month) {
+        const std::string bytes =
+            readBytes(h.dir.file("Calendar_dat", "Calendar" + std::to_string(year) +
+                                                     (month < 10 ? "0" : "") + std::to_string(month) + ".dat"));
+        return bytes.substr(2736 * 15 + 680 + 40, 4);
+    }
+    Harness h;
+};
+
+TEST_F(Navigation, AprilBackToMarchOfThePreviousSchoolYear) {
+    display(2002, 4, "月", 30);
+    writeYearFile(h, 2001, 3, "金", 31);
+    writeMonthFile(h, 2002, 3, 15, "march");
+    press("BUTTON5");
+    const AppState& s = *h.state;
+    EXPECT_EQ(s.currentMonth, 3);
+    EXPECT_EQ(s.currentYear, "2002");
+    EXPECT_EQ(s.schoolYear, "2001");
+    EXPECT_EQ(fieldText(s.monthCells[15].lineText[1]), "march");
+    EXPECT_EQ(s.selectedCell, 15);
+    EXPECT_EQ(h.forms.text(kDayEditor, "TEXT55"), "10");  // 1 March 2002 was a Friday
+    EXPECT_EQ(savedLine(2002, 4), utf8ToSjis("編集"));
+    EXPECT_TRUE(h.forms.messages.empty());
+    EXPECT_EQ(h.forms.focused.back(), kDayEditor);
+}
+
+TEST_F(Navigation, LeavingTheSchoolYearWithoutItsSettingsIsRefusedAfterSaving) {
+    display(2002, 4, "月", 30);
+    writeMonthFile(h, 2002, 3);
+    step(Step::Previous);
+    EXPECT_EQ(h.forms.messageTexts(),
+              std::vector<std::string>{"2001年度のカレンダー設定ファイルが存在しないのでデータを表示できません."
+                                       "設定データを作成してください."});
+    EXPECT_EQ(h.state->currentMonth, 4);
+    EXPECT_EQ(savedLine(2002, 4), utf8ToSjis("編集"));
+}
+
+TEST_F(Navigation, MarchForwardToAprilOfTheNextSchoolYear) {
+    display(2003, 3, "土", 31);
+    writeYearFile(h, 2003, 4, "火", 30);
+    writeMonthFile(h, 2003, 4);
+    step(Step::Next);
+    EXPECT_EQ(h.state->currentMonth, 4);
+    EXPECT_EQ(h.state->schoolYear, "2003");
+    EXPECT_EQ(h.forms.text(kMainForm, "EDIT154"), "2003");
+    EXPECT_EQ(h.forms.text(kDayEditor, "TEXT55"), "13");
+}
+
+TEST_F(Navigation, JanuaryBackToDecemberChangesTheYear) {
+    display(2003, 1, "水", 31);
+    writeYearFile(h, 2002, 12, "日", 31);
+    writeMonthFile(h, 2002, 12);
+    step(Step::Previous);
+    EXPECT_EQ(h.state->currentMonth, 12);
+    EXPECT_EQ(h.state->currentYear, "2002");
+    EXPECT_EQ(h.forms.text(kMainForm, "EDIT154"), "2002");
+    EXPECT_EQ(h.state->schoolYear, "2002");
+    EXPECT_EQ(h.state->yearSettings.daysInMonth[9].get(), 31);
+}
+
+TEST_F(Navigation, MissingMonthFileGoesBackToTheStartingMonth) {
+    display(2002, 12, "日", 31);
+    writeYearFile(h, 2002, 12, "日", 31);
+    step(Step::Next);
+    ASSERT_EQ(h.forms.messages.size(), 1u);
+    EXPECT_EQ(h.forms.messages[0].message,
+              "該当月のファイルが見つかりません.\r１年分の空データ作成を行ってください.\r12月の表示に戻します.\r");
+    EXPECT_EQ(h.state->currentMonth, 12);
+    EXPECT_EQ(h.state->currentYear, "2002");
+    EXPECT_EQ(h.forms.text(kMainForm, "EDIT154"), "2002");
+    EXPECT_EQ(fieldText(h.state->monthCells[15].lineText[1]), "編集");  // reloaded as saved
+}
+
+TEST_F(Navigation, MissingMonthOnAStepBackIntoJanuaryToMarchNamesTheSettingsFile) {
+    display(2003, 2, "土", 28);
+    writeYearFile(h, 2002, 2, "土", 28);
+    step(Step::Previous);
+    ASSERT_EQ(h.forms.messages.size(), 2u);
+    EXPECT_EQ(h.forms.messages[1].message, h.dir.file("master", "Calendar2002設定.dat"));
+    EXPECT_EQ(h.state->currentMonth, 2);
+}
+
+TEST_F(Navigation, YearBelow1900IsClampedForTheStep) {
+    display(2003, 6, "日", 30);
+    h.forms.setText(kMainForm, "EDIT154", "1850");
+    writeMonthFile(h, 1900, 7);
+    step(Step::Next);
+    EXPECT_EQ(h.state->currentYear, "1900");
+    EXPECT_EQ(h.state->currentMonth, 7);
+}
+
+TEST_F(Navigation, ShortYearTextGivesTwoMessagesAndChangesNothing) {
+    display(2003, 6, "日", 30);
+    h.forms.setText(kMainForm, "EDIT154", "03");
+    step(Step::Next);
+    EXPECT_EQ(h.forms.messageTexts(),
+              (std::vector<std::string>{"年度のデータは半角数字４文字で入力してください.",
+                                        "年度の値がおかしいので処理できません."}));
+    EXPECT_EQ(h.state->currentMonth, 6);
+    EXPECT_EQ(savedLine(2003, 6), std::string(4, '\0'));
+}
+
+TEST_F(Navigation, TypedYearNeverOverwritesAnotherYearsMonth) {
+    display(2003, 6, "日", 30);
+    writeMonthFile(h, 2010, 6, 15, "2010");
+    writeMonthFile(h, 2010, 7);
+    h.forms.setText(kMainForm, "EDIT154", "2010");
+    step(Step::Next);
+    EXPECT_EQ(savedLine(2010, 6), "2010");
+    EXPECT_EQ(savedLine(2003, 6), utf8ToSjis("編集"));
+}
+
+TEST_F(Navigation, AskingBeforeTheStepAndAnsweringNoSavesNothing) {
+    display(2003, 6, "日", 30);
+    writeMonthFile(h, 2003, 7);
+    h.state->askOnUpdate = 1;
+    h.forms.answerMessages({mb::kAnswerNo});
+    step(Step::Next);
+    EXPECT_EQ(h.forms.messageTexts(), std::vector<std::string>{"データを更新して、月を変更しますか."});
+    EXPECT_EQ(savedLine(2003, 6), std::string(4, '\0'));
+    EXPECT_EQ(h.state->currentMonth, 7);
+}
+
+TEST_F(Navigation, ClickOnABlankCellStepsThroughTheMainLoop) {
+    display(2003, 6, "日", 30);
+    writeYearFile(h, 2003, 7, "火", 31);
+    writeMonthFile(h, 2003, 7, 15, "july");
+    h.state->selectedCell = h.state->editorCell = 15;
+    h.forms.postEvent({kMonthForm, "PICTURE35", EventKind::Click});  // after 30 June
+    h.app.run();
+    EXPECT_EQ(h.state->currentMonth, 7);
+    EXPECT_EQ(h.state->monthStepRequest, 0);
+    EXPECT_EQ(h.forms.text(kDayEditor, "EDIT21"), "july");
+    EXPECT_EQ(h.forms.text(kDayEditor, "TEXT55"), "13");
+}
+
+}  // namespace
+}  // namespace cal::test
