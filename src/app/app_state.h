@@ -5,6 +5,7 @@
 #include "app/display_settings.h"
 #include "data/day_cell.h"
 #include "data/year_settings.h"
+#include "print/print_job.h"
 
 #include <array>
 #include <string>
@@ -33,6 +34,7 @@ struct AppState {
     // saved over unasked.
     std::string unreadableMonthFile;
 
+    PrintState print;
     DisplaySettings display;
     double dotsPerTenthMmX = 0;
     double dotsPerTenthMmY = 0;

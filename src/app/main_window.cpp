@@ -5,6 +5,7 @@
 #include "data/common_copy.h"
 #include "data/empty_year.h"
 #include "data/holiday_import.h"
+#include "print/print_job.h"
 #include "view/navigation.h"
 #include "ui/names.h"
 
@@ -24,6 +25,7 @@ void addMainWindowHandlers(HandlerTable& table) {
               action([](Context& c, const Event& e) { monthStep(c, e.form, Step::Previous); }));
     table.add("BUTTON6_ON", action([](Context& c, const Event& e) { monthStep(c, e.form, Step::Next); }));
     table.add("BUTTON2_ON", action([](Context& c, const Event&) { BUTTON2_ON(c); }));
+    table.add("BUTTON7_ON", action([](Context& c, const Event&) { BUTTON7_ON(c); }));
     table.add("BUTTON70_ON", action([](Context& c, const Event&) { BUTTON70_ON(c); }));
 }
 

@@ -14,6 +14,8 @@
 
 namespace cal {
 
+class Printer;
+
 // Message box codes.
 namespace mb {
 inline constexpr int kOk = 0;        // buttons
@@ -142,6 +144,8 @@ public:
     // Drawing.
     virtual Surface& surface(std::string_view form, std::string_view control) = 0;
     virtual std::unique_ptr<Bitmap> createBitmap() = 0;
+    // The printer (ui/printer.h); nullptr when printing is not possible at all.
+    virtual std::shared_ptr<Printer> createPrinter() = 0;
 
     // Events: wait for one event and run its handler through the sink.
     // Answers false when no event can come any more (the program ended).

@@ -66,6 +66,63 @@ void RecordingForms::RecordingSurface::stretch(const Bitmap& bitmap, double x, d
     log({m_form, m_control, "stretch", x, y, w, h, 0, 0, 0, recorded ? recorded->path() : std::string()});
 }
 
+namespace {
+
+// The printer page logs like a form surface.
+class PageSurface final : public Surface {
+public:
+    explicit PageSurface(std::vector<DrawCall>& draws) : m_draws(draws) {}
+    void clear() override { m_draws.push_back({"PRINTER", {}, "clear", 0, 0, 0, 0, 0, 0, 0, {}}); }
+    void text(double x, double y, std::string_view s, double magX, double magY, int color) override {
+        m_draws.push_back({"PRINTER", {}, "text", x, y, 0, 0, magX, magY, color, std::string(s)});
+    }
+    void rectangle(double x1, double y1, double x2, double y2, int color) override {
+        m_draws.push_back({"PRINTER", {}, "rectangle", x1, y1, x2, y2, 0, 0, color, {}});
+    }
+    void stretch(const Bitmap& bitmap, double x, double y, double w, double h) override {
+        const auto* recorded = dynamic_cast<const RecordingForms::RecordingBitmap*>(&bitmap);
+        m_draws.push_back(
+            {"PRINTER", {}, "stretch", x, y, w, h, 0, 0, 0, recorded ? recorded->path() : std::string()});
+    }
+
+private:
+    std::vector<DrawCall>& m_draws;
+};
+
+}  // namespace
+
+RecordingPrinter::RecordingPrinter(std::vector<DrawCall>& draws)
+    : m_page(std::make_unique<PageSurface>(draws)) {}
+
+int RecordingPrinter::op(const std::string& entry) {
+    log.push_back(entry);
+    const auto it = failures.find(entry);
+    return it == failures.end() ? 0 : it->second;
+}
+
+int RecordingPrinter::setPaperMode(int paper, int orientation) {
+    return op("paper " + std::to_string(paper) + " " + std::to_string(orientation));
+}
+
+int RecordingPrinter::printDialog(bool& accepted) {
+    const int error = op("dialog");
+    accepted = error == 0 && acceptDialog;
+    return error;
+}
+
+int RecordingPrinter::startDocument(std::string_view name) { return op("start " + std::string(name)); }
+
+void RecordingPrinter::setFont(std::string_view name, double points) {
+    log.push_back("font " + std::string(name) + " " + std::to_string(static_cast<int>(points)));
+}
+
+std::shared_ptr<Printer> RecordingForms::createPrinter() {
+    if (!printingPossible) return nullptr;
+    ++printersCreated;
+    if (!printer) printer = std::make_shared<RecordingPrinter>(draws);
+    return printer;
+}
+
 RecordingForms::RecordingForms() = default;
 RecordingForms::~RecordingForms() = default;
 

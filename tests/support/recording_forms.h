@@ -4,6 +4,7 @@
 // and every drawing call is logged with its coordinates.
 
 #include "ui/forms_service.h"
+#include "ui/printer.h"
 
 #include <deque>
 #include <map>
@@ -27,6 +28,35 @@ struct DrawCall {
     std::string text;  // text, or the bitmap's file for stretch
 };
 
+// A printer that logs every operation ("paper 8 2", "dialog", "start 帳票印刷",
+// "page", "map 2", "font ＭＳ ゴシック 12", "end page", "end document",
+// "abort", "close") and draws into the forms' drawing log on form "PRINTER".
+class RecordingPrinter final : public Printer {
+public:
+    explicit RecordingPrinter(std::vector<DrawCall>& draws);
+    std::vector<std::string> log;
+    bool acceptDialog = true;
+    std::map<std::string, int> failures;  // operation → failure number
+    int drawingError = 0;
+
+    int setPaperMode(int paper, int orientation) override;
+    int printDialog(bool& accepted) override;
+    int startDocument(std::string_view name) override;
+    int startPage() override { return op("page"); }
+    int setMapMode(int mode) override { return op("map " + std::to_string(mode)); }
+    void setFont(std::string_view name, double points) override;
+    Surface& page() override { return *m_page; }
+    int error() const override { return drawingError; }
+    int endPage() override { return op("end page"); }
+    int endDocument() override { return op("end document"); }
+    int abortDocument() override { return op("abort"); }
+    int close() override { return op("close"); }
+
+private:
+    int op(const std::string& entry);
+    std::unique_ptr<Surface> m_page;
+};
+
 struct ControlState {
     std::string text;
     int check = 0;
@@ -40,6 +70,8 @@ struct ControlState {
 
 class RecordingForms final : public FormsService {
 public:
+    class RecordingSurface;
+    class RecordingBitmap;
     RecordingForms();
     ~RecordingForms() override;
 
@@ -92,6 +124,11 @@ public:
     int deviceCaps(std::string_view form, int code) const override;
     Surface& surface(std::string_view form, std::string_view control) override;
     std::unique_ptr<Bitmap> createBitmap() override;
+    std::shared_ptr<Printer> createPrinter() override;
+    // The printer handed out; tests script it before printing.
+    std::shared_ptr<RecordingPrinter> printer;
+    int printersCreated = 0;
+    bool printingPossible = true;
     void setEventSink(EventSink* sink) override { m_sink = sink; }
     bool waitEvent() override;
 
@@ -103,8 +140,6 @@ private:
         ControlState self;
         std::map<std::string, ControlState, std::less<>> controls;
     };
-    class RecordingSurface;
-    class RecordingBitmap;
 
     Form& form(std::string_view name);
     const Form* findForm(std::string_view name) const;

@@ -1,0 +1,89 @@
+#include "print/print_job.h"
+
+#include "app/context.h"
+#include "print/printed_page.h"
+#include "tools/top_mess_box.h"
+#include "ui/printer.h"
+#include "view/grid_model.h"
+
+#include <string>
+
+namespace cal {
+
+namespace {
+
+constexpr int kNoPrinter = 1;  // printing is not possible on this system
+
+void warn(Context& c, int error, const char* text) {
+    c.state.print.failed = true;
+    TopMessBox(c.forms, 1, 0, 0, 0, "ERR=" + std::to_string(error) + text, "警　告");
+}
+
+bool mayPrint(const PrintState& p) {
+    return p.ready == 1 && p.dialogAnswer != 0 && p.printer && p.documentStarted;
+}
+
+}  // namespace
+
+void BUTTON7_ON(Context& c) {
+    DAT_UPDATE(c);
+    c.state.print.failed = false;
+    PRN_SETTEI_ON(c, 2);
+    PRN_ZIKKOU1P_ON(c);
+    PRN_CLOSE_ON(c);
+}
+
+void PRN_SETTEI_ON(Context& c, int paperMode) {
+    PrintState& p = c.state.print;
+    p.ready = 0;
+    p.documentStarted = false;
+    if (!p.printer) p.printer = c.forms.createPrinter();
+    if (!p.printer) {
+        warn(c, kNoPrinter, " ｼｽﾃﾑ異常　通常使う(ﾈｯﾄﾜｰｸ)プリンターの情報が取得できない．");
+        return;
+    }
+    Printer& printer = *p.printer;
+    int error = 0;
+    if (paperMode == 2) error = printer.setPaperMode(8, 2);
+    if (paperMode == 1) error = printer.setPaperMode(9, 1);
+    bool accepted = false;
+    if (error == 0) error = printer.printDialog(accepted);
+    if (error == 0) {
+        p.dialogAnswer = accepted ? 1 : 0;
+        p.ready = 1;
+    } else {
+        warn(c, error, " ｼｽﾃﾑ異常　通常使う(ﾈｯﾄﾜｰｸ)プリンターの情報が取得できない．");
+    }
+    error = printer.startDocument("帳票印刷");
+    if (error == 0) p.documentStarted = true;
+    if (error == 0) error = printer.startPage();
+    if (error == 0) error = printer.setMapMode(2);
+    if (error != 0) warn(c, error, " ｼｽﾃﾑ異常　印刷開始準備中エラーが発生しました．");
+}
+
+void PRN_ZIKKOU1P_ON(Context& c) {
+    PrintState& p = c.state.print;
+    if (!mayPrint(p)) return;
+    drawPrintedPage(c, *p.printer);
+    if (const int error = p.printer->error(); error != 0)
+        warn(c, error, " ｼｽﾃﾑ異常　印刷中エラーが発生しました．");
+}
+
+void PRN_CLOSE_ON(Context& c) {
+    PrintState& p = c.state.print;
+    if (!p.printer) return;
+    if (!mayPrint(p)) {
+        // A document started without a usable printer or after a cancelled
+        // dialog is never left open in the spooler.
+        if (p.documentStarted) p.printer->abortDocument();
+        p.documentStarted = false;
+        return;
+    }
+    int error = p.printer->endPage();
+    if (error == 0) error = p.printer->endDocument();
+    if (error == 0) error = p.printer->close();
+    p.documentStarted = false;
+    if (error != 0) warn(c, error, " ｼｽﾃﾑ異常　印刷終了処理中エラーが発生しました．");
+}
+
+}  // namespace cal

@@ -1,0 +1,145 @@
+#include "print/printed_page.h"
+
+#include "app/context.h"
+#include "data/sjis.h"
+#include "print/page_layout.h"
+#include "tools/numbers.h"
+#include "tools/string_tools.h"
+#include "ui/form_description.h"
+#include "ui/names.h"
+#include "ui/printer.h"
+#include "view/bitmap_toolkit.h"
+#include "view/grid.h"
+
+namespace cal {
+
+namespace {
+
+constexpr int kOrdinary = 2;
+constexpr int kSunday = 5;
+constexpr int kSaturday = 11;
+
+struct Page {
+    Context& c;
+    Printer& printer;
+    Surface& surface;
+    Bitmap& bitmap;
+    int boxWidth, boxHeight, top, left;
+
+    bool draw(const std::string& name, double x, double y, double w, double h) {
+        const std::string path = picturePath(c.state.dataDir, name);
+        if (!GAZO_TYOUSA(c.forms, kMainForm, path).drawable || !bitmap.load(path)) return false;
+        surface.stretch(bitmap, x, y, w, h);
+        return true;
+    }
+    void drawTitlePicture(const std::string& name, double x, double y, double w, double h) {
+        if (!draw(name, x, y, w, h)) draw(kFallbackPicture, x, y, w, h);
+    }
+
+    void border() {
+        const YearSettings& y = c.state.yearSettings;
+        std::array<bool, 7> available{};
+        std::array<std::string, 7> names;
+        for (std::size_t f = 1; f <= 6; ++f) {
+            names[f] = fieldName(y.framePicture[f]);
+            const std::string path = picturePath(c.state.dataDir, names[f]);
+            available[f] = GAZO_TYOUSA(c.forms, kMainForm, path).drawable;
+        }
+        for (const FramePlace& p : borderPlaces(left, top, available))
+            if (p.frame != 0)
+                draw(names[static_cast<std::size_t>(p.frame)], p.x, p.y, kFrameWidth, kFrameHeight);
+    }
+
+    void titleBand() {
+        const AppState& s = c.state;
+        const YearSettings& y = s.yearSettings;
+        surface.text(left + 420, top + 20,
+                     TOOL_NULL_CUT(s.currentYear) + "ねん" + std::to_string(FB_TUKI_CNV(11, s.currentMonth)) +
+                         "がつ",
+                     3, 3, kOrdinary);
+        const auto m = static_cast<std::size_t>(FB_TUKI_CNV(1, s.currentMonth));
+        drawTitlePicture(fieldName(y.titlePicture[m]), left + 10, top, 190, 160);
+        drawTitlePicture(fieldName(y.schoolPicture), left + 2380, top + 25, 95, 80);
+        drawTitlePicture(fieldName(y.classPicture), left + 2380, top + 115, 95, 80);
+        surface.text(left + 2520, top + 25, fieldText(y.schoolName), 2, 2, kOrdinary);
+        surface.text(left + 2520, top + 115, fieldText(y.className), 2, 2, kOrdinary);
+        for (int col = 0; col < s.display.columns && col <= 8; ++col) {
+            const Geometry g = c.forms.geometry(kMonthForm, "PICTURE" + std::to_string(col + 1));
+            surface.text(left + 2 * (g.x + g.width / 8) - 100, top + g.y + 72,
+                         kWeekdayKana[static_cast<std::size_t>(col == 0 ? 6 : col - 1)], 2, 2, kOrdinary);
+        }
+    }
+
+    void day(const DayCell& cell, int d, int k, int x0, int y0) {
+        const AppState& s = c.state;
+        const std::string text = dayText(d);
+        const int key = s.currentMonth * 100 + d;
+        const bool sunday = k % 7 == 0, saturday = k % 7 == 6;
+        bool numberDrawn = false, frameColor = false;
+        int color = kOrdinary;
+        for (std::size_t i = 1; i <= 20; ++i) {
+            if (s.yearSettings.holidayDate[i].get() == key) {
+                surface.text(x0 + 15, y0, text, 3, 3, kSunday);
+                numberDrawn = frameColor = true;
+                color = kSunday;
+                break;
+            }
+            if (sunday) {
+                surface.text(x0 + 15, y0, text, 3, 3, kSunday);
+                numberDrawn = true;
+                break;
+            }
+        }
+        if (!numberDrawn) surface.text(x0 + 15, y0, text, 3, 3, kOrdinary);
+        if (!frameColor) color = sunday ? kSunday : saturday ? kSaturday : kOrdinary;
+        surface.rectangle(x0, y0, x0 + boxWidth - 10, y0 + boxHeight - 10, color);
+        draw(fieldName(cell.pictureFile[1]), x0 + 140, y0 + 20, 86, 72);
+        for (std::size_t j = 3; j <= 8; ++j)
+            if (cell.lineCheck[j].get() == 0)
+                draw(fieldName(cell.pictureFile[j]), x0 + 10, y0 + 40 * static_cast<int>(j) + 4, 50, 42);
+        printer.setFont(kGothic, 9);
+        for (std::size_t j = 1; j <= 8; ++j) {
+            if (cell.lineCheck[j].get() != 0) continue;
+            const int jj = static_cast<int>(j);
+            const int x = j <= 2 ? x0 + 240 : x0 + 80;
+            const int y = j <= 2 ? y0 + 40 * jj - 20 : y0 + 40 * jj + 5;
+            surface.text(x, y, fieldText(cell.lineText[j]), 1, 1, kOrdinary);
+        }
+    }
+
+    void grid() {
+        const AppState& s = c.state;
+        const MonthLayout layout = monthLayout(s.yearSettings, s.currentMonth);
+        printer.setFont(kGothic, 9);
+        int k = 0, d = 1;
+        for (int r = 0; r < s.display.rows; ++r)
+            for (int col = 0; col < s.display.columns; ++col, ++k) {
+                const int n = r * s.display.columns + col + 1;
+                if (k < layout.firstColumn || d > layout.days || n >= kMonthRecords) continue;
+                day(s.monthCells[static_cast<std::size_t>(n)], d, k, left + col * boxWidth,
+                    top + 320 + r * boxHeight);
+                ++d;
+            }
+    }
+};
+
+}  // namespace
+
+void drawPrintedPage(Context& c, Printer& printer) {
+    const std::unique_ptr<Bitmap> bitmap = c.forms.createBitmap();
+    // Box size and margins are read from the setting fields at print time.
+    auto tenths = [&](const char* field) {
+        return static_cast<int>(leadingValue(c.forms.text(kMainForm, field)) * 10);
+    };
+    Page page{c, printer, printer.page(), *bitmap, tenths("EDIT3"), tenths("EDIT4"), tenths("EDIT5"),
+              tenths("EDIT6")};
+    // A failure abandons the rest of the page.
+    printer.setFont(kGothic, 12);
+    page.border();
+    if (printer.error() != 0) return;
+    page.titleBand();
+    if (printer.error() != 0) return;
+    page.grid();
+}
+
+}  // namespace cal

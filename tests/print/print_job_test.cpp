@@ -1,0 +1,123 @@
+// The print job's set-up, page and close, with their failures.
+#include "data/sjis.h"
+#include "print/print_job.h"
+#include "support/month_setup.h"
+#include "ui/names.h"
+
+#include <gtest/gtest.h>
+
+namespace cal::test {
+namespace {
+
+class PrintJob : public ::testing::Test {
+protected:
+    void SetUp() override {
+        h.createForms();
+        showMonth(h, 2003, 6, "日", 30);
+        h.forms.createPrinter();
+    }
+    RecordingPrinter& printer() { return *h.forms.printer; }
+    void press() {
+        h.forms.postEvent({kMainForm, "BUTTON7", EventKind::On});
+        h.app.run();
+    }
+    std::vector<std::string> jobSteps() const {
+        std::vector<std::string> steps;
+        for (const std::string& entry : h.forms.printer->log)
+            if (entry.rfind("font", 0) != 0) steps.push_back(entry);
+        return steps;
+    }
+    bool drewAnything() const {
+        for (const DrawCall& d : h.forms.draws)
+            if (d.form == "PRINTER") return true;
+        return false;
+    }
+    Harness h;
+};
+
+TEST_F(PrintJob, OneJobPrintsOnePageOnLandscapeA3) {
+    press();
+    EXPECT_EQ(jobSteps(), (std::vector<std::string>{"paper 8 2", "dialog", "start 帳票印刷", "page", "map 2",
+                                                    "end page", "end document", "close"}));
+    EXPECT_TRUE(drewAnything());
+    EXPECT_TRUE(h.forms.messages.empty());
+}
+
+TEST_F(PrintJob, PressingTwiceReusesThePrinter) {
+    press();
+    press();
+    EXPECT_EQ(h.forms.printersCreated, 2);  // the one from SetUp and the first press
+    EXPECT_EQ(std::count(printer().log.begin(), printer().log.end(), "close"), 2);
+}
+
+TEST_F(PrintJob, CancelledDialogDrawsNothingAndAbortsTheDocument) {
+    printer().acceptDialog = false;
+    press();
+    EXPECT_EQ(jobSteps(), (std::vector<std::string>{"paper 8 2", "dialog", "start 帳票印刷", "page", "map 2",
+                                                    "abort"}));
+    EXPECT_FALSE(drewAnything());
+    EXPECT_TRUE(h.forms.messages.empty());
+}
+
+TEST_F(PrintJob, PrinterSetUpFailureWarnsAndAbortsWhatWasStarted) {
+    printer().failures["dialog"] = 7;
+    press();
+    ASSERT_EQ(h.forms.messages.size(), 1u);
+    const ShownMessage& m = h.forms.messages[0];
+    EXPECT_TRUE(m.system);
+    EXPECT_EQ(m.style, 0x1010u);
+    EXPECT_EQ(m.title, "警　告");
+    EXPECT_EQ(m.message, "ERR=7 ｼｽﾃﾑ異常　通常使う(ﾈｯﾄﾜｰｸ)プリンターの情報が取得できない．");
+    EXPECT_EQ(printer().log.back(), "abort");
+    EXPECT_FALSE(drewAnything());
+}
+
+TEST_F(PrintJob, SetUpAndStartFailuresBothWarn) {
+    printer().failures["paper 8 2"] = 3;
+    printer().failures["start 帳票印刷"] = 4;
+    press();
+    EXPECT_EQ(h.forms.messageTexts(),
+              (std::vector<std::string>{"ERR=3 ｼｽﾃﾑ異常　通常使う(ﾈｯﾄﾜｰｸ)プリンターの情報が取得できない．",
+                                        "ERR=4 ｼｽﾃﾑ異常　印刷開始準備中エラーが発生しました．"}));
+    EXPECT_EQ(std::count(printer().log.begin(), printer().log.end(), "abort"), 0);
+}
+
+TEST_F(PrintJob, PageStartFailureWarnsAndThePageIsStillPrinted) {
+    printer().failures["page"] = 5;
+    press();
+    EXPECT_EQ(h.forms.messageTexts(),
+              std::vector<std::string>{"ERR=5 ｼｽﾃﾑ異常　印刷開始準備中エラーが発生しました．"});
+    EXPECT_TRUE(drewAnything());
+    EXPECT_EQ(printer().log.back(), "close");
+}
+
+TEST_F(PrintJob, DrawingAndClosingFailuresWarn) {
+    printer().drawingError = 9;
+    printer().failures["end document"] = 11;
+    press();
+    EXPECT_EQ(h.forms.messageTexts(),
+              (std::vector<std::string>{"ERR=9 ｼｽﾃﾑ異常　印刷中エラーが発生しました．",
+                                        "ERR=11 ｼｽﾃﾑ異常　印刷終了処理中エラーが発生しました．"}));
+    EXPECT_TRUE(h.state->print.failed);
+}
+
+TEST_F(PrintJob, NoPrinterAtAllIsReportedOnce) {
+    h.state->print.printer.reset();
+    h.forms.printingPossible = false;
+    press();
+    EXPECT_EQ(h.forms.messageTexts(),
+              std::vector<std::string>{"ERR=1 ｼｽﾃﾑ異常　通常使う(ﾈｯﾄﾜｰｸ)プリンターの情報が取得できない．"});
+}
+
+TEST_F(PrintJob, ShownDayIsStoredBeforePrintingButNothingSaved) {
+    h.state->selectedCell = h.state->editorCell = 3;
+    h.state->dayChanged = 1;
+    h.forms.setText(kDayEditor, "EDIT21", "印刷前");
+    printer().acceptDialog = false;
+    press();
+    EXPECT_EQ(fieldText(h.state->monthCells[3].lineText[1]), "印刷前");
+    EXPECT_FALSE(h.dir.exists("Calendar_dat", "Calendar200306.dat"));
+}
+
+}  // namespace
+}  // namespace cal::test
