@@ -105,6 +105,25 @@ void Canvas::fillEllipse(double cx, double cy, double rx, double ry, Rgb colour)
     });
 }
 
+void Canvas::fillRotatedEllipse(double cx, double cy, double rx, double ry, double angleDeg,
+                                Rgb colour)
+{
+    if (rx <= 0.0 || ry <= 0.0)
+        return;
+    const double radians = angleDeg * std::numbers::pi / 180.0;
+    const double c = std::cos(radians);
+    const double s = std::sin(radians);
+    const double reach = std::max(rx, ry);
+    fillWhere(cx - reach, cy - reach, cx + reach, cy + reach, colour, [&](double px, double py) {
+        // Turn the point back into the ellipse's own axes.
+        const double dx = px - cx;
+        const double dy = py - cy;
+        const double u = (dx * c + dy * s) / rx;
+        const double v = (-dx * s + dy * c) / ry;
+        return u * u + v * v <= 1.0;
+    });
+}
+
 void Canvas::fillArc(double cx, double cy, double outerRadius, double innerRadius, double startDeg,
                      double sweepDeg, Rgb colour)
 {
@@ -144,6 +163,33 @@ void Canvas::drawLine(double x0, double y0, double x1, double y1, double thickne
                   const double dy = py - (y0 + t * vy);
                   return dx * dx + dy * dy <= half * half;
               });
+}
+
+void Canvas::fillPolygon(std::span<const Point> corners, Rgb colour)
+{
+    if (corners.size() < 3)
+        return;
+    double left = corners[0].x;
+    double right = corners[0].x;
+    double top = corners[0].y;
+    double bottom = corners[0].y;
+    for (const Point& p : corners) {
+        left = std::min(left, p.x);
+        right = std::max(right, p.x);
+        top = std::min(top, p.y);
+        bottom = std::max(bottom, p.y);
+    }
+    fillWhere(left, top, right, bottom, colour, [&](double px, double py) {
+        // Count the edges crossed by a ray from the point to the right.
+        bool inside = false;
+        for (std::size_t i = 0, j = corners.size() - 1; i < corners.size(); j = i++) {
+            const Point& a = corners[i];
+            const Point& b = corners[j];
+            if ((a.y > py) != (b.y > py) && px < a.x + (py - a.y) * (b.x - a.x) / (b.y - a.y))
+                inside = !inside;
+        }
+        return inside;
+    });
 }
 
 std::vector<std::uint8_t> encodeBmp24(const Canvas& canvas)

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 namespace sample {
@@ -14,6 +15,11 @@ struct Rgb {
     std::uint8_t b = 0;
 
     friend bool operator==(const Rgb&, const Rgb&) = default;
+};
+
+struct Point {
+    double x = 0.0;
+    double y = 0.0;
 };
 
 // An RGB raster with its origin at the top-left corner and y growing
@@ -34,6 +40,9 @@ public:
     // A border of the given thickness just inside the rectangle.
     void strokeRect(int x, int y, int w, int h, int thickness, Rgb colour);
     void fillEllipse(double cx, double cy, double rx, double ry, Rgb colour);
+    // An ellipse whose rx axis is turned clockwise by angleDeg degrees.
+    void fillRotatedEllipse(double cx, double cy, double rx, double ry, double angleDeg,
+                            Rgb colour);
     // Part of a ring between innerRadius and outerRadius. Angles are in
     // degrees, 0 pointing right and growing clockwise on screen (90 points
     // down); the part runs from startDeg through sweepDeg degrees clockwise.
@@ -41,6 +50,9 @@ public:
                  double startDeg, double sweepDeg, Rgb colour);
     // A straight stroke with round ends.
     void drawLine(double x0, double y0, double x1, double y1, double thickness, Rgb colour);
+    // A closed polygon through the corners in order, filled by the even-odd
+    // rule (a star drawn as one outline keeps its points and its middle).
+    void fillPolygon(std::span<const Point> corners, Rgb colour);
 
 private:
     template <typename Inside>

@@ -1,45 +1,108 @@
-// make_sample FOLDER
+// make_sample [--today YYYY-MM-DD] FOLDER
 //
-// Lays out a ready-made installation of the calendar in FOLDER:
-//   master/CalendarDef0設定.dat   default year settings (an all-zero record)
-//   Calendar_dat/                month files, written by the program itself
-//   Calendar_pic/不明２５６.bmp    the picture shown when a picture is missing
+// Lays out a ready-made installation of the calendar in FOLDER, for the
+// school year of today (or of the given date):
+//   master/CalendarDef0設定.dat      default year settings
+//   master/Calendar<年度>設定.dat     the school year's settings
+//   Calendar_dat/Calendar<YYYYMM>.dat the twelve months; today's month has a
+//                                    few days filled in
+//   Calendar_pic/                    every picture those files name, and
+//                                    不明２５６.bmp for a missing picture
 // Files that are already there are left exactly as they are, so running it
 // again only puts back what is missing. Prints each file it creates.
 
 #include "bmp_writer.h"
+#include "sample_pictures.h"
+#include "sample_year.h"
+
+#include "data/day_cell.h"
+#include "data/file_io.h"
+#include "data/month_file.h"
+#include "data/year_file.h"
+#include "data/year_settings.h"
 
 #include <cerrno>
-#include <cmath>
+#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <filesystem>
 #include <iostream>
-#include <numbers>
+#include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <system_error>
-#include <utility>
 #include <vector>
 
 namespace fs = std::filesystem;
+namespace ch = std::chrono;
 
 namespace {
 
-constexpr std::size_t kYearSettingsRecordSize = 59162;
-
-// File names are UTF-8 on disk.
 constexpr const char* kMasterFolder = "master";
 constexpr const char* kMonthFolder = "Calendar_dat";
 constexpr const char* kPictureFolder = "Calendar_pic";
-constexpr const char* kDefaultYearSettings = "CalendarDef0設定.dat";
-constexpr const char* kMissingPicture = "不明２５６.bmp";
+
+// The program reads years as "20" and two digits.
+constexpr int kFirstYear = 2000;
+constexpr int kLastYear = 2099;
+
+using Bytes = std::vector<std::uint8_t>;
 
 class Failure : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
+
+struct Options {
+    fs::path root;
+    std::optional<ch::year_month_day> today;
+};
+
+class UsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+Options parseOptions(int argc, char** argv)
+{
+    Options options;
+    bool haveRoot = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--today") {
+            if (i + 1 == argc)
+                throw UsageError("--today の後に日付がありません");
+            options.today = sample::parseDate(argv[++i]);
+            if (!options.today)
+                throw UsageError(std::string("日付は YYYY-MM-DD で書いてください: ") + argv[i]);
+        } else if (arg.starts_with("-") || arg.empty() || haveRoot) {
+            throw UsageError(std::string("使えない引数です: ") + argv[i]);
+        } else {
+            options.root = fs::path(arg);
+            haveRoot = true;
+        }
+    }
+    if (!haveRoot)
+        throw UsageError("作成するフォルダがありません");
+    return options;
+}
+
+ch::year_month_day systemToday()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return ch::year{local.tm_year + 1900} / ch::month{static_cast<unsigned>(local.tm_mon + 1)} /
+           ch::day{static_cast<unsigned>(local.tm_mday)};
+}
+
+fs::path fromUtf8(const std::string& utf8)
+{
+    return fs::path(std::u8string(utf8.begin(), utf8.end()));
+}
 
 void ensureFolder(const fs::path& folder)
 {
@@ -53,15 +116,19 @@ void ensureFolder(const fs::path& folder)
         throw Failure("フォルダを作れません: " + folder.string() + " (" + ec.message() + ")");
 }
 
-// Creates `file` with `bytes`, unless something already exists there.
-// Returns false when the file was already there.
-bool writeNewFile(const fs::path& file, const std::vector<std::uint8_t>& bytes)
+// Creates `file` with the bytes `make` gives, unless something already
+// exists there. Returns false when the file was already there.
+template <typename Make>
+bool createMissing(const fs::path& file, Make make)
 {
+    std::error_code ec;
+    if (fs::is_regular_file(file, ec))
+        return false;
+    const Bytes bytes = make();
     // "x": fail rather than replace a file that appears in the meantime.
     std::FILE* out = std::fopen(file.c_str(), "wbx");
     if (out == nullptr) {
         const int error = errno;
-        std::error_code ec;
         if (error == EEXIST) {
             if (fs::is_regular_file(file, ec))
                 return false;
@@ -72,77 +139,73 @@ bool writeNewFile(const fs::path& file, const std::vector<std::uint8_t>& bytes)
     const bool written = std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
     const bool closed = std::fclose(out) == 0;
     if (!written || !closed) {
-        std::error_code ec;
         fs::remove(file, ec);
         throw Failure("ファイルを書けません: " + file.string());
     }
+    std::cout << "作成しました: " << file.string() << '\n';
     return true;
 }
 
-// A light grey tile with a dark question mark and frame.
-sample::Canvas drawMissingPicture()
+template <typename Record>
+Bytes recordBytes(const Record& record)
 {
-    constexpr sample::Rgb kPaper{212, 212, 212};
-    constexpr sample::Rgb kInk{48, 48, 48};
-    constexpr sample::Rgb kFrame{128, 128, 128};
-
-    sample::Canvas canvas(256, 256, kPaper);
-    canvas.strokeRect(0, 0, 256, 256, 4, kFrame);
-
-    // The hook: a thick ring from the left, over the top, down to the right,
-    // with round ends; then a stroke down into the stem, and the dot.
-    constexpr double cx = 128.0;
-    constexpr double cy = 96.0;
-    constexpr double outer = 56.0;
-    constexpr double inner = 30.0;
-    constexpr double stroke = outer - inner;
-    constexpr double startDeg = 165.0;
-    constexpr double sweepDeg = 240.0;
-    const auto onHook = [&](double deg) {
-        const double radians = deg * std::numbers::pi / 180.0;
-        const double r = (outer + inner) / 2.0;
-        return std::pair{cx + r * std::cos(radians), cy + r * std::sin(radians)};
-    };
-    canvas.fillArc(cx, cy, outer, inner, startDeg, sweepDeg, kInk);
-    const auto [leftX, leftY] = onHook(startDeg);
-    canvas.fillEllipse(leftX, leftY, stroke / 2.0, stroke / 2.0, kInk);
-    const auto [endX, endY] = onHook(startDeg + sweepDeg);
-    canvas.drawLine(endX, endY, cx, 160.0, stroke, kInk);
-    canvas.drawLine(cx, 160.0, cx, 180.0, stroke, kInk);
-    canvas.fillEllipse(cx, 217.0, 15.0, 15.0, kInk);
-    return canvas;
+    Bytes bytes(sizeof(Record));
+    std::memcpy(bytes.data(), &record, sizeof(Record));
+    return bytes;
 }
 
-void report(const fs::path& file, bool created)
-{
-    if (created)
-        std::cout << "作成しました: " << file.string() << '\n';
-}
-
-void makeSample(const fs::path& root)
+void makeSample(const fs::path& root, ch::year_month_day today)
 {
     ensureFolder(root);
     ensureFolder(root / kMasterFolder);
     ensureFolder(root / kMonthFolder);
     ensureFolder(root / kPictureFolder);
+    const std::string dataDir = root.string();
 
-    const fs::path settings = root / kMasterFolder / kDefaultYearSettings;
-    report(settings, writeNewFile(settings, std::vector<std::uint8_t>(kYearSettingsRecordSize, 0)));
+    createMissing(fromUtf8(cal::defaultSettingsPath(dataDir)),
+                  [] { return recordBytes(sample::defaultYearSettings()); });
 
-    const fs::path picture = root / kPictureFolder / kMissingPicture;
-    report(picture, writeNewFile(picture, sample::encodeBmp24(drawMissingPicture())));
+    const int schoolYear = sample::schoolYearOf(today);
+    const cal::YearSettings settings = sample::schoolYearSettings(schoolYear);
+    createMissing(fromUtf8(cal::yearSettingsPath(dataDir, std::to_string(schoolYear))),
+                  [&] { return recordBytes(settings); });
+
+    for (int k = 1; k <= 12; ++k) {
+        const ch::year_month month = sample::calendarMonthOf(schoolYear, k);
+        const std::string path = cal::monthFilePath(dataDir, std::to_string(static_cast<int>(month.year())),
+                                                    static_cast<int>(static_cast<unsigned>(month.month())));
+        createMissing(fromUtf8(path), [&] {
+            if (month == today.year() / today.month())
+                return recordBytes(sample::filledMonth(month, settings));
+            return Bytes(cal::kMonthFileSize, 0);
+        });
+    }
+
+    for (const sample::SamplePicture& picture : sample::samplePictures()) {
+        createMissing(fromUtf8(cal::dataPath(dataDir, kPictureFolder, std::string(picture.name))),
+                      [&] { return sample::encodeBmp24(picture.draw()); });
+    }
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc != 2 || argv[1][0] == '\0') {
-        std::cerr << "使い方: make_sample <作成するフォルダ>\n";
+    Options options;
+    try {
+        options = parseOptions(argc, argv);
+    } catch (const UsageError& e) {
+        std::cerr << "make_sample: " << e.what() << '\n'
+                  << "使い方: make_sample [--today YYYY-MM-DD] <作成するフォルダ>\n";
         return 2;
     }
     try {
-        makeSample(fs::path(argv[1]));
+        const ch::year_month_day today = options.today.value_or(systemToday());
+        const int year = static_cast<int>(today.year());
+        if (year < kFirstYear || year > kLastYear)
+            throw Failure("日付は" + std::to_string(kFirstYear) + "年から" + std::to_string(kLastYear) +
+                          "年までにしてください: " + std::to_string(year) + "年");
+        makeSample(options.root, today);
     } catch (const std::exception& e) {
         std::cerr << "make_sample: " << e.what() << '\n';
         return 1;

@@ -3,6 +3,9 @@
 #include "app/main_window.h"
 #include "app/settings_dialog.h"
 #include "app/startup.h"
+#include "data/file_io.h"
+#include "data/month_file.h"
+#include "print/print_job.h"
 #include "dialogs/day_editor.h"
 #include "dialogs/month_window.h"
 #include "ui/names.h"
@@ -39,6 +42,19 @@ int App::run() {
         if (!m_context.forms.waitEvent()) break;
     }
     return 0;
+}
+
+int App::printDisplayedMonth() {
+    AppState& s = m_context.state;
+    const std::string path = monthFilePath(s.dataDir, s.currentYear, s.currentMonth);
+    if (!fileExists(path)) {
+        m_context.forms.messageBox(kMainForm, "エラー",
+                                   "カレンダーデータ(" + path + ")ファイルが見つからないので印刷できません",
+                                   mb::kOk, mb::kIconStop);
+        return 1;
+    }
+    BUTTON7_ON(m_context);
+    return s.print.failed ? 1 : 0;
 }
 
 int App::handleEvent(const Event& event) {

@@ -26,6 +26,10 @@ public:
     // and runs its handler, until the program ends. Answers the exit status.
     int run();
 
+    // Prints the displayed month without any window or question, for the
+    // command line; answers the exit status (0 printed, 1 not).
+    int printDisplayedMonth();
+
     int handleEvent(const Event& event) override;
     Context& context() { return m_context; }
     HandlerTable& handlers() { return m_handlers; }

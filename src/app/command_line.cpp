@@ -1,10 +1,46 @@
 #include "app/command_line.h"
 
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
 namespace cal {
+
+namespace {
+
+std::optional<YearMonth> parseMonth(const std::string& text) {
+    if (text.size() != 7 || text[4] != '-') return std::nullopt;
+    for (std::size_t i : {0u, 1u, 2u, 3u, 5u, 6u})
+        if (text[i] < '0' || text[i] > '9') return std::nullopt;
+    const YearMonth ym{std::stoi(text.substr(0, 4)), std::stoi(text.substr(5, 2))};
+    if (ym.month < 1 || ym.month > 12 || ym.year < 1900 || ym.year > 2200) return std::nullopt;
+    return ym;
+}
+
+}  // namespace
 
 CommandLine parseCommandLine(const std::vector<std::string>& args) {
     CommandLine result;
-    for (const std::string& arg : args) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--print-pdf" || arg == "--month") {
+            if (i + 1 >= args.size()) {
+                result.error = arg + " の後に値がありません";
+                return result;
+            }
+            const std::string& value = args[++i];
+            if (arg == "--print-pdf") {
+                if (value.empty()) {
+                    result.error = "--print-pdf の後にファイル名がありません";
+                    return result;
+                }
+                result.pdfFile = value;
+            } else if (!(result.month = parseMonth(value))) {
+                result.error = "--month の値が正しくありません（例: --month 2025-04、年は1900〜2200）: " + value;
+                return result;
+            }
+            continue;
+        }
         if (arg.rfind("--", 0) == 0) {
             result.error = "不明なオプションです: " + arg;
             return result;
@@ -13,6 +49,24 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
         result.dataText += arg;
     }
     return result;
+}
+
+bool canWriteFile(const std::string& path, std::string& error) {
+    const std::filesystem::path p(std::u8string(path.begin(), path.end()));
+    std::error_code ec;
+    if (std::filesystem::is_directory(p, ec)) {
+        error = "同じ名前のフォルダがあります: " + path;
+        return false;
+    }
+    const bool existed = std::filesystem::exists(p, ec);
+    { std::ofstream probe(p, std::ios::binary | std::ios::app);
+        if (!probe) {
+            error = "ファイルに書き込めません: " + path;
+            return false;
+        }
+    }
+    if (!existed) std::filesystem::remove(p, ec);
+    return true;
 }
 
 }  // namespace cal

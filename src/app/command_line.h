@@ -1,17 +1,31 @@
 #pragma once
-// The program's command line: options begin with "--"; every other argument
-// is part of the data folder text, the arguments joined by single blanks.
+// The program's command line. Options begin with "--":
+//   --print-pdf FILE   print the displayed month to FILE as a PDF and exit
+//   --month YYYY-MM    display that month instead of today's
+// Every other argument is part of the data folder text, the arguments
+// joined by single blanks.
 
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace cal {
 
+struct YearMonth {
+    int year = 0, month = 0;
+};
+
 struct CommandLine {
-    std::string dataText;  // empty: use the working folder
-    std::string error;     // not empty: a message for the user, the program stops
+    std::string dataText;               // empty: use the working folder
+    std::optional<std::string> pdfFile; // --print-pdf
+    std::optional<YearMonth> month;     // --month
+    std::string error;                  // not empty: a message for the user, the program stops
 };
 
 CommandLine parseCommandLine(const std::vector<std::string>& args);
+
+// Checks that a file can be written there, without leaving anything behind
+// when it did not exist before.
+bool canWriteFile(const std::string& path, std::string& error);
 
 }  // namespace cal

@@ -23,6 +23,18 @@ public:
     Date today() const override;
 };
 
+// Today's date moved into another month, for a program started on a chosen
+// month: today's day in that month when it has one, else its last day.
+class MonthClock final : public Clock {
+public:
+    MonthClock(const Clock& base, int year, int month) : m_base(base), m_year(year), m_month(month) {}
+    Date today() const override;
+
+private:
+    const Clock& m_base;
+    int m_year, m_month;
+};
+
 // Read-only access to the per-user settings store: a key (a group of values)
 // and named string values under it.
 class Registry {

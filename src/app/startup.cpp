@@ -72,8 +72,8 @@ void layOutMonthWindow(Context& c) {
 void takeTodaysMonth(Context& c) {
     AppState& s = c.state;
     const Date today = c.clock.today();
-    char year[8];
-    std::snprintf(year, sizeof year, "20%02d", ((today.year % 100) + 100) % 100);
+    char year[16];
+    std::snprintf(year, sizeof year, "%04d", today.year);
     s.currentMonth = today.month;
     s.currentYear = year;
     c.forms.setText(kMainForm, "EDIT154", s.currentYear);

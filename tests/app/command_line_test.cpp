@@ -1,0 +1,62 @@
+// The command line: the data folder, the options and their mistakes.
+#include "app/command_line.h"
+#include "app/platform.h"
+#include "support/test_platform.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace cal::test {
+namespace {
+
+TEST(CommandLine, ArgumentsJoinIntoTheDataFolder) {
+    EXPECT_EQ(parseCommandLine({}).dataText, "");
+    EXPECT_EQ(parseCommandLine({"/data/ひよこ組"}).dataText, "/data/ひよこ組");
+    EXPECT_EQ(parseCommandLine({"C:\\My", "Calendar"}).dataText, "C:\\My Calendar");
+}
+
+TEST(CommandLine, OptionsCombineWithTheDataFolder) {
+    const CommandLine c = parseCommandLine({"--month", "2025-04", "--print-pdf", "april.pdf", "/data"});
+    EXPECT_TRUE(c.error.empty());
+    EXPECT_EQ(c.dataText, "/data");
+    EXPECT_EQ(*c.pdfFile, "april.pdf");
+    EXPECT_EQ(c.month->year, 2025);
+    EXPECT_EQ(c.month->month, 4);
+}
+
+TEST(CommandLine, MistakesAreClearErrors) {
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"--colour"}, {"--month"}, {"--month", "2025-4"}, {"--month", "2025-13"},
+             {"--month", "20x5-04"}, {"--month", "1850-01"}, {"--print-pdf"}, {"--print-pdf", ""}})
+        EXPECT_FALSE(parseCommandLine(args).error.empty()) << args[0];
+    EXPECT_NE(parseCommandLine({"--colour"}).error.find("--colour"), std::string::npos);
+}
+
+TEST(CommandLine, WritableFileCheckLeavesNothingBehind) {
+    TempDataDir dir;
+    std::string error;
+    const std::string fresh = dir.file("master", "new.pdf");
+    EXPECT_TRUE(canWriteFile(fresh, error));
+    EXPECT_FALSE(std::filesystem::exists(u8path(fresh)));
+    dir.write("master", "old.pdf", "keep");
+    EXPECT_TRUE(canWriteFile(dir.file("master", "old.pdf"), error));
+    EXPECT_EQ(dir.read("master", "old.pdf"), "keep");
+    EXPECT_FALSE(canWriteFile(dir.file("nowhere", "x.pdf"), error));
+    EXPECT_FALSE(canWriteFile(dir.file("master", ""), error));
+}
+
+TEST(MonthClock, KeepsTodaysDayWhereTheMonthHasIt) {
+    SettableClock base;
+    base.date = {2026, 12, 31};
+    EXPECT_EQ(MonthClock(base, 2025, 4).today().day, 30);
+    EXPECT_EQ(MonthClock(base, 2024, 2).today().day, 29);
+    base.date.day = 8;
+    const Date d = MonthClock(base, 2025, 4).today();
+    EXPECT_EQ(d.year, 2025);
+    EXPECT_EQ(d.month, 4);
+    EXPECT_EQ(d.day, 8);
+}
+
+}  // namespace
+}  // namespace cal::test
