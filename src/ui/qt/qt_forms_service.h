@@ -1,0 +1,105 @@
+#pragma once
+// The forms and drawing services on Qt Widgets. Widgets never call the
+// program directly: what the user does is queued as events, and waitEvent
+// hands them to the event sink one at a time.
+
+#include "ui/forms_service.h"
+
+#include <deque>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+class QWidget;
+
+namespace cal {
+
+namespace qtui {
+class FormWindow;
+class NullSurface;
+}  // namespace qtui
+
+class QtFormsService final : public FormsService {
+public:
+    QtFormsService();
+    ~QtFormsService() override;
+    QtFormsService(const QtFormsService&) = delete;
+    QtFormsService& operator=(const QtFormsService&) = delete;
+
+    int messageBox(std::string_view owner, std::string_view title, std::string_view message,
+                   int buttons, int icon) override;
+    int systemMessageBox(std::uint32_t style, std::string_view message,
+                         std::string_view title) override;
+    std::string inputBox(std::string_view title, std::string_view prompt) override;
+    std::string fileOpenDialog(std::string_view owner, std::string_view title,
+                               std::string_view pattern, std::string_view patternLabel) override;
+
+    bool createForm(std::string_view form) override;
+    void destroyForm(std::string_view form) override;
+    bool formExists(std::string_view form) const override;
+    int modalDialog(std::string_view owner, std::string_view form) override;
+    void endDialog(std::string_view form, int value) override;
+    void endProgram() override;
+    bool programEnded() const override { return m_ended; }
+
+    std::string text(std::string_view form, std::string_view control) const override;
+    void setText(std::string_view form, std::string_view control, std::string_view text) override;
+    int checkState(std::string_view form, std::string_view control) const override;
+    void setCheckState(std::string_view form, std::string_view control, int state) override;
+    void setEnabled(std::string_view form, std::string_view control, bool enabled) override;
+    void focus(std::string_view form) override;
+    void addComboEntry(std::string_view form, std::string_view control,
+                       std::string_view entry) override;
+    void selectComboEntry(std::string_view form, std::string_view control, int index) override;
+
+    Geometry geometry(std::string_view form, std::string_view control) const override;
+    void move(std::string_view form, std::string_view control, double x, double y) override;
+    void resize(std::string_view form, std::string_view control, double width,
+                double height) override;
+    void setFontName(std::string_view form, std::string_view control,
+                     std::string_view name) override;
+    void setFontSize(std::string_view form, std::string_view control, double points) override;
+    void setWaitPointer(std::string_view form, bool wait) override;
+
+    int deviceCaps(std::string_view form, int code) const override;
+
+    Surface& surface(std::string_view form, std::string_view control) override;
+    std::unique_ptr<Bitmap> createBitmap() override;
+
+    void setEventSink(EventSink* sink) override { m_sink = sink; }
+    bool waitEvent() override;
+
+    // The window of a form, nullptr when it does not exist.
+    QWidget* window(std::string_view form) const;
+    // Events queued and not yet handed to the sink.
+    std::size_t pendingEvents() const { return m_queue.size(); }
+
+private:
+    struct ModalRun {
+        std::string form;
+        bool ended = false;
+        int value = 0;
+    };
+
+    qtui::FormWindow* find(std::string_view form) const;
+    QWidget* controlWidget(std::string_view form, std::string_view control) const;
+    qtui::FormWindow* build(std::string_view form);
+    void post(Event event);
+    void dropEvents(std::string_view form);
+    ModalRun* modalRun(std::string_view form);
+
+    std::map<std::string, std::unique_ptr<qtui::FormWindow>, std::less<>> m_forms;
+    std::deque<Event> m_queue;
+    std::vector<ModalRun> m_modalRuns;  // innermost last
+    EventSink* m_sink = nullptr;
+    bool m_ended = false;
+    bool m_waitPointer = false;
+    // Set while waitEvent sleeps in Qt's event loop; a dialog ended or a form
+    // destroyed from there (a timer, say) then wakes the waiting loop.
+    bool m_sleeping = false;
+    bool m_wake = false;
+    std::unique_ptr<qtui::NullSurface> m_nowhere;
+};
+
+}  // namespace cal
