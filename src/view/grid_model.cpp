@@ -93,11 +93,13 @@ void DAT_SET(Context& c, SelectBy by) {
     }
 }
 
-void DAT_UPDATE(Context& c) {
+namespace {
+
+void store(Context& c, bool ask) {
     AppState& s = c.state;
     if (s.dayChanged == 0) return;
     s.dayChanged = 0;
-    const bool yes = s.askOnUpdate != 1 ||
+    const bool yes = !ask || s.askOnUpdate != 1 ||
                      c.forms.messageBox(kDayEditor, "問い合せ", "データを更新しますか.", mb::kYesNo,
                                         mb::kIconInformation) == mb::kAnswerYes;
     // Only a cell that holds a day of the displayed month takes the editor's day.
@@ -113,5 +115,11 @@ void DAT_UPDATE(Context& c) {
         rec.lineCheck[i + 1].set(c.forms.checkState(kDayEditor, kLineChecks[i]) == 1 ? 1 : 0);
     repaintCells(c);
 }
+
+}  // namespace
+
+void DAT_UPDATE(Context& c) { store(c, true); }
+
+void storeShownDay(Context& c) { store(c, false); }
 
 }  // namespace cal

@@ -16,6 +16,8 @@ void DAT_SET(Context& context, SelectBy by = SelectBy::Program);
 // Stores the day editor into the selected cell's record when a control was
 // touched (after the optional question) and repaints the day cells.
 void DAT_UPDATE(Context& context);
+// The same without the question, for a save the user has already agreed to.
+void storeShownDay(Context& context);
 
 // The day editor's picture control of a picture slot (1, 3 … 8).
 const char* pictureControlOfSlot(int slot);

@@ -76,6 +76,32 @@ TEST_P(Closing, FailedSaveKeepsTheProgramAndTheOldFile) {
     EXPECT_EQ(fieldText(h.state->monthCells[10].lineText[2]), "おゆうぎ会");
 }
 
+TEST_P(Closing, SavingTakesTheDayShownInTheEditorAlong) {
+    h.state->currentYear = "2003";
+    h.state->yearSettings.daysInMonth[10].set(31);
+    storeField(h.state->yearSettings.firstWeekday[10], "水");
+    h.state->selectedCell = h.state->editorCell = 12;
+    h.state->dayChanged = 1;
+    h.forms.setText(kDayEditor, "EDIT21", "書きかけ");
+    h.forms.answerMessages({mb::kAnswerYes});
+    close();
+    const std::string saved = h.dir.read("Calendar_dat", kJanuary);
+    EXPECT_EQ(saved.substr(2736 * 12 + 680 + 40, 8), utf8ToSjis("書きかけ"));
+    EXPECT_EQ(h.forms.messages.size(), 1u);
+}
+
+TEST_P(Closing, NotSavingLeavesTheEditorsDayOut) {
+    h.state->askOnUpdate = 1;
+    h.state->yearSettings.daysInMonth[10].set(31);
+    h.state->selectedCell = h.state->editorCell = 12;
+    h.state->dayChanged = 1;
+    h.forms.setText(kDayEditor, "EDIT21", "書きかけ");
+    h.forms.answerMessages({mb::kAnswerYes, mb::kAnswerNo});
+    close();
+    EXPECT_FALSE(saved());
+    EXPECT_EQ(fieldText(h.state->monthCells[12].lineText[1]), "");
+}
+
 INSTANTIATE_TEST_SUITE_P(EachWindow, Closing, ::testing::Values("MAINFORM", "FORM2", "FORM3"));
 
 TEST(MainLoop, DeferredStepRunsOnceAfterTheHandlerThatAskedForIt) {
