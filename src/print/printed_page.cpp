@@ -15,10 +15,6 @@ namespace cal {
 
 namespace {
 
-constexpr int kOrdinary = 2;
-constexpr int kSunday = 5;
-constexpr int kSaturday = 11;
-
 struct Page {
     Context& c;
     Printer& printer;
@@ -56,43 +52,24 @@ struct Page {
         surface.text(left + 420, top + 20,
                      TOOL_NULL_CUT(s.currentYear) + "ねん" + std::to_string(FB_TUKI_CNV(11, s.currentMonth)) +
                          "がつ",
-                     3, 3, kOrdinary);
+                     3, 3, kColorOrdinary);
         const auto m = static_cast<std::size_t>(FB_TUKI_CNV(1, s.currentMonth));
         drawTitlePicture(fieldName(y.titlePicture[m]), left + 10, top, 190, 160);
         drawTitlePicture(fieldName(y.schoolPicture), left + 2380, top + 25, 95, 80);
         drawTitlePicture(fieldName(y.classPicture), left + 2380, top + 115, 95, 80);
-        surface.text(left + 2520, top + 25, fieldText(y.schoolName), 2, 2, kOrdinary);
-        surface.text(left + 2520, top + 115, fieldText(y.className), 2, 2, kOrdinary);
+        surface.text(left + 2520, top + 25, fieldText(y.schoolName), 2, 2, kColorOrdinary);
+        surface.text(left + 2520, top + 115, fieldText(y.className), 2, 2, kColorOrdinary);
         for (int col = 0; col < s.display.columns && col <= 8; ++col) {
             const Geometry g = c.forms.geometry(kMonthForm, "PICTURE" + std::to_string(col + 1));
             surface.text(left + 2 * (g.x + g.width / 8) - 100, top + g.y + 72,
-                         kWeekdayKana[static_cast<std::size_t>(col == 0 ? 6 : col - 1)], 2, 2, kOrdinary);
+                         kWeekdayKana[static_cast<std::size_t>(col == 0 ? 6 : col - 1)], 2, 2, kColorOrdinary);
         }
     }
 
     void day(const DayCell& cell, int d, int k, int x0, int y0) {
-        const AppState& s = c.state;
-        const std::string text = dayText(d);
-        const int key = s.currentMonth * 100 + d;
-        const bool sunday = k % 7 == 0, saturday = k % 7 == 6;
-        bool numberDrawn = false, frameColor = false;
-        int color = kOrdinary;
-        for (std::size_t i = 1; i <= 20; ++i) {
-            if (s.yearSettings.holidayDate[i].get() == key) {
-                surface.text(x0 + 15, y0, text, 3, 3, kSunday);
-                numberDrawn = frameColor = true;
-                color = kSunday;
-                break;
-            }
-            if (sunday) {
-                surface.text(x0 + 15, y0, text, 3, 3, kSunday);
-                numberDrawn = true;
-                break;
-            }
-        }
-        if (!numberDrawn) surface.text(x0 + 15, y0, text, 3, 3, kOrdinary);
-        if (!frameColor) color = sunday ? kSunday : saturday ? kSaturday : kOrdinary;
-        surface.rectangle(x0, y0, x0 + boxWidth - 10, y0 + boxHeight - 10, color);
+        const DayColors colors = dayColors(c.state.yearSettings, c.state.currentMonth, d, k);
+        surface.text(x0 + 15, y0, dayText(d), 3, 3, colors.number);
+        surface.rectangle(x0, y0, x0 + boxWidth - 10, y0 + boxHeight - 10, colors.frame);
         draw(fieldName(cell.pictureFile[1]), x0 + 140, y0 + 20, 86, 72);
         for (std::size_t j = 3; j <= 8; ++j)
             if (cell.lineCheck[j].get() == 0)
@@ -103,7 +80,7 @@ struct Page {
             const int jj = static_cast<int>(j);
             const int x = j <= 2 ? x0 + 240 : x0 + 80;
             const int y = j <= 2 ? y0 + 40 * jj - 20 : y0 + 40 * jj + 5;
-            surface.text(x, y, fieldText(cell.lineText[j]), 1, 1, kOrdinary);
+            surface.text(x, y, fieldText(cell.lineText[j]), 1, 1, kColorOrdinary);
         }
     }
 

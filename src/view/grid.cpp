@@ -23,6 +23,17 @@ MonthLayout monthLayout(const YearSettings& settings, int calendarMonth) {
             settings.daysInMonth[static_cast<std::size_t>(m)].get()};
 }
 
+DayColors dayColors(const YearSettings& settings, int calendarMonth, int day, int k) {
+    const bool sunday = k % 7 == 0, saturday = k % 7 == 6;
+    const int weekdayFrame = sunday ? kColorSunday : saturday ? kColorSaturday : kColorOrdinary;
+    const int key = calendarMonth * 100 + day;
+    for (std::size_t i = 1; i <= 20; ++i) {
+        if (settings.holidayDate[i].get() == key) return {kColorSunday, kColorSunday};
+        if (sunday) return {kColorSunday, weekdayFrame};
+    }
+    return {kColorOrdinary, weekdayFrame};
+}
+
 std::string dayText(int day) {
     return (day >= 1 && day <= 9 ? " " : "") + std::to_string(day);
 }

@@ -31,6 +31,20 @@ struct MonthLayout {
 };
 MonthLayout monthLayout(const YearSettings& settings, int calendarMonth);
 
+// Palette codes of the calendar.
+inline constexpr int kColorOrdinary = 2;
+inline constexpr int kColorSunday = 5;  // Sundays and holidays
+inline constexpr int kColorSaturday = 11;
+
+// The colours of a day's number and frame. `k` counts the grid's cells from
+// the first (k mod 7 = 0 is a Sunday, 6 a Saturday). The holiday entries are
+// walked in order: a matching entry makes number and frame red; on a Sunday
+// the walk stops at the first entry that does not match, with a red number.
+struct DayColors {
+    int number, frame;
+};
+DayColors dayColors(const YearSettings& settings, int calendarMonth, int day, int k);
+
 // The day text of a cell: one blank before a single digit (" 9", "10").
 std::string dayText(int day);
 

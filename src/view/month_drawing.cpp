@@ -11,10 +11,6 @@ namespace cal {
 
 namespace {
 
-constexpr int kOrdinary = 2;
-constexpr int kSunday = 5;
-constexpr int kSaturday = 11;
-
 std::string cellName(int n) { return "PICTURE" + std::to_string(n); }
 
 // Draws the picture when it can be drawn; answers whether it was.
@@ -35,31 +31,13 @@ void drawTitlePicture(Context& c, Surface& surface, Bitmap& bitmap, const std::s
 
 void paintDay(Context& c, Surface& surface, Bitmap& bitmap, const DayCell& cell, int day, int k) {
     const AppState& s = c.state;
-    const int w = s.display.boxWidth, h = s.display.boxHeight;
-    const bool sunday = k % 7 == 0, saturday = k % 7 == 6;
-    const std::string text = dayText(day);
-    const int key = s.currentMonth * 100 + day;
-    bool numberDrawn = false, frameDrawn = false;
-    for (int i = 1; i <= 20; ++i) {
-        if (s.yearSettings.holidayDate[static_cast<std::size_t>(i)].get() == key) {
-            surface.text(2, 2, text, 3, 3, kSunday);
-            surface.rectangle(0, 0, w - 10, h - 10, kSunday);
-            numberDrawn = frameDrawn = true;
-            break;
-        }
-        if (sunday) {
-            surface.text(2, 2, text, 3, 3, kSunday);
-            numberDrawn = true;
-            break;
-        }
-    }
-    if (!numberDrawn) surface.text(2, 2, text, 3, 3, kOrdinary);
-    if (!frameDrawn)
-        surface.rectangle(0, 0, w - 10, h - 10, sunday ? kSunday : saturday ? kSaturday : kOrdinary);
+    const DayColors colors = dayColors(s.yearSettings, s.currentMonth, day, k);
+    surface.text(2, 2, dayText(day), 3, 3, colors.number);
+    surface.rectangle(0, 0, s.display.boxWidth - 10, s.display.boxHeight - 10, colors.frame);
     drawPicture(c, surface, bitmap, fieldName(cell.pictureFile[1]), 60, 4, 50, 42);
     for (int j = 1; j <= 8; ++j)
         surface.text(s.display.margin + 90, 20 * j - 10, fieldText(cell.lineText[static_cast<std::size_t>(j)]),
-                     1, 1, kOrdinary);
+                     1, 1, kColorOrdinary);
     for (int j = 3; j <= 8; ++j)
         drawPicture(c, surface, bitmap, fieldName(cell.pictureFile[static_cast<std::size_t>(j)]), 2,
                     50 + 20 * (j - 3), 27, 22);
@@ -95,18 +73,18 @@ void TITLE_SAIBYOUGA(Context& c) {
     surface.clear();
     surface.text(m + 140, 0,
                  TOOL_NULL_CUT(s.currentYear) + "ねん" + std::to_string(FB_TUKI_CNV(11, s.currentMonth)) + "がつ",
-                 2, 2, kOrdinary);
+                 2, 2, kColorOrdinary);
     const int index = FB_TUKI_CNV(1, s.currentMonth);
     drawTitlePicture(c, surface, *bitmap, fieldName(y.titlePicture[static_cast<std::size_t>(index)]), m, 0, 95,
                      80);
     drawTitlePicture(c, surface, *bitmap, fieldName(y.schoolPicture), (m + 2380) / 2, 0, 47, 40);
     drawTitlePicture(c, surface, *bitmap, fieldName(y.classPicture), (m + 2380) / 2, 40, 47, 40);
-    surface.text((m + 2520) / 2, 0, fieldText(y.schoolName), 1, 1, kOrdinary);
-    surface.text((m + 2520) / 2, 40, fieldText(y.className), 1, 1, kOrdinary);
+    surface.text((m + 2520) / 2, 0, fieldText(y.schoolName), 1, 1, kColorOrdinary);
+    surface.text((m + 2520) / 2, 40, fieldText(y.className), 1, 1, kColorOrdinary);
     for (int col = 0; col < s.display.columns && col <= 8; ++col) {
         const Geometry g = c.forms.geometry(kMonthForm, cellName(col + 1));
         surface.text(g.x + g.width / 8, g.y - 42, kWeekdayKana[static_cast<std::size_t>(col == 0 ? 6 : col - 1)],
-                     1, 1, kOrdinary);
+                     1, 1, kColorOrdinary);
     }
 }
 
