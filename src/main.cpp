@@ -1,5 +1,6 @@
 // The calendar program: Qt windows, the per-user settings store and the
-// system clock wired to the application.
+// system clock wired to the application. With --print-pdf it prints the
+// displayed month to a PDF file without any window and exits.
 
 #include "app/app.h"
 #include "app/app_state.h"
@@ -10,9 +11,9 @@
 #include "ui/qt/qt_registry.h"
 
 #include <QApplication>
-#include <QCoreApplication>
-#include <QStringList>
+#include <QByteArray>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
@@ -43,36 +44,58 @@ std::optional<std::string> currentDirectory() {
     return std::string(utf8.begin(), utf8.end());
 }
 
+// Builds the application on `forms` and either prints or runs the windows.
+int runProgram(const cal::CommandLine& cmd, cal::QtFormsService& forms) {
+    auto state = std::make_unique<cal::AppState>();
+    cal::QtRegistry registry;
+    const cal::SystemClock systemClock;
+    std::optional<cal::MonthClock> monthClock;
+    if (cmd.month) monthClock.emplace(systemClock, cmd.month->year, cmd.month->month);
+    const cal::Clock& clock = monthClock ? static_cast<const cal::Clock&>(*monthClock) : systemClock;
+
+    cal::App app(*state, forms, clock, registry);
+    forms.setEventSink(&app);
+    app.start({cmd.dataText, currentDirectory()});
+    if (!cmd.pdfFile) return app.run();
+
+    const int status = app.printDisplayedMonth();
+    if (status == 0) std::cout << "印刷しました: " << *cmd.pdfFile << std::endl;
+    return status;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // Arguments arrive as UTF-8, as Qt itself reads them on this system.
+    const std::vector<std::string> args(argv + std::min(argc, 1), argv + argc);
+    const cal::CommandLine cmd = cal::parseCommandLine(args);
+    if (!cmd.error.empty()) {
+        std::cerr << "calendar: " << cmd.error << '\n';
+        return 2;
+    }
+
+    if (cmd.pdfFile) {
+        std::string error;
+        if (!cal::canWriteFile(*cmd.pdfFile, error)) {
+            std::cerr << "calendar: " << error << '\n';
+            return 2;
+        }
+        // Printing needs no display at all.
+        qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
+    }
 #ifdef __linux__
-    if (!displayAvailable()) {
+    else if (!displayAvailable()) {
         std::cerr << "calendar: 画面（ディスプレイ）がありません。画面のある環境で起動してください。\n";
         return 1;
     }
 #endif
+
     QApplication application(argc, argv);
     cal::installFontSubstitutions();
-
-    std::vector<std::string> args;
-    const QStringList arguments = QCoreApplication::arguments();
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        const QByteArray utf8 = arguments[i].toUtf8();
-        args.emplace_back(utf8.constData(), static_cast<std::size_t>(utf8.size()));
+    if (cmd.pdfFile) {
+        cal::QtFormsService forms(cal::QtFormsService::Mode::Headless, *cmd.pdfFile);
+        return runProgram(cmd, forms);
     }
-    const cal::CommandLine cmd = cal::parseCommandLine(args);
-    if (!cmd.error.empty()) {
-        std::cerr << cmd.error << '\n';
-        return 2;
-    }
-
-    auto state = std::make_unique<cal::AppState>();
     cal::QtFormsService forms;
-    cal::QtRegistry registry;
-    cal::SystemClock clock;
-    cal::App app(*state, forms, clock, registry);
-    forms.setEventSink(&app);
-    app.start({cmd.dataText, currentDirectory()});
-    return app.run();
+    return runProgram(cmd, forms);
 }

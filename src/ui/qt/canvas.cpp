@@ -96,13 +96,15 @@ void Canvas::rectangle(double x1, double y1, double x2, double y2, int color) {
 
 void Canvas::stretch(const Bitmap& bitmap, double x, double y, double width, double height) {
     const auto* qtBitmap = dynamic_cast<const QtBitmap*>(&bitmap);
-    if (qtBitmap == nullptr || qtBitmap->image().isNull() || !ready()) return;
+    if (qtBitmap == nullptr || !qtBitmap->file() || !ready()) return;
     const QRect target = controlRect({x, y, width, height}, widgetScale(m_owner));
     if (target.isEmpty()) return;
+    // Already at the drawn size: a plain copy of pixels.
+    const QImage picture = qtBitmap->scaled(target.size());
+    if (picture.isNull()) return;
 
     QPainter painter(&m_image);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(target, qtBitmap->image());
+    painter.drawImage(target.topLeft(), picture);
     painter.end();
     m_owner.update();
 }

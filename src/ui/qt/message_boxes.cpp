@@ -86,6 +86,28 @@ BoxStyle decodeSystemStyle(std::uint32_t word) {
 
 int systemAnswerCode(BoxAnswer answer) { return static_cast<int>(answer) + 1; }
 
+BoxAnswer unattendedAnswer(BoxButtons buttons) {
+    const std::vector<BoxAnswer> answers = boxAnswers(buttons);
+    const auto offers = [&answers](BoxAnswer answer) {
+        return std::find(answers.begin(), answers.end(), answer) != answers.end();
+    };
+    if (buttons == BoxButtons::Ok) return BoxAnswer::Ok;
+    if (offers(BoxAnswer::No)) return BoxAnswer::No;
+    if (offers(BoxAnswer::Cancel)) return BoxAnswer::Cancel;
+    return answers.front();
+}
+
+std::string boxLine(std::string_view title, std::string_view message) {
+    const std::string text = std::string(title) + ": " + std::string(message);
+    std::string line;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char ch = text[i];
+        if (ch == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;  // CR LF: one blank
+        line += ch == '\r' || ch == '\n' ? ' ' : ch;
+    }
+    return line;
+}
+
 std::string nameFilter(std::string_view label, std::string_view pattern) {
     std::vector<std::string> parts;
     const auto add = [&parts](std::string part) {

@@ -41,6 +41,12 @@ BoxStyle decodeSystemStyle(std::uint32_t style);
 // Windows answer codes: 1 OK, 2 Cancel, 3 Abort, 4 Retry, 5 Ignore, 6 Yes, 7 No.
 int systemAnswerCode(BoxAnswer answer);
 
+// The answer of a box nobody can see: OK for a notice, No for a question,
+// else Cancel, and Abort where there is neither.
+BoxAnswer unattendedAnswer(BoxButtons buttons);
+// A box as one line of text, "title: message", line breaks made blanks.
+std::string boxLine(std::string_view title, std::string_view message);
+
 // The file dialog's name filter: the label with the pattern's parts in
 // both cases, "画像(*.BMP *.bmp)" for label "画像" and pattern "*.BMP".
 std::string nameFilter(std::string_view label, std::string_view pattern);

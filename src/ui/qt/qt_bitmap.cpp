@@ -5,14 +5,12 @@
 namespace cal::qtui {
 
 bool QtBitmap::load(const std::string& path) {
-    QImage image;
-    // The format comes from the file's contents, whatever its name says.
-    if (!image.load(toQString(path))) {
-        m_image = QImage();
-        return false;
-    }
-    m_image = std::move(image);
-    return true;
+    m_file = probePicture(toQString(path));
+    return m_file.has_value();
+}
+
+QImage QtBitmap::scaled(const QSize& size) const {
+    return m_file ? m_cache.scaled(*m_file, size) : QImage();
 }
 
 }  // namespace cal::qtui

@@ -4,8 +4,10 @@
 #include "ui/qt/canvas.h"
 #include "ui/qt/form_window.h"
 #include "ui/qt/message_boxes.h"
+#include "ui/qt/picture_cache.h"
 #include "ui/qt/picture_widget.h"
 #include "ui/qt/qt_bitmap.h"
+#include "ui/qt/qt_printers.h"
 #include "ui/qt/qt_strings.h"
 
 #include <QAbstractButton>
@@ -28,7 +30,16 @@ using qtui::FormWindow;
 using qtui::toQString;
 using qtui::toStdString;
 
-QtFormsService::QtFormsService() : m_nowhere(std::make_unique<qtui::NullSurface>()) {}
+QtFormsService::QtFormsService()
+    : m_nowhere(std::make_unique<qtui::NullSurface>()),
+      m_pictures(std::make_unique<qtui::PictureCache>()) {}
+
+QtFormsService::QtFormsService(Mode mode, std::string pdfPath, std::ostream& messages)
+    : m_nowhere(std::make_unique<qtui::NullSurface>()),
+      m_pictures(std::make_unique<qtui::PictureCache>()),
+      m_mode(mode),
+      m_pdfPath(std::move(pdfPath)),
+      m_messages(&messages) {}
 
 QtFormsService::~QtFormsService() {
     // Windows first, while the queue they might still post to exists; and
@@ -52,21 +63,29 @@ QString messageText(std::string_view message) {
 
 }  // namespace
 
+qtui::BoxAnswer QtFormsService::showBox(QWidget* owner, std::string_view title,
+                                        std::string_view message, const qtui::BoxStyle& style) {
+    if (headless()) {
+        *m_messages << qtui::boxLine(title, message) << std::endl;
+        return qtui::unattendedAnswer(style.buttons);
+    }
+    return qtui::runMessageBox(owner, toQString(title), messageText(message), style);
+}
+
 int QtFormsService::messageBox(std::string_view owner, std::string_view title,
                                std::string_view message, int buttons, int icon) {
-    const qtui::BoxAnswer answer = qtui::runMessageBox(
-        window(owner), toQString(title), messageText(message), qtui::programBoxStyle(buttons, icon));
-    return qtui::programAnswerCode(answer);
+    return qtui::programAnswerCode(
+        showBox(window(owner), title, message, qtui::programBoxStyle(buttons, icon)));
 }
 
 int QtFormsService::systemMessageBox(std::uint32_t style, std::string_view message,
                                      std::string_view title) {
-    const qtui::BoxAnswer answer = qtui::runMessageBox(
-        window("MAINFORM"), toQString(title), messageText(message), qtui::decodeSystemStyle(style));
-    return qtui::systemAnswerCode(answer);
+    return qtui::systemAnswerCode(
+        showBox(window("MAINFORM"), title, message, qtui::decodeSystemStyle(style)));
 }
 
 std::string QtFormsService::inputBox(std::string_view title, std::string_view prompt) {
+    if (headless()) return kCancelText;
     const std::optional<QString> typed = qtui::runInputBox(nullptr, toQString(title), messageText(prompt));
     return typed ? toStdString(*typed) : kCancelText;
 }
@@ -74,6 +93,7 @@ std::string QtFormsService::inputBox(std::string_view title, std::string_view pr
 std::string QtFormsService::fileOpenDialog(std::string_view owner, std::string_view title,
                                            std::string_view pattern,
                                            std::string_view patternLabel) {
+    if (headless()) return kCancelText;
     const std::optional<QString> path = qtui::runFileOpenDialog(
         window(owner), toQString(title), toQString(qtui::nameFilter(patternLabel, pattern)));
     return path ? toStdString(*path) : kCancelText;
@@ -111,13 +131,15 @@ FormWindow* QtFormsService::build(std::string_view form) {
 bool QtFormsService::createForm(std::string_view form) {
     if (m_ended) return false;
     if (FormWindow* existing = find(form)) {
-        existing->show();
-        existing->raise();
+        if (!headless()) {
+            existing->show();
+            existing->raise();
+        }
         return true;
     }
     FormWindow* window = build(form);
     if (window == nullptr) return false;
-    window->show();  // a new window opens above the others
+    if (!headless()) window->show();  // a new window opens above the others
     return true;
 }
 
@@ -147,21 +169,25 @@ int QtFormsService::modalDialog(std::string_view owner, std::string_view form) {
         window = build(form);
     if (window == nullptr) return 0;
 
-    window->setWindowModality(Qt::ApplicationModal);
-    // Window managers keep a dialog above the form that owns it.
-    if (QWidget* ownerWindow = find(owner); ownerWindow != nullptr && ownerWindow != window) {
-        window->winId();
-        if (window->windowHandle() != nullptr && ownerWindow->windowHandle() != nullptr)
-            window->windowHandle()->setTransientParent(ownerWindow->windowHandle());
+    if (!headless()) {
+        window->setWindowModality(Qt::ApplicationModal);
+        // Window managers keep a dialog above the form that owns it.
+        if (QWidget* ownerWindow = find(owner); ownerWindow != nullptr && ownerWindow != window) {
+            window->winId();
+            if (window->windowHandle() != nullptr && ownerWindow->windowHandle() != nullptr)
+                window->windowHandle()->setTransientParent(ownerWindow->windowHandle());
+        }
+        window->show();
+        window->activateWindow();
     }
-    window->show();
-    window->activateWindow();
 
     const std::string name(form);
     m_modalRuns.push_back({name});
     const std::size_t run = m_modalRuns.size() - 1;
     if (m_sink != nullptr) m_sink->handleEvent({name, {}, EventKind::Start});
-    while (!m_modalRuns[run].ended && !m_ended && formExists(name)) waitEvent();
+    // Headless, no event comes: the dialog ends as soon as its start is done.
+    while (!m_modalRuns[run].ended && !m_ended && formExists(name))
+        if (!waitEvent()) break;
     const int value = m_modalRuns[run].value;
     m_modalRuns.resize(run);
 
@@ -203,7 +229,7 @@ void QtFormsService::dropEvents(std::string_view form) {
 }
 
 bool QtFormsService::waitEvent() {
-    if (m_ended) return false;
+    if (m_ended || headless()) return false;
     while (m_queue.empty()) {
         m_sleeping = true;
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
@@ -302,6 +328,7 @@ void QtFormsService::setEnabled(std::string_view form, std::string_view control,
 }
 
 void QtFormsService::focus(std::string_view form) {
+    if (headless()) return;
     if (FormWindow* window = find(form)) {
         window->raise();
         window->activateWindow();
@@ -349,7 +376,7 @@ void QtFormsService::setFontSize(std::string_view form, std::string_view control
 }
 
 void QtFormsService::setWaitPointer(std::string_view, bool wait) {
-    if (wait == m_waitPointer) return;
+    if (wait == m_waitPointer || headless()) return;
     if (wait)
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     else
@@ -383,7 +410,12 @@ Surface& QtFormsService::surface(std::string_view form, std::string_view control
 }
 
 std::unique_ptr<Bitmap> QtFormsService::createBitmap() {
-    return std::make_unique<qtui::QtBitmap>();
+    return std::make_unique<qtui::QtBitmap>(*m_pictures);
+}
+
+std::shared_ptr<Printer> QtFormsService::createPrinter() {
+    if (headless()) return std::make_shared<qtui::PdfPrinter>(toQString(m_pdfPath));
+    return std::make_shared<qtui::WindowPrinter>(window("MAINFORM"));
 }
 
 }  // namespace cal

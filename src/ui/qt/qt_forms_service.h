@@ -6,6 +6,7 @@
 #include "ui/forms_service.h"
 
 #include <deque>
+#include <iostream>
 #include <map>
 #include <memory>
 #include <string>
@@ -18,11 +19,21 @@ namespace cal {
 namespace qtui {
 class FormWindow;
 class NullSurface;
+class PictureCache;
+struct BoxStyle;
+enum class BoxAnswer;
 }  // namespace qtui
 
 class QtFormsService final : public FormsService {
 public:
+    // Windowed: forms are shown and dialogs asked. Headless: forms are built
+    // but never shown; boxes become lines on `messages` answering OK, No or
+    // Cancel; input boxes and file dialogs answer cancelled; no event ever
+    // comes; the printer writes the PDF file `pdfPath`.
+    enum class Mode { Windowed, Headless };
+
     QtFormsService();
+    QtFormsService(Mode mode, std::string pdfPath, std::ostream& messages = std::cerr);
     ~QtFormsService() override;
     QtFormsService(const QtFormsService&) = delete;
     QtFormsService& operator=(const QtFormsService&) = delete;
@@ -66,6 +77,7 @@ public:
 
     Surface& surface(std::string_view form, std::string_view control) override;
     std::unique_ptr<Bitmap> createBitmap() override;
+    std::shared_ptr<Printer> createPrinter() override;
 
     void setEventSink(EventSink* sink) override { m_sink = sink; }
     bool waitEvent() override;
@@ -74,6 +86,9 @@ public:
     QWidget* window(std::string_view form) const;
     // Events queued and not yet handed to the sink.
     std::size_t pendingEvents() const { return m_queue.size(); }
+    // Pictures scaled for the screen, shared by every bitmap this service makes.
+    qtui::PictureCache& pictures() { return *m_pictures; }
+    bool headless() const { return m_mode == Mode::Headless; }
 
 private:
     struct ModalRun {
@@ -86,6 +101,8 @@ private:
     QWidget* controlWidget(std::string_view form, std::string_view control) const;
     qtui::FormWindow* build(std::string_view form);
     void post(Event event);
+    qtui::BoxAnswer showBox(QWidget* owner, std::string_view title, std::string_view message,
+                            const qtui::BoxStyle& style);
     void dropEvents(std::string_view form);
     ModalRun* modalRun(std::string_view form);
 
@@ -100,6 +117,10 @@ private:
     bool m_sleeping = false;
     bool m_wake = false;
     std::unique_ptr<qtui::NullSurface> m_nowhere;
+    std::unique_ptr<qtui::PictureCache> m_pictures;
+    Mode m_mode = Mode::Windowed;
+    std::string m_pdfPath;
+    std::ostream* m_messages = nullptr;
 };
 
 }  // namespace cal
