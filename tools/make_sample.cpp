@@ -2,6 +2,8 @@
 //
 // Lays out a ready-made installation of the calendar in FOLDER, for the
 // school year of today (or of the given date):
+//   master/CalendarH.dat             display and print settings that fit
+//                                    the month on A3 landscape
 //   master/CalendarDef0設定.dat      default year settings
 //   master/Calendar<年度>設定.dat     the school year's settings
 //   Calendar_dat/Calendar<YYYYMM>.dat the twelve months; today's month has a
@@ -161,6 +163,13 @@ void makeSample(const fs::path& root, ch::year_month_day today)
     ensureFolder(root / kMonthFolder);
     ensureFolder(root / kPictureFolder);
     const std::string dataDir = root.string();
+
+    // Seven 50 mm boxes and a 20 mm left margin keep the grid inside the
+    // border of frame pictures on A3 landscape (the form's own 70 mm do not).
+    createMissing(fromUtf8(cal::dataPath(dataDir, kMasterFolder, "CalendarH.dat")), [] {
+        const std::string lines = "7\n5\n50\n38\n13\n20\n5\n6\n7\n1\n0\n7\n\n8\n12\n2\n3\n4\n0\n4\n40\n";
+        return Bytes(lines.begin(), lines.end());
+    });
 
     createMissing(fromUtf8(cal::defaultSettingsPath(dataDir)),
                   [] { return recordBytes(sample::defaultYearSettings()); });

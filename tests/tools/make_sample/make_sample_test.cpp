@@ -170,7 +170,7 @@ TEST_F(MakeSample, LaysOutTheSchoolYearOfTheGivenDay)
     ASSERT_EQ(runOn("2024-06-10"), 0);
 
     EXPECT_EQ(fileNames(root_ / "master"),
-              (std::set<std::string>{"CalendarDef0設定.dat", "Calendar2024設定.dat"}));
+              (std::set<std::string>{"CalendarDef0設定.dat", "Calendar2024設定.dat", "CalendarH.dat"}));
     std::set<std::string> months;
     for (const char* yyyymm : {"202404", "202405", "202406", "202407", "202408", "202409", "202410",
                                "202411", "202412", "202501", "202502", "202503"})
