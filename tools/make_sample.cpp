@@ -164,10 +164,11 @@ void makeSample(const fs::path& root, ch::year_month_day today)
     ensureFolder(root / kPictureFolder);
     const std::string dataDir = root.string();
 
-    // Seven 50 mm boxes and a 20 mm left margin keep the grid inside the
-    // border of frame pictures on A3 landscape (the form's own 70 mm do not).
+    // Six rows hold every month; seven 50 mm boxes and a 20 mm left margin
+    // keep the grid inside the border of frame pictures on A3 landscape (the
+    // form's own 70 mm do not).
     createMissing(fromUtf8(cal::dataPath(dataDir, kMasterFolder, "CalendarH.dat")), [] {
-        const std::string lines = "7\n5\n50\n38\n13\n20\n5\n6\n7\n1\n0\n7\n\n8\n12\n2\n3\n4\n0\n4\n40\n";
+        const std::string lines = "7\n6\n50\n38\n13\n20\n5\n6\n7\n1\n0\n7\n\n8\n12\n2\n3\n4\n0\n4\n40\n";
         return Bytes(lines.begin(), lines.end());
     });
 
