@@ -1,0 +1,159 @@
+#pragma once
+// Shared pieces of the benchmarks: test pictures, temporary data folders,
+// the displayed month with or without pictures, a running program on the
+// real Qt service, collected timings and memory readings.
+
+#include "app/app.h"
+#include "app/app_state.h"
+#include "app/platform.h"
+#include "bench_pictures.h"
+#include "ui/qt/qt_forms_service.h"
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace calbench {
+
+// The month every benchmark shows: March 2026, starting on a Sunday, 31 days
+// in a 7 × 5 grid, so cells 1 … 31 hold days 1 … 31.
+inline constexpr int kYear = 2026;
+inline constexpr int kMonth = 3;
+inline constexpr int kDays = 31;
+
+// "pic07.bmp" for index 7.
+std::string pictureName(int index);
+
+// 24-bit BMP files of pictures 1 … count, each drawn differently, made once
+// per run in a folder of their own and copied into data folders from there.
+class PictureStore {
+public:
+    static PictureStore& instance();
+    ~PictureStore();
+    PictureStore(const PictureStore&) = delete;
+    PictureStore& operator=(const PictureStore&) = delete;
+    // The full path of picture `index`, drawing it on first use.
+    const std::string& path(int index);
+
+private:
+    PictureStore();
+    std::string m_folder;
+    std::map<int, std::string> m_paths;
+};
+
+// A data folder with master/, Calendar_dat/ and Calendar_pic/ that starts the
+// program on March 2026 without any question: the school year's settings and
+// an empty month file, no picture names in either. Removed on destruction.
+class DataFolder {
+public:
+    // Copies pictures 1 … `pictures` into Calendar_pic/.
+    explicit DataFolder(int pictures);
+    ~DataFolder();
+    DataFolder(const DataFolder&) = delete;
+    DataFolder& operator=(const DataFolder&) = delete;
+
+    const std::string& path() const { return m_path; }
+    std::string picturePath(int index) const;
+    // A file name inside the folder itself (for PDF output).
+    std::string file(const std::string& name) const;
+
+private:
+    std::string m_path;
+};
+
+// Puts the month into the displayed state: the texts of every day and, when
+// `distinct` > 0, pictures chosen round-robin among pictures 1 … distinct in
+// every cell slot (1, 3 … 8), the title band and the six frames.
+void installMonth(cal::AppState& state, int distinct);
+
+class FixedClock final : public cal::Clock {
+public:
+    cal::Date today() const override { return {kYear, kMonth, 10}; }
+};
+
+class EmptyRegistry final : public cal::Registry {
+public:
+    bool keyExists(const std::string&) const override { return false; }
+    std::optional<std::string> value(const std::string&, const std::string&) const override {
+        return std::nullopt;
+    }
+};
+
+// The program on the real Qt forms service, started on a data folder.
+class Program {
+public:
+    // Windowed service (windows on Qt's offscreen platform).
+    explicit Program(const std::string& dataDir);
+    // Headless service printing to the PDF file `pdfPath`.
+    Program(const std::string& dataDir, const std::string& pdfPath);
+    ~Program();
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    cal::Context& context() { return m_app->context(); }
+    cal::AppState& state() { return *m_state; }
+    // What the headless service reported instead of showing boxes.
+    std::string messages() const { return m_messages.str(); }
+
+private:
+    void start(const std::string& dataDir);
+
+    std::ostringstream m_messages;
+    std::unique_ptr<cal::AppState> m_state = std::make_unique<cal::AppState>();
+    std::unique_ptr<cal::QtFormsService> m_forms;
+    FixedClock m_clock;
+    EmptyRegistry m_registry;
+    std::unique_ptr<cal::App> m_app;
+};
+
+// Runs the Qt events that are waiting (window updates), outside any timing.
+void settleEvents();
+
+// Reading and decoding one picture file as the Qt service does; answers
+// false when it cannot be decoded.
+bool decodePicture(const std::string& path);
+// Saves the decoded picture as PNG at `pngPath`; answers the file's size,
+// 0 on failure.
+std::uintmax_t savePictureAsPng(const std::string& path, const std::string& pngPath);
+
+// Seconds of a steady clock.
+double now();
+
+// Samples collected while the benchmarks run, read by the summary.
+void recordSample(const std::string& key, double value);
+const std::vector<double>* samples(const std::string& key);
+std::optional<double> median(const std::string& key);
+
+// Memory of the process, in KiB, from /proc/self/status.
+long currentRssKb();
+long peakRssKb();
+// Gives memory that was freed back to the system.
+void releaseFreeMemory();
+// Starts a new peak measurement (the peak becomes the current size);
+// answers false when the system does not allow it.
+bool resetPeakRss();
+
+// What a memory probe measures in a fresh program: the picture month painted
+// twice (cold, then warm), or printed once to a PDF file.
+enum class ProbeKind { Repaint, Print };
+
+struct MemoryReading {
+    double seconds = 0;
+    long peakKb = 0;  // peak resident size above the size before
+    long keptKb = 0;  // resident size afterwards above the size before
+};
+// Measures in this process.
+MemoryReading memoryProbe(ProbeKind kind, int distinct);
+// Measures in a new process: this program run as
+// "calendar_bench --memory-probe repaint|print DISTINCT".
+MemoryReading runMemoryProbe(ProbeKind kind, int distinct);
+inline constexpr const char* kMemoryProbeOption = "--memory-probe";
+const char* probeKindName(ProbeKind kind);
+// The line the probe process prints.
+std::string memoryProbeLine(const MemoryReading& reading);
+
+}  // namespace calbench
