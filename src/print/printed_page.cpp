@@ -21,10 +21,11 @@ struct Page {
     Surface& surface;
     Bitmap& bitmap;
     int boxWidth, boxHeight, top, left;
+    PictureChecks checks{c.forms, kMainForm};
 
     bool draw(const std::string& name, double x, double y, double w, double h) {
         const std::string path = picturePath(c.state.dataDir, name);
-        if (!GAZO_TYOUSA(c.forms, kMainForm, path).drawable || !bitmap.load(path)) return false;
+        if (!checks.drawable(path) || !bitmap.load(path)) return false;
         surface.stretch(bitmap, x, y, w, h);
         return true;
     }
@@ -39,7 +40,7 @@ struct Page {
         for (std::size_t f = 1; f <= 6; ++f) {
             names[f] = fieldName(y.framePicture[f]);
             const std::string path = picturePath(c.state.dataDir, names[f]);
-            available[f] = GAZO_TYOUSA(c.forms, kMainForm, path).drawable;
+            available[f] = checks.drawable(path);
         }
         for (const FramePlace& p : borderPlaces(left, top, available))
             if (p.frame != 0)

@@ -35,6 +35,12 @@ PictureCheck GAZO_TYOUSA(FormsService& forms, std::string_view form, const std::
     return check;
 }
 
+bool PictureChecks::drawable(const std::string& path) {
+    const auto [it, added] = m_known.try_emplace(path, false);
+    if (added) it->second = GAZO_TYOUSA(m_forms, m_form, path).drawable;
+    return it->second;
+}
+
 void BITMAP_OBJ_PIC_BYOUGA_M_PIC(FormsService& forms, std::string_view form, std::string_view control,
                                  const std::string& path) {
     const Geometry g = forms.geometry(form, control);

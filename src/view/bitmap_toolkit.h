@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
 namespace cal {
 
@@ -17,6 +18,19 @@ struct PictureCheck {
 // A picture can be drawn when its name is longer than four characters,
 // contains "bmp" or "BMP", names an existing file and that file loads.
 PictureCheck GAZO_TYOUSA(FormsService& forms, std::string_view form, const std::string& path);
+
+// The drawable checks of one drawing run: each distinct file is checked
+// once, however often the run draws it.
+class PictureChecks {
+public:
+    PictureChecks(FormsService& forms, std::string_view form) : m_forms(forms), m_form(form) {}
+    bool drawable(const std::string& path);
+
+private:
+    FormsService& m_forms;
+    std::string m_form;
+    std::unordered_map<std::string, bool> m_known;
+};
 
 // Clears the control and stretches the whole picture over it.
 void BITMAP_OBJ_PIC_BYOUGA_M_PIC(FormsService& forms, std::string_view form, std::string_view control,

@@ -123,6 +123,17 @@ TEST_F(MonthDrawing, PicturesAreDrawnWhenDrawableAndEmptyNamesSkipped) {
     EXPECT_TRUE(find(cell(3), "stretch") == nullptr);
 }
 
+TEST_F(MonthDrawing, EachDistinctFileIsCheckedOncePerRepaint) {
+    showMonth(h, 2003, 6, "日", 30);
+    addPicture(h, "usagi.bmp");
+    for (int n = 1; n <= 5; ++n) storeField(h.state->monthCells[static_cast<std::size_t>(n)].pictureFile[3], "usagi.bmp");
+    GAME_SAIBYOUGA(h.context());
+    // Five loads to draw and one to check.
+    EXPECT_EQ(h.forms.loadedBitmapFiles[h.dir.file("Calendar_pic", "usagi.bmp")], 6);
+    GAME_SAIBYOUGA(h.context());  // a new run checks again, so a changed file is seen
+    EXPECT_EQ(h.forms.loadedBitmapFiles[h.dir.file("Calendar_pic", "usagi.bmp")], 12);
+}
+
 TEST_F(MonthDrawing, ClearCoversTheGridCellsOnly) {
     GAME_CLS(h.context());
     EXPECT_EQ(h.forms.draws.size(), 35u);
