@@ -24,6 +24,9 @@ namespace {
 
 constexpr double kUnitsPerInch = 254;  // tenths of a millimetre
 constexpr double kLineWidth = 1;       // outlines: one unit of the map mode
+// Pictures on paper: at most this many pixels per inch, and never more than
+// the device has (a PDF page has 254: one pixel per 0.1 mm).
+constexpr double kPictureDpi = 300;
 
 }  // namespace
 
@@ -179,9 +182,19 @@ void PagePrinter::drawRectangle(double x1, double y1, double x2, double y2, int 
                               QPointF(std::max(x1, x2), std::max(y1, y2))));
 }
 
-const QImage& PagePrinter::documentPicture(const QString& path) {
-    auto it = m_pictures.find(path);
-    if (it == m_pictures.end()) it = m_pictures.emplace(path, decodePicture(path)).first;
+const QImage& PagePrinter::documentPicture(const QtBitmap& bitmap, QSize size) {
+    const PictureFile& file = *bitmap.file();
+    size = size.boundedTo(file.size);  // never more than the file has
+    auto it = m_pictures.find(file.path);
+    if (it != m_pictures.end()) {
+        const QImage& kept = it->second;
+        if (kept.isNull() || (size.width() <= kept.width() && size.height() <= kept.height()))
+            return kept;
+        // Drawn larger than before: a larger copy from now on.
+        size = size.expandedTo(kept.size());
+    }
+    if (it == m_pictures.end()) it = m_pictures.emplace(file.path, QImage()).first;
+    it->second = bitmap.scaledCopy(size);
     return it->second;
 }
 
@@ -190,10 +203,19 @@ void PagePrinter::drawPicture(const Bitmap& bitmap, double x, double y, double w
     if (!drawable()) return;
     const auto* qtBitmap = dynamic_cast<const QtBitmap*>(&bitmap);
     if (qtBitmap == nullptr || !qtBitmap->file() || width <= 0 || height <= 0) return;
+    // The pixels the picture needs: the drawn size in device dots at no more
+    // than kPictureDpi.
+    const QRectF target(x, y, width, height);
+    const QSizeF dots = m_painter.transform().mapRect(target).size();
+    const QPaintDevice* device = m_painter.device();
+    const double perDotX = std::min(1.0, kPictureDpi / device->logicalDpiX());
+    const double perDotY = std::min(1.0, kPictureDpi / device->logicalDpiY());
+    const QSize pixels(std::max(1, qRound(dots.width() * perDotX)),
+                       std::max(1, qRound(dots.height() * perDotY)));
     // The same image object every time: a PDF then holds the picture once.
-    const QImage& picture = documentPicture(qtBitmap->file()->path);
+    const QImage& picture = documentPicture(*qtBitmap, pixels);
     if (picture.isNull()) return;
-    m_painter.drawImage(QRectF(x, y, width, height), picture);
+    m_painter.drawImage(target, picture);
 }
 
 // ---- the system's printers -------------------------------------------------

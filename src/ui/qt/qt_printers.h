@@ -43,6 +43,7 @@ inline constexpr int kReplaceFile = 7;
 }  // namespace printfail
 
 class PagePrinter;
+class QtBitmap;
 
 // The drawing surface of the page being printed.
 class PrintedPage final : public Surface {
@@ -108,7 +109,10 @@ private:
     void drawPicture(const Bitmap& bitmap, double x, double y, double width, double height);
     // Every drawing needs an open document; answers whether there is one.
     bool drawable();
-    const QImage& documentPicture(const QString& path);
+    // The document's copy of the bitmap's file, at least `size` pixels (at
+    // most the file's own); made on its first drawing and again only when
+    // drawn larger.
+    const QImage& documentPicture(const QtBitmap& bitmap, QSize size);
     void forgetDocument();
 
     QPainter m_painter;
@@ -116,7 +120,7 @@ private:
     QString m_fontFamily;
     double m_fontPoints = 12;
     double m_unitsPerDot = 1;  // world units per device dot: 1 in mode 1
-    std::map<QString, QImage> m_pictures;  // path → full-size picture, per document
+    std::map<QString, QImage> m_pictures;  // path → picture, per document
     bool m_accepted = false;
     bool m_emptyDocument = false;  // started without an accepted dialog
     int m_pages = 0;  // pages started in the open document

@@ -10,14 +10,16 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QMap>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QSet>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace cal {
 namespace {
@@ -65,14 +67,14 @@ std::optional<QRectF> wordBox(const QString& bbox, const QString& word) {
 // 12 points is 42.3 units; a word's box is about one em high.
 constexpr double kTwelvePoints = 12 * 254.0 / 72.0;
 
-// Distinct image objects in `pdfimages -list` output.
-int imageObjects(const QString& list) {
-    QSet<QString> objects;
+// The width of each distinct image object in `pdfimages -list` output.
+QMap<QString, int> imageWidths(const QString& list) {
+    QMap<QString, int> objects;
     for (const QString& row : list.split(u'\n').mid(2)) {
         const QStringList cells = row.simplified().split(u' ');
-        if (cells.size() > 10) objects.insert(cells[10]);
+        if (cells.size() > 10) objects.insert(cells[10], cells[3].toInt());
     }
-    return static_cast<int>(objects.size());
+    return objects;
 }
 
 class PrinterTest : public testing::Test {
@@ -82,8 +84,8 @@ protected:
     QString path(const char* name) const { return dir.filePath(QString::fromUtf8(name)); }
     QStringList files() const { return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden); }
 
-    std::unique_ptr<Bitmap> picture(const char* name, QColor color) {
-        QImage image(64, 48, QImage::Format_RGB32);
+    std::unique_ptr<Bitmap> picture(const char* name, QColor color, QSize size = {64, 48}) {
+        QImage image(size, QImage::Format_RGB32);
         image.fill(color);
         const QString file = path(name);
         EXPECT_TRUE(image.save(file, "BMP"));
@@ -145,20 +147,30 @@ TEST_F(PrinterTest, APdfPageIsA3LandscapeWithRealTextWhereItWasDrawn) {
     EXPECT_NEAR(big->height(), 2 * kTwelvePoints, 0.5 * kTwelvePoints);
 }
 
-TEST_F(PrinterTest, APictureDrawnOftenIsEmbeddedOnce) {
+TEST_F(PrinterTest, APictureIsEmbeddedOnceAtTheLargestSizeItIsDrawnAt) {
     if (!popplerInstalled()) GTEST_SKIP() << "poppler-utils are not installed";
-    const std::unique_ptr<Bitmap> frame = picture("frame.bmp", Qt::green);
-    const std::unique_ptr<Bitmap> title = picture("title.BMP", Qt::blue);
+    const std::unique_ptr<Bitmap> frame = picture("frame.bmp", Qt::green, {640, 480});
+    const std::unique_ptr<Bitmap> title = picture("title.BMP", Qt::blue, {640, 480});
+    const std::unique_ptr<Bitmap> stamp = picture("stamp.bmp", Qt::red);
     PdfPrinter printer(path("out.pdf"));
     begin(printer);
+    // One pixel per 0.1 mm, never more than the file has.
     for (int i = 0; i < 50; ++i) printer.page().stretch(*frame, 100 + 100 * i, 100, 95, 80);
+    printer.page().stretch(*stamp, 500, 1000, 190, 160);
+    // Drawn larger after a smaller drawing: a larger copy from then on.
+    printer.page().stretch(*title, 500, 300, 50, 42);
     printer.page().stretch(*title, 500, 500, 190, 160);
-    EXPECT_EQ(printer.documentPictures(), 2u);
+    printer.page().stretch(*title, 800, 500, 95, 80);
+    EXPECT_EQ(printer.documentPictures(), 3u);
+    // Once a file, and the title again when drawn larger than its master.
+    EXPECT_EQ(cache.decodes(), 4);
     ASSERT_EQ(finish(printer), 0);
     EXPECT_EQ(printer.documentPictures(), 0u);  // released with the document
 
     const QString list = run("pdfimages", {QStringLiteral("-list"), path("out.pdf")});
-    EXPECT_EQ(imageObjects(list), 2) << list.toStdString();
+    QList<int> widths = imageWidths(list).values();
+    std::sort(widths.begin(), widths.end());
+    EXPECT_EQ(widths, QList<int>({50, 64, 95, 190})) << list.toStdString();
 }
 
 TEST_F(PrinterTest, OnlyAFinishedDocumentWritesOrReplacesTheFile) {
@@ -260,9 +272,11 @@ TEST_F(WindowPrinterTest, AnAcceptedDialogPrintsInTenthsOfAMillimetreAtThePrinte
     if (!popplerInstalled()) GTEST_SKIP() << "poppler-utils are not installed";
     qttest::whenModal([](QWidget& dialog) { static_cast<QDialog&>(dialog).accept(); });
     begin(printer);
-    EXPECT_GT(printer.device().resolution(), 254);  // the scale is not a coincidence
+    EXPECT_GT(printer.device().resolution(), 300);  // the scale is not a coincidence
     printer.setFont(kGothic, 12);
     printer.page().text(1000, 500, "日曜日", 1, 1, 2);
+    const std::unique_ptr<Bitmap> frame = picture("frame.bmp", Qt::green, {640, 480});
+    printer.page().stretch(*frame, 2000, 500, 95, 80);
     ASSERT_EQ(finish(printer), 0);
 
     const QString info = run("pdfinfo", {QStringLiteral("-box"), path("printed.pdf")});
@@ -276,6 +290,9 @@ TEST_F(WindowPrinterTest, AnAcceptedDialogPrintsInTenthsOfAMillimetreAtThePrinte
     EXPECT_NEAR(sunday->y(), 500, 20);
     EXPECT_NEAR(sunday->height(), kTwelvePoints, 0.25 * kTwelvePoints);
     EXPECT_NEAR(sunday->width(), 3 * kTwelvePoints, 0.25 * kTwelvePoints);
+    // Pictures at 300 dpi where the printer has more: 95 units are 112 pixels.
+    const QString list = run("pdfimages", {QStringLiteral("-list"), path("printed.pdf")});
+    EXPECT_EQ(imageWidths(list).values(), QList<int>({112})) << list.toStdString();
 }
 
 }  // namespace
