@@ -152,20 +152,17 @@ void FormWindow::moveTo(std::string_view name, double x, double y) {
     Geometry g = geometryOf(name);
     g.x = x;
     g.y = y;
-    if (name.empty()) {
-        placeWindow(g);
-        return;
-    }
-    if (FormControl* c = control(name)) {
-        c->placed = g;
-        c->widget->setGeometry(controlRect(g, widgetScale(*this)));
-    }
+    place(name, g);
 }
 
 void FormWindow::resizeTo(std::string_view name, double width, double height) {
     Geometry g = geometryOf(name);
     g.width = width;
     g.height = height;
+    place(name, g);
+}
+
+void FormWindow::place(std::string_view name, const Geometry& g) {
     if (name.empty()) {
         placeWindow(g);
         return;

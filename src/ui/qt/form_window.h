@@ -66,6 +66,8 @@ protected:
 private:
     void addControl(const ControlDescription& description);
     void placeWindow(const Geometry& units);
+    // Places the window (empty name) or a control at `g`.
+    void place(std::string_view name, const Geometry& g);
     void applyFont(QWidget& widget, const FontChoice& font);
 
     std::string m_name;
