@@ -19,18 +19,14 @@ struct Page {
     Context& c;
     Printer& printer;
     Surface& surface;
-    Bitmap& bitmap;
+    PictureRun& pictures;
     int boxWidth, boxHeight, top, left;
-    PictureChecks checks{c.forms, kMainForm};
 
-    bool draw(const std::string& name, double x, double y, double w, double h) {
-        const std::string path = picturePath(c.state.dataDir, name);
-        if (!checks.drawable(path) || !bitmap.load(path)) return false;
-        surface.stretch(bitmap, x, y, w, h);
-        return true;
+    void draw(const std::string& name, double x, double y, double w, double h) {
+        pictures.draw(surface, name, x, y, w, h);
     }
     void drawTitlePicture(const std::string& name, double x, double y, double w, double h) {
-        if (!draw(name, x, y, w, h)) draw(kFallbackPicture, x, y, w, h);
+        pictures.drawOrFallback(surface, name, x, y, w, h);
     }
 
     void border() {
@@ -39,8 +35,7 @@ struct Page {
         std::array<std::string, 7> names;
         for (std::size_t f = 1; f <= 6; ++f) {
             names[f] = fieldName(y.framePicture[f]);
-            const std::string path = picturePath(c.state.dataDir, names[f]);
-            available[f] = checks.drawable(path);
+            available[f] = pictures.drawable(names[f]);
         }
         for (const FramePlace& p : borderPlaces(left, top, available))
             if (p.frame != 0)
@@ -104,12 +99,12 @@ struct Page {
 }  // namespace
 
 void drawPrintedPage(Context& c, Printer& printer) {
-    const std::unique_ptr<Bitmap> bitmap = c.forms.createBitmap();
+    PictureRun pictures(c.forms, kMainForm, c.state.dataDir);
     // Box size and margins are read from the setting fields at print time.
     auto tenths = [&](const char* field) {
         return static_cast<int>(leadingValue(c.forms.text(kMainForm, field)) * 10);
     };
-    Page page{c, printer, printer.page(), *bitmap, tenths("EDIT3"), tenths("EDIT4"), tenths("EDIT5"),
+    Page page{c, printer, printer.page(), pictures, tenths("EDIT3"), tenths("EDIT4"), tenths("EDIT5"),
               tenths("EDIT6")};
     // A failure abandons the rest of the page.
     printer.setFont(kGothic, 12);

@@ -41,6 +41,27 @@ bool PictureChecks::drawable(const std::string& path) {
     return it->second;
 }
 
+PictureRun::PictureRun(FormsService& forms, std::string_view form, std::string dataDir)
+    : m_dataDir(std::move(dataDir)), m_checks(forms, form), m_bitmap(forms.createBitmap()) {}
+
+PictureRun::~PictureRun() = default;
+
+bool PictureRun::drawable(const std::string& name) {
+    return m_checks.drawable(picturePath(m_dataDir, name));
+}
+
+bool PictureRun::draw(Surface& surface, const std::string& name, double x, double y, double w, double h) {
+    const std::string path = picturePath(m_dataDir, name);
+    if (!m_checks.drawable(path) || !m_bitmap->load(path)) return false;
+    surface.stretch(*m_bitmap, x, y, w, h);
+    return true;
+}
+
+void PictureRun::drawOrFallback(Surface& surface, const std::string& name, double x, double y, double w,
+                                double h) {
+    if (!draw(surface, name, x, y, w, h)) draw(surface, kFallbackPicture, x, y, w, h);
+}
+
 void BITMAP_OBJ_PIC_BYOUGA_M_PIC(FormsService& forms, std::string_view form, std::string_view control,
                                  const std::string& path) {
     const Geometry g = forms.geometry(form, control);

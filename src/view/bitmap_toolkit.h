@@ -2,6 +2,7 @@
 // Checking picture files before they are drawn, and painting a picture over
 // a whole picture control.
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -30,6 +31,32 @@ private:
     FormsService& m_forms;
     std::string m_form;
     std::unordered_map<std::string, bool> m_known;
+};
+
+class Surface;
+class Bitmap;
+
+// One drawing run of library pictures: one bitmap object reused for every
+// picture, and each distinct file checked once.
+class PictureRun {
+public:
+    PictureRun(FormsService& forms, std::string_view form, std::string dataDir);
+    ~PictureRun();
+    PictureRun(const PictureRun&) = delete;
+    PictureRun& operator=(const PictureRun&) = delete;
+
+    // Whether the library picture of that name can be drawn.
+    bool drawable(const std::string& name);
+    // Stretches the named picture into the rectangle when it can be drawn;
+    // answers whether it was.
+    bool draw(Surface& surface, const std::string& name, double x, double y, double w, double h);
+    // A title band picture, or the fallback picture in its place.
+    void drawOrFallback(Surface& surface, const std::string& name, double x, double y, double w, double h);
+
+private:
+    std::string m_dataDir;
+    PictureChecks m_checks;
+    std::unique_ptr<Bitmap> m_bitmap;
 };
 
 // Clears the control and stretches the whole picture over it.

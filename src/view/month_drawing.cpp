@@ -13,27 +13,8 @@ namespace {
 
 std::string cellName(int n) { return "PICTURE" + std::to_string(n); }
 
-// One drawing run: the run's bitmap object and its picture checks.
-struct Run {
-    Context& c;
-    std::unique_ptr<Bitmap> bitmap = c.forms.createBitmap();
-    PictureChecks checks{c.forms, kMonthForm};
-
-    // Draws the picture when it can be drawn; answers whether it was.
-    bool draw(Surface& surface, const std::string& name, double x, double y, double w, double h) {
-        const std::string path = picturePath(c.state.dataDir, name);
-        if (!checks.drawable(path) || !bitmap->load(path)) return false;
-        surface.stretch(*bitmap, x, y, w, h);
-        return true;
-    }
-    // A title band picture, or the fallback picture in its place.
-    void drawTitle(Surface& surface, const std::string& name, double x, double y, double w, double h) {
-        if (!draw(surface, name, x, y, w, h)) draw(surface, kFallbackPicture, x, y, w, h);
-    }
-};
-
-void paintDay(Run& run, Surface& surface, const DayCell& cell, int day, int k) {
-    const AppState& s = run.c.state;
+void paintDay(const Context& c, PictureRun& run, Surface& surface, const DayCell& cell, int day, int k) {
+    const AppState& s = c.state;
     const DayColors colors = dayColors(s.yearSettings, s.currentMonth, day, k);
     surface.text(2, 2, dayText(day), 3, 3, colors.number);
     surface.rectangle(0, 0, s.display.boxWidth - 10, s.display.boxHeight - 10, colors.frame);
@@ -54,12 +35,12 @@ void GAME_CLS(Context& c) {
 
 void GAME_SAIBYOUGA(Context& c) {
     AppState& s = c.state;
-    Run run{c};
+    PictureRun run(c.forms, kMonthForm, c.state.dataDir);
     const MonthLayout layout = monthLayout(s.yearSettings, s.currentMonth);
     int k = 0, day = 1;
     for (int n = 1; n <= s.display.cellCount() && n < kMonthRecords; ++n, ++k) {
         if (k < layout.firstColumn || day > layout.days) continue;
-        paintDay(run, c.forms.surface(kMonthForm, cellName(n)), s.monthCells[static_cast<std::size_t>(n)], day, k);
+        paintDay(c, run, c.forms.surface(kMonthForm, cellName(n)), s.monthCells[static_cast<std::size_t>(n)], day, k);
         ++day;
     }
     s.dayChanged = 0;
@@ -69,16 +50,16 @@ void TITLE_SAIBYOUGA(Context& c) {
     const AppState& s = c.state;
     const YearSettings& y = s.yearSettings;
     const double m = s.display.margin;
-    Run run{c};
+    PictureRun run(c.forms, kMonthForm, c.state.dataDir);
     Surface& surface = c.forms.surface(kMonthForm, {});
     surface.clear();
     surface.text(m + 140, 0,
                  TOOL_NULL_CUT(s.currentYear) + "ねん" + std::to_string(FB_TUKI_CNV(11, s.currentMonth)) + "がつ",
                  2, 2, kColorOrdinary);
     const int index = FB_TUKI_CNV(1, s.currentMonth);
-    run.drawTitle(surface, fieldName(y.titlePicture[static_cast<std::size_t>(index)]), m, 0, 95, 80);
-    run.drawTitle(surface, fieldName(y.schoolPicture), (m + 2380) / 2, 0, 47, 40);
-    run.drawTitle(surface, fieldName(y.classPicture), (m + 2380) / 2, 40, 47, 40);
+    run.drawOrFallback(surface, fieldName(y.titlePicture[static_cast<std::size_t>(index)]), m, 0, 95, 80);
+    run.drawOrFallback(surface, fieldName(y.schoolPicture), (m + 2380) / 2, 0, 47, 40);
+    run.drawOrFallback(surface, fieldName(y.classPicture), (m + 2380) / 2, 40, 47, 40);
     surface.text((m + 2520) / 2, 0, fieldText(y.schoolName), 1, 1, kColorOrdinary);
     surface.text((m + 2520) / 2, 40, fieldText(y.className), 1, 1, kColorOrdinary);
     for (int col = 0; col < s.display.columns && col <= 8; ++col) {
