@@ -4,7 +4,7 @@
 #include "bench_keys.h"
 #include "bench_support.h"
 
-#include "ui/qt/font_substitutions.h"
+#include "qt/font_substitutions.h"
 
 #include <QApplication>
 

@@ -2,8 +2,8 @@
 
 #include "bench_support.h"
 
-#include "ui/qt/qt_bitmap.h"
-#include "ui/qt/qt_strings.h"
+#include "qt/qt_bitmap.h"
+#include "qt/qt_strings.h"
 
 #include <filesystem>
 #include <system_error>

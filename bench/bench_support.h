@@ -4,10 +4,10 @@
 // real Qt service, collected timings and memory readings.
 
 #include "app/app.h"
-#include "app/app_state.h"
-#include "app/platform.h"
+#include "state/app_state.h"
+#include "ui/platform.h"
 #include "bench_pictures.h"
-#include "ui/qt/qt_forms_service.h"
+#include "qt/qt_forms_service.h"
 
 #include <cstdint>
 #include <map>

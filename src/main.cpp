@@ -3,12 +3,12 @@
 // displayed month to a PDF file without any window and exits.
 
 #include "app/app.h"
-#include "app/app_state.h"
+#include "state/app_state.h"
 #include "app/command_line.h"
-#include "app/platform.h"
-#include "ui/qt/font_substitutions.h"
-#include "ui/qt/qt_forms_service.h"
-#include "ui/qt/qt_registry.h"
+#include "ui/platform.h"
+#include "qt/font_substitutions.h"
+#include "qt/qt_forms_service.h"
+#include "qt/qt_registry.h"
 
 #include <QApplication>
 #include <QByteArray>

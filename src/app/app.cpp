@@ -1,13 +1,13 @@
 #include "app/app.h"
 
-#include "app/main_window.h"
-#include "app/settings_dialog.h"
-#include "app/startup.h"
+#include "windows/mainform/mainform_handlers.h"
+#include "windows/form6/form6_handlers.h"
+#include "windows/mainform/startup.h"
 #include "data/file_io.h"
 #include "data/month_file.h"
 #include "print/print_job.h"
-#include "dialogs/day_editor.h"
-#include "dialogs/month_window.h"
+#include "windows/form3/form3_handlers.h"
+#include "windows/form2/form2_handlers.h"
 #include "ui/names.h"
 
 #include <exception>

@@ -2,8 +2,8 @@
 // The application: owns the handler table, receives the events of the forms
 // service and runs the main loop.
 
-#include "app/context.h"
-#include "app/handler_table.h"
+#include "state/context.h"
+#include "state/handler_table.h"
 #include "ui/forms_service.h"
 
 #include <optional>

@@ -1,7 +1,7 @@
 #include "data/month_file.h"
 
-#include "app/context.h"
-#include "data/empty_year.h"
+#include "state/context.h"
+#include "view/empty_year.h"
 #include "data/file_io.h"
 #include "ui/names.h"
 

@@ -1,6 +1,6 @@
 #include "data/year_file.h"
 
-#include "app/context.h"
+#include "state/context.h"
 #include "data/file_io.h"
 #include "ui/names.h"
 

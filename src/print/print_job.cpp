@@ -1,8 +1,8 @@
 #include "print/print_job.h"
 
-#include "app/context.h"
+#include "state/context.h"
 #include "print/printed_page.h"
-#include "tools/top_mess_box.h"
+#include "ui/top_mess_box.h"
 #include "ui/printer.h"
 #include "view/grid_model.h"
 

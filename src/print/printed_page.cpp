@@ -1,15 +1,15 @@
 #include "print/printed_page.h"
 
-#include "app/context.h"
+#include "state/context.h"
 #include "data/sjis.h"
-#include "print/page_layout.h"
+#include "layout/page_border.h"
 #include "tools/numbers.h"
 #include "tools/string_tools.h"
 #include "ui/form_description.h"
 #include "ui/names.h"
 #include "ui/printer.h"
 #include "view/bitmap_toolkit.h"
-#include "view/grid.h"
+#include "layout/grid.h"
 
 namespace cal {
 

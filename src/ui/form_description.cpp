@@ -1,6 +1,6 @@
 #include "ui/form_description.h"
 
-#include "ui/forms/forms.h"
+#include "windows/forms.h"
 
 #include <array>
 

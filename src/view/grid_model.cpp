@@ -1,9 +1,9 @@
 #include "view/grid_model.h"
 
-#include "app/context.h"
+#include "state/context.h"
 #include "data/sjis.h"
 #include "view/bitmap_toolkit.h"
-#include "view/grid.h"
+#include "layout/grid.h"
 #include "view/month_drawing.h"
 #include "ui/names.h"
 

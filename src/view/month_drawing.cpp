@@ -1,10 +1,10 @@
 #include "view/month_drawing.h"
 
-#include "app/context.h"
+#include "state/context.h"
 #include "data/sjis.h"
 #include "tools/string_tools.h"
 #include "view/bitmap_toolkit.h"
-#include "view/grid.h"
+#include "layout/grid.h"
 #include "ui/names.h"
 
 namespace cal {

@@ -1,6 +1,6 @@
 #include "view/navigation.h"
 
-#include "app/context.h"
+#include "state/context.h"
 #include "data/file_io.h"
 #include "data/month_file.h"
 #include "data/year_file.h"

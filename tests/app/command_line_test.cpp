@@ -1,6 +1,6 @@
 // The command line: the data folder, the options and their mistakes.
 #include "app/command_line.h"
-#include "app/platform.h"
+#include "ui/platform.h"
 #include "support/test_platform.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // Every drawing call of the printed month page.
 #include "data/sjis.h"
-#include "print/page_layout.h"
+#include "layout/page_border.h"
 #include "print/printed_page.h"
 #include "support/month_setup.h"
 #include "ui/names.h"

@@ -1,7 +1,7 @@
 #pragma once
 // A clock that tests set, a registry held in memory, and temporary data folders.
 
-#include "app/platform.h"
+#include "ui/platform.h"
 
 #include <filesystem>
 #include <map>

@@ -2,8 +2,8 @@
 #include "support/recording_forms.h"
 #include "tools/numbers.h"
 #include "tools/string_tools.h"
-#include "tools/top_mess_box.h"
-#include "tools/window_tools.h"
+#include "ui/top_mess_box.h"
+#include "ui/window_tools.h"
 #include "ui/names.h"
 
 #include <gtest/gtest.h>

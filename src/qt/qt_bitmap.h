@@ -1,0 +1,43 @@
+#pragma once
+// A bitmap file known by its header: loading reads only the picture's size,
+// and the pixels are decoded when the picture is drawn. One bitmap serves
+// one drawing run: what it learned of a path stays known for its life, so
+// loading the same path again touches no file.
+
+#include "ui/forms_service.h"
+#include "qt/picture_cache.h"
+
+#include <QImage>
+#include <QSize>
+
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+
+namespace cal::qtui {
+
+class QtBitmap final : public Bitmap {
+public:
+    // Screen drawing takes its scaled pictures from `cache`.
+    explicit QtBitmap(PictureCache& cache) : m_cache(cache) {}
+
+    bool load(const std::string& path) override;
+    int width() const override { return m_file ? m_file->size.width() : 0; }
+    int height() const override { return m_file ? m_file->size.height() : 0; }
+
+    // The file loaded last; nullptr when the last load failed.
+    const PictureFile* file() const { return m_file; }
+    // The picture scaled to `size`, through the cache; null when nothing is
+    // loaded or it cannot be decoded.
+    QImage scaled(const QSize& size) const;
+    // The same, not kept among the cache's drawn sizes (PictureCache::scaledCopy).
+    QImage scaledCopy(const QSize& size) const;
+
+private:
+    PictureCache& m_cache;
+    std::map<std::string, std::optional<PictureFile>, std::less<>> m_known;
+    const PictureFile* m_file = nullptr;
+};
+
+}  // namespace cal::qtui

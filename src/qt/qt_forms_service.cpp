@@ -1,0 +1,421 @@
+#include "qt/qt_forms_service.h"
+
+#include "ui/form_description.h"
+#include "qt/canvas.h"
+#include "qt/form_window.h"
+#include "qt/message_boxes.h"
+#include "qt/picture_cache.h"
+#include "qt/picture_widget.h"
+#include "qt/qt_bitmap.h"
+#include "qt/qt_printers.h"
+#include "qt/qt_strings.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScreen>
+#include <QWindow>
+
+#include <cmath>
+
+namespace cal {
+
+using qtui::FormControl;
+using qtui::FormWindow;
+using qtui::toQString;
+using qtui::toStdString;
+
+QtFormsService::QtFormsService()
+    : m_nowhere(std::make_unique<qtui::NullSurface>()),
+      m_pictures(std::make_unique<qtui::PictureCache>()) {}
+
+QtFormsService::QtFormsService(Mode mode, std::string pdfPath, std::ostream& messages)
+    : m_nowhere(std::make_unique<qtui::NullSurface>()),
+      m_pictures(std::make_unique<qtui::PictureCache>()),
+      m_mode(mode),
+      m_pdfPath(std::move(pdfPath)),
+      m_messages(&messages) {}
+
+QtFormsService::~QtFormsService() {
+    // Windows first, while the queue they might still post to exists; and
+    // nothing they do on the way out is an event any more.
+    m_ended = true;
+    m_forms.clear();
+    if (m_waitPointer) QGuiApplication::restoreOverrideCursor();
+}
+
+// ---- dialogs ---------------------------------------------------------------
+
+namespace {
+
+// The program's messages break lines the Windows way.
+QString messageText(std::string_view message) {
+    QString text = toQString(message);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(u'\r', u'\n');
+    return text;
+}
+
+}  // namespace
+
+qtui::BoxAnswer QtFormsService::showBox(QWidget* owner, std::string_view title,
+                                        std::string_view message, const qtui::BoxStyle& style) {
+    if (headless()) {
+        *m_messages << qtui::boxLine(title, message) << std::endl;
+        return qtui::unattendedAnswer(style.buttons);
+    }
+    return qtui::runMessageBox(owner, toQString(title), messageText(message), style);
+}
+
+int QtFormsService::messageBox(std::string_view owner, std::string_view title,
+                               std::string_view message, int buttons, int icon) {
+    return qtui::programAnswerCode(
+        showBox(window(owner), title, message, qtui::programBoxStyle(buttons, icon)));
+}
+
+int QtFormsService::systemMessageBox(std::uint32_t style, std::string_view message,
+                                     std::string_view title) {
+    return qtui::systemAnswerCode(
+        showBox(window("MAINFORM"), title, message, qtui::decodeSystemStyle(style)));
+}
+
+std::string QtFormsService::inputBox(std::string_view title, std::string_view prompt) {
+    if (headless()) return kCancelText;
+    const std::optional<QString> typed = qtui::runInputBox(nullptr, toQString(title), messageText(prompt));
+    return typed ? toStdString(*typed) : kCancelText;
+}
+
+std::string QtFormsService::fileOpenDialog(std::string_view owner, std::string_view title,
+                                           std::string_view pattern,
+                                           std::string_view patternLabel) {
+    if (headless()) return kCancelText;
+    const std::optional<QString> path = qtui::runFileOpenDialog(
+        window(owner), toQString(title), toQString(qtui::nameFilter(patternLabel, pattern)));
+    return path ? toStdString(*path) : kCancelText;
+}
+
+// ---- forms -----------------------------------------------------------------
+
+FormWindow* QtFormsService::find(std::string_view form) const {
+    const auto it = m_forms.find(form);
+    return it == m_forms.end() ? nullptr : it->second.get();
+}
+
+QWidget* QtFormsService::window(std::string_view form) const { return find(form); }
+
+QWidget* QtFormsService::controlWidget(std::string_view form, std::string_view control) const {
+    const FormWindow* window = find(form);
+    if (window == nullptr) return nullptr;
+    const FormControl* c = window->control(control);
+    return c == nullptr ? nullptr : c->widget;
+}
+
+FormWindow* QtFormsService::build(std::string_view form) {
+    const FormDescription* description = formDescription(form);
+    if (description == nullptr) return nullptr;
+    const std::string name(form);
+    auto window = std::make_unique<FormWindow>(
+        *description, [this, name](std::string_view control, EventKind kind) {
+            post({name, std::string(control), kind});
+        });
+    FormWindow* built = window.get();
+    m_forms.emplace(name, std::move(window));
+    return built;
+}
+
+bool QtFormsService::createForm(std::string_view form) {
+    if (m_ended) return false;
+    if (FormWindow* existing = find(form)) {
+        if (!headless()) {
+            existing->show();
+            existing->raise();
+        }
+        return true;
+    }
+    FormWindow* window = build(form);
+    if (window == nullptr) return false;
+    if (!headless()) window->show();  // a new window opens above the others
+    return true;
+}
+
+void QtFormsService::destroyForm(std::string_view form) {
+    const auto it = m_forms.find(form);
+    if (it == m_forms.end()) return;
+    if (ModalRun* run = modalRun(form)) run->ended = true;
+    m_forms.erase(it);
+    dropEvents(form);
+    if (m_sleeping) m_wake = true;
+}
+
+bool QtFormsService::formExists(std::string_view form) const { return find(form) != nullptr; }
+
+QtFormsService::ModalRun* QtFormsService::modalRun(std::string_view form) {
+    for (auto it = m_modalRuns.rbegin(); it != m_modalRuns.rend(); ++it)
+        if (it->form == form) return &*it;
+    return nullptr;
+}
+
+int QtFormsService::modalDialog(std::string_view owner, std::string_view form) {
+    if (m_ended) return 0;
+    FormWindow* window = find(form);
+    if (window != nullptr)
+        window->hide();  // modality changes only while hidden
+    else
+        window = build(form);
+    if (window == nullptr) return 0;
+
+    if (!headless()) {
+        window->setWindowModality(Qt::ApplicationModal);
+        // Window managers keep a dialog above the form that owns it.
+        if (QWidget* ownerWindow = find(owner); ownerWindow != nullptr && ownerWindow != window) {
+            window->winId();
+            if (window->windowHandle() != nullptr && ownerWindow->windowHandle() != nullptr)
+                window->windowHandle()->setTransientParent(ownerWindow->windowHandle());
+        }
+        window->show();
+        window->activateWindow();
+    }
+
+    const std::string name(form);
+    m_modalRuns.push_back({name});
+    const std::size_t run = m_modalRuns.size() - 1;
+    if (m_sink != nullptr) m_sink->handleEvent({name, {}, EventKind::Start});
+    // Headless, no event comes: the dialog ends as soon as its start is done.
+    while (!m_modalRuns[run].ended && !m_ended && formExists(name))
+        if (!waitEvent()) break;
+    const int value = m_modalRuns[run].value;
+    m_modalRuns.resize(run);
+
+    if (!m_ended && formExists(name)) {
+        if (m_sink != nullptr) m_sink->handleEvent({name, {}, EventKind::End});
+        destroyForm(name);
+    }
+    return value;
+}
+
+void QtFormsService::endDialog(std::string_view form, int value) {
+    ModalRun* run = modalRun(form);
+    if (run == nullptr) return;
+    run->ended = true;
+    run->value = value;
+    if (m_sleeping) m_wake = true;
+}
+
+void QtFormsService::endProgram() {
+    m_ended = true;
+    for (ModalRun& run : m_modalRuns) run.ended = true;
+    m_queue.clear();
+    m_forms.clear();
+    if (m_waitPointer) {
+        QGuiApplication::restoreOverrideCursor();
+        m_waitPointer = false;
+    }
+    if (m_sleeping) m_wake = true;
+}
+
+// ---- events ----------------------------------------------------------------
+
+void QtFormsService::post(Event event) {
+    if (!m_ended) m_queue.push_back(std::move(event));
+}
+
+void QtFormsService::dropEvents(std::string_view form) {
+    std::erase_if(m_queue, [form](const Event& e) { return e.form == form; });
+}
+
+bool QtFormsService::waitEvent() {
+    if (m_ended || headless()) return false;
+    while (m_queue.empty()) {
+        m_sleeping = true;
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        m_sleeping = false;
+        if (m_ended) return false;
+        if (m_wake) {
+            m_wake = false;
+            return true;
+        }
+    }
+    const Event event = std::move(m_queue.front());
+    m_queue.pop_front();
+    const int answer = m_sink != nullptr ? m_sink->handleEvent(event) : 0;
+
+    if (event.kind == EventKind::QueryClose && answer == 0 && !m_ended) {
+        if (ModalRun* run = modalRun(event.form); run != nullptr && !run->ended)
+            endDialog(event.form, 0);
+        else
+            destroyForm(event.form);
+    }
+    return true;
+}
+
+// ---- controls --------------------------------------------------------------
+
+std::string QtFormsService::text(std::string_view form, std::string_view control) const {
+    const FormWindow* window = find(form);
+    if (window == nullptr) return {};
+    if (control.empty()) return toStdString(window->windowTitle());
+    const FormControl* c = window->control(control);
+    if (c == nullptr) return {};
+    switch (c->kind) {
+    case ControlKind::Text: return toStdString(static_cast<QLabel*>(c->widget)->text());
+    case ControlKind::Edit:
+    case ControlKind::HEdit: return toStdString(static_cast<QLineEdit*>(c->widget)->text());
+    case ControlKind::Button:
+    case ControlKind::Check:
+    case ControlKind::Radio: return toStdString(static_cast<QAbstractButton*>(c->widget)->text());
+    case ControlKind::Combo: return toStdString(static_cast<QComboBox*>(c->widget)->currentText());
+    case ControlKind::Group: return toStdString(static_cast<QGroupBox*>(c->widget)->title());
+    case ControlKind::Picture: return {};
+    }
+    return {};
+}
+
+void QtFormsService::setText(std::string_view form, std::string_view control,
+                             std::string_view text) {
+    FormWindow* window = find(form);
+    if (window == nullptr) return;
+    const QString value = toQString(text);
+    if (control.empty()) {
+        window->setWindowTitle(value);
+        return;
+    }
+    const FormControl* c = window->control(control);
+    if (c == nullptr) return;
+    switch (c->kind) {
+    case ControlKind::Text: static_cast<QLabel*>(c->widget)->setText(value); break;
+    case ControlKind::Edit:
+    case ControlKind::HEdit: static_cast<QLineEdit*>(c->widget)->setText(value); break;
+    case ControlKind::Button:
+    case ControlKind::Check:
+    case ControlKind::Radio: static_cast<QAbstractButton*>(c->widget)->setText(value); break;
+    case ControlKind::Combo: static_cast<QComboBox*>(c->widget)->setEditText(value); break;
+    case ControlKind::Group: static_cast<QGroupBox*>(c->widget)->setTitle(value); break;
+    case ControlKind::Picture: break;
+    }
+}
+
+int QtFormsService::checkState(std::string_view form, std::string_view control) const {
+    const FormWindow* window = find(form);
+    const FormControl* c = window == nullptr ? nullptr : window->control(control);
+    if (c == nullptr || (c->kind != ControlKind::Check && c->kind != ControlKind::Radio)) return 0;
+    return static_cast<QAbstractButton*>(c->widget)->isChecked() ? 1 : 0;
+}
+
+void QtFormsService::setCheckState(std::string_view form, std::string_view control, int state) {
+    FormWindow* window = find(form);
+    const FormControl* c = window == nullptr ? nullptr : window->control(control);
+    if (c == nullptr || (c->kind != ControlKind::Check && c->kind != ControlKind::Radio)) return;
+    auto* button = static_cast<QAbstractButton*>(c->widget);
+    // setChecked emits toggled, never clicked: no event comes of it.
+    if (c->kind == ControlKind::Radio && state == 0) {
+        // An exclusive radio button refuses to clear itself.
+        button->setAutoExclusive(false);
+        button->setChecked(false);
+        button->setAutoExclusive(true);
+        return;
+    }
+    button->setChecked(state != 0);
+}
+
+void QtFormsService::setEnabled(std::string_view form, std::string_view control, bool enabled) {
+    QWidget* widget = control.empty() ? window(form) : controlWidget(form, control);
+    if (widget != nullptr) widget->setEnabled(enabled);
+}
+
+void QtFormsService::focus(std::string_view form) {
+    if (headless()) return;
+    if (FormWindow* window = find(form)) {
+        window->raise();
+        window->activateWindow();
+    }
+}
+
+void QtFormsService::addComboEntry(std::string_view form, std::string_view control,
+                                   std::string_view entry) {
+    const FormWindow* window = find(form);
+    const FormControl* c = window == nullptr ? nullptr : window->control(control);
+    if (c != nullptr && c->kind == ControlKind::Combo)
+        static_cast<QComboBox*>(c->widget)->addItem(toQString(entry));
+}
+
+void QtFormsService::selectComboEntry(std::string_view form, std::string_view control,
+                                      int index) {
+    const FormWindow* window = find(form);
+    const FormControl* c = window == nullptr ? nullptr : window->control(control);
+    if (c == nullptr || c->kind != ControlKind::Combo) return;
+    auto* combo = static_cast<QComboBox*>(c->widget);
+    combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
+}
+
+Geometry QtFormsService::geometry(std::string_view form, std::string_view control) const {
+    const FormWindow* window = find(form);
+    return window == nullptr ? Geometry{} : window->geometryOf(control);
+}
+
+void QtFormsService::move(std::string_view form, std::string_view control, double x, double y) {
+    if (FormWindow* window = find(form)) window->moveTo(control, x, y);
+}
+
+void QtFormsService::resize(std::string_view form, std::string_view control, double width,
+                            double height) {
+    if (FormWindow* window = find(form)) window->resizeTo(control, width, height);
+}
+
+void QtFormsService::setFontName(std::string_view form, std::string_view control,
+                                 std::string_view name) {
+    if (FormWindow* window = find(form)) window->setFontFamily(control, toQString(name));
+}
+
+void QtFormsService::setFontSize(std::string_view form, std::string_view control, double points) {
+    if (FormWindow* window = find(form)) window->setFontPoints(control, points);
+}
+
+void QtFormsService::setWaitPointer(std::string_view, bool wait) {
+    if (wait == m_waitPointer || headless()) return;
+    if (wait)
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QGuiApplication::restoreOverrideCursor();
+    m_waitPointer = wait;
+}
+
+int QtFormsService::deviceCaps(std::string_view form, int code) const {
+    const FormWindow* window = find(form);
+    const QScreen* screen = window != nullptr ? window->screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr) return 0;
+    const auto rounded = [](double value) { return static_cast<int>(std::lround(value)); };
+    switch (code) {
+    case caps::kWidthMm: return rounded(screen->physicalSize().width());
+    case caps::kHeightMm: return rounded(screen->physicalSize().height());
+    case caps::kWidthPixels: return screen->geometry().width();
+    case caps::kHeightPixels: return screen->geometry().height();
+    default: return 0;
+    }
+}
+
+// ---- drawing ---------------------------------------------------------------
+
+Surface& QtFormsService::surface(std::string_view form, std::string_view control) {
+    FormWindow* window = find(form);
+    if (window == nullptr) return *m_nowhere;
+    if (control.empty()) return window->canvas();
+    FormControl* c = window->control(control);
+    if (c == nullptr || c->picture == nullptr) return *m_nowhere;
+    return c->picture->canvas();
+}
+
+std::unique_ptr<Bitmap> QtFormsService::createBitmap() {
+    return std::make_unique<qtui::QtBitmap>(*m_pictures);
+}
+
+std::shared_ptr<Printer> QtFormsService::createPrinter() {
+    if (headless()) return std::make_shared<qtui::PdfPrinter>(toQString(m_pdfPath));
+    return std::make_shared<qtui::WindowPrinter>(window("MAINFORM"));
+}
+
+}  // namespace cal

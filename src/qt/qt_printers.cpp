@@ -1,0 +1,341 @@
+#include "qt/qt_printers.h"
+
+#include "ui/form_description.h"
+#include "qt/palette.h"
+#include "qt/qt_bitmap.h"
+#include "qt/qt_strings.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QFontMetricsF>
+#include <QMarginsF>
+#include <QPdfWriter>
+#include <QPen>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTemporaryFile>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace cal::qtui {
+
+namespace {
+
+constexpr double kUnitsPerInch = 254;  // tenths of a millimetre
+constexpr double kLineWidth = 1;       // outlines: one unit of the map mode
+// Pictures on paper: at most this many pixels per inch, and never more than
+// the device has (a PDF page has 254: one pixel per 0.1 mm).
+constexpr double kPictureDpi = 300;
+
+}  // namespace
+
+// ---- the page --------------------------------------------------------------
+
+void PrintedPage::text(double x, double y, std::string_view text, double magX, double magY,
+                       int color) {
+    m_printer.drawText(x, y, text, magX, magY, color);
+}
+
+void PrintedPage::rectangle(double x1, double y1, double x2, double y2, int color) {
+    m_printer.drawRectangle(x1, y1, x2, y2, color);
+}
+
+void PrintedPage::stretch(const Bitmap& bitmap, double x, double y, double width, double height) {
+    m_printer.drawPicture(bitmap, x, y, width, height);
+}
+
+// ---- document and page steps -----------------------------------------------
+
+PagePrinter::~PagePrinter() {
+    // The printers abort their own documents; this only catches a painter
+    // left behind.
+    if (m_painter.isActive()) m_painter.end();
+}
+
+void PagePrinter::applyPaperMode(int paper, int orientation, QPageSize& size,
+                                 QPageLayout::Orientation& layout) {
+    if (paper == 8) size = QPageSize(QPageSize::A3);
+    if (paper == 9) size = QPageSize(QPageSize::A4);
+    if (orientation == 1) layout = QPageLayout::Portrait;
+    if (orientation == 2) layout = QPageLayout::Landscape;
+}
+
+int PagePrinter::startDocument(std::string_view name) {
+    // A document still open is dropped, never printed half.
+    abortDocument();
+    m_error = 0;
+    m_unitsPerDot = 1;
+    m_fontFamily = toQString(kGothic);
+    m_fontPoints = 12;
+    if (!m_accepted) {
+        m_emptyDocument = true;
+        return 0;
+    }
+    QPaintDevice* device = openDevice(toQString(name));
+    if (device == nullptr) return printfail::kBegin;
+    if (!m_painter.begin(device)) {
+        finishDevice(false);
+        return printfail::kBegin;
+    }
+    m_painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    m_painter.setRenderHint(QPainter::TextAntialiasing);
+    return 0;
+}
+
+int PagePrinter::startPage() {
+    if (m_emptyDocument) return 0;
+    if (!printing()) return printfail::kNotPrinting;
+    // Beginning the painter opened the first page.
+    if (m_pages > 0 && !newPage()) return printfail::kNewPage;
+    ++m_pages;
+    return 0;
+}
+
+int PagePrinter::setMapMode(int mode) {
+    if (m_emptyDocument) return 0;
+    if (!printing()) return printfail::kNotPrinting;
+    if (mode != 1 && mode != 2) return printfail::kMapMode;
+    m_painter.resetTransform();
+    m_unitsPerDot = 1;
+    if (mode == 2) {
+        const QPaintDevice* device = m_painter.device();
+        m_painter.scale(device->logicalDpiX() / kUnitsPerInch, device->logicalDpiY() / kUnitsPerInch);
+        m_unitsPerDot = kUnitsPerInch / device->logicalDpiY();
+    }
+    return 0;
+}
+
+void PagePrinter::setFont(std::string_view name, double points) {
+    m_fontFamily = toQString(name);
+    m_fontPoints = points;
+}
+
+int PagePrinter::endPage() {
+    if (m_emptyDocument) return 0;
+    return printing() ? 0 : printfail::kNotPrinting;
+}
+
+int PagePrinter::endDocument() {
+    if (m_emptyDocument) {
+        forgetDocument();
+        return 0;
+    }
+    if (!printing()) return printfail::kNotPrinting;
+    const bool painted = m_painter.end();
+    const int result = finishDevice(painted);
+    forgetDocument();
+    return result;
+}
+
+int PagePrinter::abortDocument() {
+    if (printing()) abortDevice(m_painter);
+    forgetDocument();
+    return 0;
+}
+
+int PagePrinter::close() {
+    abortDocument();
+    m_accepted = false;
+    return 0;
+}
+
+void PagePrinter::forgetDocument() {
+    m_pictures.clear();
+    m_emptyDocument = false;
+    m_pages = 0;
+}
+
+// ---- drawing ---------------------------------------------------------------
+
+bool PagePrinter::drawable() {
+    if (printing()) return true;
+    if (!m_emptyDocument && m_error == 0) m_error = printfail::kNotPrinting;
+    return false;
+}
+
+void PagePrinter::drawText(double x, double y, std::string_view text, double magX, double magY,
+                           int color) {
+    if (!drawable() || text.empty() || magX <= 0 || magY <= 0) return;
+    // Points are converted with the device's resolution, and the map mode
+    // scales once more: take that scale back out.
+    QFont font(m_fontFamily);
+    font.setPointSizeF(m_fontPoints * m_unitsPerDot);
+    m_painter.save();
+    m_painter.setFont(font);
+    m_painter.setPen(paletteColor(color));
+    m_painter.translate(x, y);
+    m_painter.scale(magX, magY);
+    const QFontMetricsF metrics(m_painter.font(), m_painter.device());
+    m_painter.drawText(QPointF(0, metrics.ascent()), toQString(text));
+    m_painter.restore();
+}
+
+void PagePrinter::drawRectangle(double x1, double y1, double x2, double y2, int color) {
+    if (!drawable()) return;
+    QPen pen(paletteColor(color));
+    pen.setWidthF(kLineWidth);
+    pen.setJoinStyle(Qt::MiterJoin);
+    m_painter.setPen(pen);
+    m_painter.setBrush(Qt::NoBrush);
+    m_painter.drawRect(QRectF(QPointF(std::min(x1, x2), std::min(y1, y2)),
+                              QPointF(std::max(x1, x2), std::max(y1, y2))));
+}
+
+const QImage& PagePrinter::documentPicture(const QtBitmap& bitmap, QSize size) {
+    const PictureFile& file = *bitmap.file();
+    size = size.boundedTo(file.size);  // never more than the file has
+    auto it = m_pictures.find(file.path);
+    if (it != m_pictures.end()) {
+        const QImage& kept = it->second;
+        if (kept.isNull() || (size.width() <= kept.width() && size.height() <= kept.height()))
+            return kept;
+        // Drawn larger than before: a larger copy from now on.
+        size = size.expandedTo(kept.size());
+    }
+    if (it == m_pictures.end()) it = m_pictures.emplace(file.path, QImage()).first;
+    it->second = bitmap.scaledCopy(size);
+    return it->second;
+}
+
+void PagePrinter::drawPicture(const Bitmap& bitmap, double x, double y, double width,
+                              double height) {
+    if (!drawable()) return;
+    const auto* qtBitmap = dynamic_cast<const QtBitmap*>(&bitmap);
+    if (qtBitmap == nullptr || !qtBitmap->file() || width <= 0 || height <= 0) return;
+    // The pixels the picture needs: the drawn size in device dots at no more
+    // than kPictureDpi.
+    const QRectF target(x, y, width, height);
+    const QSizeF dots = m_painter.transform().mapRect(target).size();
+    const QPaintDevice* device = m_painter.device();
+    const double perDotX = std::min(1.0, kPictureDpi / device->logicalDpiX());
+    const double perDotY = std::min(1.0, kPictureDpi / device->logicalDpiY());
+    const QSize pixels(std::max(1, qRound(dots.width() * perDotX)),
+                       std::max(1, qRound(dots.height() * perDotY)));
+    // The same image object every time: a PDF then holds the picture once.
+    const QImage& picture = documentPicture(*qtBitmap, pixels);
+    if (picture.isNull()) return;
+    m_painter.drawImage(target, picture);
+}
+
+// ---- the system's printers -------------------------------------------------
+
+WindowPrinter::WindowPrinter(QWidget* owner)
+    : m_owner(owner), m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
+    m_printer->setFullPage(true);
+    m_printer->setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+}
+
+WindowPrinter::~WindowPrinter() { abortDocument(); }
+
+int WindowPrinter::setPaperMode(int paper, int orientation) {
+    if (!m_printer->isValid()) return printfail::kNoPrinter;
+    QPageSize size = m_printer->pageLayout().pageSize();
+    QPageLayout::Orientation layout = m_printer->pageLayout().orientation();
+    applyPaperMode(paper, orientation, size, layout);
+    m_printer->setPageSize(size);
+    m_printer->setPageOrientation(layout);
+    return 0;
+}
+
+int WindowPrinter::printDialog(bool& accepted) {
+    accepted = false;
+    setAccepted(false);
+    if (!m_printer->isValid()) return printfail::kNoPrinter;
+    QPrintDialog dialog(m_printer.get(), m_owner.data());
+    dialog.setWindowTitle(QString::fromUtf8("印刷"));
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+    accepted = dialog.exec() == QDialog::Accepted;
+    // The page is drawn from the paper's corner, whatever the dialog set.
+    m_printer->setFullPage(true);
+    m_printer->setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+    setAccepted(accepted);
+    return 0;
+}
+
+QPaintDevice* WindowPrinter::openDevice(const QString& name) {
+    m_printer->setDocName(name);
+    return m_printer.get();
+}
+
+bool WindowPrinter::newPage() { return m_printer->newPage(); }
+
+int WindowPrinter::finishDevice(bool painted) {
+    return painted && m_printer->printerState() != QPrinter::Error ? 0 : printfail::kFinish;
+}
+
+void WindowPrinter::abortDevice(QPainter& painter) {
+    const bool aborted = m_printer->abort();
+    painter.end();
+    // Printing to a file cannot be aborted by the engine: remove what it wrote.
+    if (!aborted && m_printer->outputFormat() == QPrinter::PdfFormat &&
+        !m_printer->outputFileName().isEmpty())
+        QFile::remove(m_printer->outputFileName());
+}
+
+// ---- PDF files -------------------------------------------------------------
+
+PdfPrinter::PdfPrinter(QString path) : m_path(std::move(path)) {}
+
+PdfPrinter::~PdfPrinter() { abortDocument(); }
+
+int PdfPrinter::setPaperMode(int paper, int orientation) {
+    applyPaperMode(paper, orientation, m_pageSize, m_orientation);
+    return 0;
+}
+
+int PdfPrinter::printDialog(bool& accepted) {
+    accepted = true;
+    setAccepted(true);
+    return 0;
+}
+
+QPaintDevice* PdfPrinter::openDevice(const QString& name) {
+    m_file = std::make_unique<QTemporaryFile>(QFileInfo(m_path).absoluteFilePath() +
+                                              QStringLiteral(".XXXXXX"));
+    if (!m_file->open()) {
+        m_file.reset();
+        return nullptr;
+    }
+    m_writer = std::make_unique<QPdfWriter>(m_file.get());
+    m_writer->setResolution(static_cast<int>(kUnitsPerInch));
+    m_writer->setPageLayout(
+        QPageLayout(m_pageSize, m_orientation, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
+    m_writer->setTitle(name);
+    m_writer->setCreator(QStringLiteral("calendar"));
+    return m_writer.get();
+}
+
+bool PdfPrinter::newPage() { return m_writer->newPage(); }
+
+int PdfPrinter::finishDevice(bool painted) {
+    m_writer.reset();
+    if (!painted || (m_file->isOpen() && !m_file->flush()) ||
+        m_file->error() != QFileDevice::NoError) {
+        m_file.reset();  // removes the temporary file
+        return printfail::kFinish;
+    }
+    m_file->close();
+    const QFileDevice::Permissions permissions =
+        QFile::exists(m_path) ? QFile::permissions(m_path)
+                              : QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                    QFileDevice::ReadGroup | QFileDevice::ReadOther;
+    m_file->setPermissions(permissions);
+    const QByteArray from = QFile::encodeName(m_file->fileName());
+    const QByteArray to = QFile::encodeName(m_path);
+    if (std::rename(from.constData(), to.constData()) != 0) {
+        m_file.reset();
+        return printfail::kReplaceFile;
+    }
+    m_file->setAutoRemove(false);
+    m_file.reset();
+    return 0;
+}
+
+void PdfPrinter::abortDevice(QPainter& painter) {
+    painter.end();
+    m_writer.reset();
+    m_file.reset();
+}
+
+}  // namespace cal::qtui

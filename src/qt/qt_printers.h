@@ -1,0 +1,179 @@
+#pragma once
+// Printers on Qt: the system's printers through the print dialog, and a PDF
+// file for printing without windows. Both draw a page in tenths of a
+// millimetre from the paper's top-left corner once map mode 2 is set.
+//
+// Failure numbers (0 is success):
+//   1  no printer can be used
+//   2  the document could not begin (the printer or the file refused)
+//   3  a new page could not start
+//   4  a map mode other than 1 (device dots) or 2 (0.1 mm)
+//   5  drawing or a page step with no document open
+//   6  the document could not be finished (the printer reported an error)
+//   7  the finished PDF could not replace the target file
+
+#include "ui/printer.h"
+#include "qt/picture_cache.h"
+
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include <map>
+#include <memory>
+
+class QPaintDevice;
+class QPdfWriter;
+class QPrinter;
+class QTemporaryFile;
+
+namespace cal::qtui {
+
+namespace printfail {
+inline constexpr int kNoPrinter = 1;
+inline constexpr int kBegin = 2;
+inline constexpr int kNewPage = 3;
+inline constexpr int kMapMode = 4;
+inline constexpr int kNotPrinting = 5;
+inline constexpr int kFinish = 6;
+inline constexpr int kReplaceFile = 7;
+}  // namespace printfail
+
+class PagePrinter;
+class QtBitmap;
+
+// The drawing surface of the page being printed.
+class PrintedPage final : public Surface {
+public:
+    explicit PrintedPage(PagePrinter& printer) : m_printer(printer) {}
+    // A printed page is fresh paper: there is nothing to clear.
+    void clear() override {}
+    void text(double x, double y, std::string_view text, double magX, double magY,
+              int color) override;
+    void rectangle(double x1, double y1, double x2, double y2, int color) override;
+    void stretch(const Bitmap& bitmap, double x, double y, double width, double height) override;
+
+private:
+    PagePrinter& m_printer;
+};
+
+// The document and page steps shared by both printers. A document started
+// when the dialog was not accepted (cancelled, or set-up failed) is empty:
+// nothing begins, its steps answer 0 and abortDocument simply forgets it.
+class PagePrinter : public Printer {
+public:
+    ~PagePrinter() override;
+    PagePrinter(const PagePrinter&) = delete;
+    PagePrinter& operator=(const PagePrinter&) = delete;
+
+    int startDocument(std::string_view name) override;
+    int startPage() override;
+    int setMapMode(int mode) override;
+    void setFont(std::string_view name, double points) override;
+    Surface& page() override { return m_page; }
+    int error() const override { return m_error; }
+    int endPage() override;
+    int endDocument() override;
+    int abortDocument() override;
+    int close() override;
+
+    bool printing() const { return m_painter.isActive(); }
+    // Distinct picture files decoded for the open document.
+    std::size_t documentPictures() const { return m_pictures.size(); }
+
+protected:
+    PagePrinter() = default;
+
+    // Set by the print dialog: documents begin only when it was accepted.
+    void setAccepted(bool accepted) { m_accepted = accepted; }
+    bool accepted() const { return m_accepted; }
+    static void applyPaperMode(int paper, int orientation, QPageSize& size,
+                               QPageLayout::Orientation& layout);
+
+    // The device the document is painted on, ready to begin; nullptr when it
+    // cannot be had.
+    virtual QPaintDevice* openDevice(const QString& name) = 0;
+    virtual bool newPage() = 0;
+    // After the painter ended: 0 or a failure number. Releases the device.
+    virtual int finishDevice(bool painted) = 0;
+    // Ends the active painter leaving no output, and releases the device.
+    virtual void abortDevice(QPainter& painter) = 0;
+
+private:
+    friend class PrintedPage;
+    void drawText(double x, double y, std::string_view text, double magX, double magY, int color);
+    void drawRectangle(double x1, double y1, double x2, double y2, int color);
+    void drawPicture(const Bitmap& bitmap, double x, double y, double width, double height);
+    // Every drawing needs an open document; answers whether there is one.
+    bool drawable();
+    // The document's copy of the bitmap's file, at least `size` pixels (at
+    // most the file's own); made on its first drawing and again only when
+    // drawn larger.
+    const QImage& documentPicture(const QtBitmap& bitmap, QSize size);
+    void forgetDocument();
+
+    QPainter m_painter;
+    PrintedPage m_page{*this};
+    QString m_fontFamily;
+    double m_fontPoints = 12;
+    double m_unitsPerDot = 1;  // world units per device dot: 1 in mode 1
+    std::map<QString, QImage> m_pictures;  // path → picture, per document
+    bool m_accepted = false;
+    bool m_emptyDocument = false;  // started without an accepted dialog
+    int m_pages = 0;  // pages started in the open document
+    int m_error = 0;
+};
+
+// A system printer chosen in Qt's print dialog.
+class WindowPrinter final : public PagePrinter {
+public:
+    // The dialog is owned by `owner`'s window while it lives.
+    explicit WindowPrinter(QWidget* owner);
+    ~WindowPrinter() override;
+
+    int setPaperMode(int paper, int orientation) override;
+    int printDialog(bool& accepted) override;
+
+    QPrinter& device() { return *m_printer; }
+
+protected:
+    QPaintDevice* openDevice(const QString& name) override;
+    bool newPage() override;
+    int finishDevice(bool painted) override;
+    void abortDevice(QPainter& painter) override;
+
+private:
+    QPointer<QWidget> m_owner;
+    std::unique_ptr<QPrinter> m_printer;
+};
+
+// A PDF file, A3 landscape unless the paper mode says otherwise, one device
+// unit per 0.1 mm. The file appears only when the document ends well: it is
+// written beside the target under a temporary name and renamed over it.
+class PdfPrinter final : public PagePrinter {
+public:
+    explicit PdfPrinter(QString path);
+    ~PdfPrinter() override;
+
+    int setPaperMode(int paper, int orientation) override;
+    // Accepts at once, without any window.
+    int printDialog(bool& accepted) override;
+
+protected:
+    QPaintDevice* openDevice(const QString& name) override;
+    bool newPage() override;
+    int finishDevice(bool painted) override;
+    void abortDevice(QPainter& painter) override;
+
+private:
+    QString m_path;
+    QPageSize m_pageSize{QPageSize::A3};
+    QPageLayout::Orientation m_orientation = QPageLayout::Landscape;
+    std::unique_ptr<QTemporaryFile> m_file;
+    std::unique_ptr<QPdfWriter> m_writer;
+};
+
+}  // namespace cal::qtui

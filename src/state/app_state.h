@@ -1,0 +1,45 @@
+#pragma once
+// Program-wide state: one instance, owned by the application and passed by
+// reference to every handler.
+
+#include "state/display_settings.h"
+#include "data/day_cell.h"
+#include "data/year_settings.h"
+#include "print/print_job.h"
+
+#include <array>
+#include <string>
+
+namespace cal {
+
+struct AppState {
+    std::string dataDir;
+    int currentMonth = 1;     // calendar month of the displayed month
+    std::string currentYear;  // its calendar year, four digits; shown in EDIT154
+    std::string schoolYear;   // the year of the displayed month's April
+    int askOnUpdate = 0;      // 1: ask before storing edits
+    int monthStepRequest = 0; // deferred month step: 1 previous, 2 next
+    int selectedCell = 1;     // the selected cell of the grid
+    int editorCell = 0;       // the cell whose day the day editor was loaded from; 0 none
+    int dayChanged = 0;       // 1 when a day editor control was touched
+    std::array<PictureName, 9> dayPictureFile{};  // working copy of slots 1 … 8
+
+    MonthCells monthCells{};
+    YearSettings yearSettings{};
+
+    // The calendar year the cells in monthCells were loaded for: saves go
+    // there, whatever year has been typed since. Empty before the first load.
+    std::string monthCellsYear;
+    // A month file that existed but could not be read, so that it is not
+    // saved over unasked.
+    std::string unreadableMonthFile;
+
+    PrintState print;
+    DisplaySettings display;
+    double dotsPerTenthMmX = 0;
+    double dotsPerTenthMmY = 0;
+    double mainWidth = 0;   // the main window's size, restored on every resize
+    double mainHeight = 0;
+};
+
+}  // namespace cal

@@ -1,0 +1,25 @@
+#include "state/handler_table.h"
+
+namespace cal {
+
+std::string handlerName(const Event& event) {
+    static constexpr const char* kSuffix[] = {"_ON",    "_CLICK", "_SETFOCUS",  "_START",
+                                              "_RESIZE", "_END",  "_QUERYCLOSE"};
+    const std::string& owner = event.control.empty() ? event.form : event.control;
+    return owner + kSuffix[static_cast<int>(event.kind)];
+}
+
+void HandlerTable::add(const std::string& name, Handler handler) {
+    m_handlers[name] = std::move(handler);
+}
+
+int HandlerTable::run(Context& context, const Event& event) const {
+    const auto it = m_handlers.find(handlerName(event));
+    return it == m_handlers.end() ? 0 : it->second(context, event);
+}
+
+bool HandlerTable::has(const std::string& name) const {
+    return m_handlers.count(name) != 0;
+}
+
+}  // namespace cal

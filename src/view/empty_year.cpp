@@ -1,0 +1,56 @@
+#include "view/empty_year.h"
+
+#include "state/context.h"
+#include "data/file_io.h"
+#include "data/month_file.h"
+#include "tools/numbers.h"
+#include "ui/names.h"
+
+namespace cal {
+
+namespace {
+
+void createEmptyMonths(Context& c, int schoolYear) {
+    const std::string empty(kMonthFileSize, '\0');
+    for (int i = 0; i < 12; ++i) {
+        const int month = (i + 3) % 12 + 1;  // April … March
+        const std::string year = std::to_string(month >= 4 ? schoolYear : schoolYear + 1);
+        const std::string path = monthFilePath(c.state.dataDir, year, month);
+        if (fileExists(path)) {
+            c.forms.messageBox(kMainForm, "お知らせ",
+                               year + "年" + std::to_string(month) + "月の空カレンダーデータは作成済です。",
+                               mb::kOk, mb::kIconInformation);
+            continue;
+        }
+        std::string error;
+        if (!writeFileReplacing(path, empty, error))
+            c.forms.messageBox(kMainForm, "エラー",
+                               "カレンダーデータ(" + path + ")ファイルを作成できません。(" + error + ")",
+                               mb::kOk, mb::kIconStop);
+    }
+}
+
+}  // namespace
+
+void KARA_DATE_MAKE(Context& c) {
+    for (;;) {
+        const std::string answer =
+            c.forms.inputBox("新規作成", "年度を入力：2002/4 ～2003/3の時は2002と入力");
+        if (answer == kCancelText) {
+            if (c.forms.messageBox(kMainForm, "お知らせ", "空データ作成はキャンセルされました.再実行しますか",
+                                   mb::kYesNo, mb::kIconInformation) == mb::kAnswerYes)
+                continue;
+            return;
+        }
+        const int year = leadingInt(trimBlanks(answer));
+        if (year == 0 || year < 1999 || year > 2099) {
+            c.forms.messageBox(kMainForm, "お知らせ", "適切な年度が入力されていません。", mb::kOk,
+                               mb::kIconInformation);
+            continue;
+        }
+        createEmptyMonths(c, year);
+        return;
+    }
+}
+
+}  // namespace cal

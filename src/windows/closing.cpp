@@ -1,0 +1,25 @@
+#include "windows/closing.h"
+
+#include "state/context.h"
+#include "data/month_file.h"
+#include "view/grid_model.h"
+
+namespace cal {
+
+int closingSequence(Context& c, std::string_view owner) {
+    if (c.forms.messageBox(owner, "問い合せ", "カレンダー作成を終了しますか", mb::kYesNo,
+                           mb::kIconInformation) != mb::kAnswerYes)
+        return 1;
+    const bool save = c.state.askOnUpdate != 1 ||
+                      c.forms.messageBox(owner, "問い合せ", "データを更新して、終了しますか.", mb::kYesNo,
+                                         mb::kIconInformation) == mb::kAnswerYes;
+    // The day shown in the editor is part of the save: typed lines are not
+    // left behind. A month that could not be written stays open rather than
+    // being lost.
+    if (save) storeShownDay(c);
+    if (save && CALENDAR_SAVE(c, c.state.currentMonth) == SaveResult::Failed) return 1;
+    c.forms.endProgram();
+    return 0;
+}
+
+}  // namespace cal

@@ -1,0 +1,22 @@
+#include "windows/form2/form2_handlers.h"
+
+#include "windows/closing.h"
+#include "state/handler_table.h"
+#include "view/grid_model.h"
+#include "ui/names.h"
+
+namespace cal {
+
+void addMonthWindowHandlers(HandlerTable& table) {
+    table.add("FORM2_QUERYCLOSE",
+              [](Context& c, const Event&) { return closingSequence(c, kMonthForm); });
+    for (int n = 1; n <= 60; ++n)
+        table.add("PICTURE" + std::to_string(n) + "_CLICK", action([n](Context& c, const Event&) {
+                      DAT_UPDATE(c);
+                      c.state.selectedCell = n;
+                      DAT_SET(c, SelectBy::Click);
+                      c.forms.focus(kDayEditor);
+                  }));
+}
+
+}  // namespace cal

@@ -1,0 +1,108 @@
+#include "windows/form3/form3_handlers.h"
+
+#include "windows/closing.h"
+#include "state/handler_table.h"
+#include "data/file_io.h"
+#include "data/sjis.h"
+#include "tools/string_tools.h"
+#include "ui/window_tools.h"
+#include "view/bitmap_toolkit.h"
+#include "layout/grid.h"
+#include "view/grid_model.h"
+#include "ui/names.h"
+
+#include <filesystem>
+
+namespace cal {
+
+namespace {
+
+// The four layout buttons stand in a 2 × 2 block matching their corners; the
+// day editor always takes the screen edge.
+Handler layout(int corner) {
+    return action([corner](Context& c, const Event&) {
+        const bool editorFirst = corner == 1 || corner == 3;
+        GAME_Z_MOVE(c.forms, kDayEditor, corner, editorFirst ? kDayEditor : kMonthForm,
+                    editorFirst ? kMonthForm : kDayEditor, kMainForm, 100);
+    });
+}
+
+Handler touch() {
+    return action([](Context& c, const Event&) { c.state.dayChanged = 1; });
+}
+
+std::filesystem::path pathOf(const std::string& utf8) {
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+// Opens the file-open dialog in the picture library; answers the chosen
+// path or the cancel text.
+std::string choosePicture(Context& c) {
+    std::error_code ec;
+    const std::filesystem::path before = std::filesystem::current_path(ec);
+    std::filesystem::current_path(pathOf(dataPath(c.state.dataDir, "Calendar_pic", "")), ec);
+    std::string path = c.forms.fileOpenDialog(kDayEditor, "画像ファイルのオープン", "*.BMP", "画像(*.BMP)");
+    if (!before.empty()) std::filesystem::current_path(before, ec);
+    return path;
+}
+
+void choosePictureFor(Context& c, int slot) {
+    c.state.dayChanged = 1;
+    const std::string path = choosePicture(c);
+    if (path == kCancelText) return;
+    const std::string name = TOOL_YEN_CUT(path);
+    // A name longer than the record's field would be cut and never found again.
+    if (utf8ToSjis(name).size() > sizeof(PictureName)) {
+        c.forms.messageBox(kDayEditor, "お知らせ",
+                           "画像ファイル名が長すぎます（半角30文字・全角15文字まで）。\r\n" + name, mb::kOk,
+                           mb::kIconInformation);
+        return;
+    }
+    BITMAP_OBJ_PIC_BYOUGA_M_PIC(c.forms, kDayEditor, pictureControlOfSlot(slot), path);
+    storeField(c.state.dayPictureFile[static_cast<std::size_t>(slot)], name);
+}
+
+void deletePicture(Context& c, int slot) {
+    if (c.forms.messageBox(kDayEditor, "問い合せ", "画像を削除しますよろしいですか", mb::kYesNo,
+                           mb::kIconInformation) != mb::kAnswerYes)
+        return;
+    c.state.dayChanged = 1;
+    c.forms.surface(kDayEditor, pictureControlOfSlot(slot)).clear();
+    c.state.dayPictureFile[static_cast<std::size_t>(slot)] = {};
+}
+
+}  // namespace
+
+void FORM3_START(Context& c) {
+    AppState& s = c.state;
+    s.selectedCell = c.clock.today().day + monthLayout(s.yearSettings, s.currentMonth).firstColumn;
+    DAT_SET(c);
+    c.forms.focus(kDayEditor);
+    s.dayChanged = 0;
+}
+
+void addDayEditorHandlers(HandlerTable& table) {
+    table.add("BUTTON62_ON", layout(1));
+    table.add("BUTTON63_ON", layout(2));
+    table.add("BUTTON64_ON", layout(3));
+    table.add("BUTTON65_ON", layout(4));
+    table.add("FORM3_QUERYCLOSE",
+              [](Context& c, const Event&) { return closingSequence(c, kDayEditor); });
+    for (int i = 21; i <= 28; ++i) table.add("EDIT" + std::to_string(i) + "_SETFOCUS", touch());
+    for (int i = 148; i <= 153; ++i) table.add("EDIT" + std::to_string(i) + "_SETFOCUS", touch());
+    for (int i = 1; i <= 8; ++i) table.add("CHECK" + std::to_string(i) + "_ON", touch());
+    // PICTURE61 … PICTURE67 and BUTTON55 … BUTTON61 serve slots 1, 3 … 8.
+    for (int i = 0; i < 7; ++i) {
+        const int slot = i == 0 ? 1 : i + 2;
+        table.add("PICTURE" + std::to_string(61 + i) + "_CLICK",
+                  action([slot](Context& c, const Event&) { choosePictureFor(c, slot); }));
+        table.add("BUTTON" + std::to_string(55 + i) + "_ON",
+                  action([slot](Context& c, const Event&) { deletePicture(c, slot); }));
+    }
+    table.add("BUTTON9_ON", action([](Context& c, const Event&) { DAT_UPDATE(c); }));
+    table.add("CHECK9_ON", action([](Context& c, const Event&) {
+                  c.state.askOnUpdate = c.forms.checkState(kDayEditor, "CHECK9") == 1 ? 1 : 0;
+              }));
+}
+
+}  // namespace cal

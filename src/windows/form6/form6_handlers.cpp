@@ -1,0 +1,68 @@
+#include "windows/form6/form6_handlers.h"
+
+#include "state/display_settings.h"
+#include "state/handler_table.h"
+#include "data/file_io.h"
+#include "ui/names.h"
+
+#include <array>
+#include <utility>
+
+namespace cal {
+
+namespace {
+
+// The dialog's fields and the main window's fields they edit.
+constexpr std::array<std::pair<const char*, const char*>, 8> kDialogFields{{
+    {"HEDIT155", "EDIT3"},
+    {"HEDIT156", "EDIT4"},
+    {"HEDIT157", "EDIT5"},
+    {"HEDIT158", "EDIT6"},
+    {"HEDIT159", "EDIT14"},
+    {"HEDIT160", "EDIT15"},
+    {"HEDIT161", "EDIT20"},
+    {"HEDIT162", "EDIT78"},
+}};
+
+bool askUpdate(Context& c, const char* owner) {
+    return c.forms.messageBox(owner, "問い合せ", "印刷の設定を更新しますか", mb::kYesNo,
+                              mb::kIconInformation) == mb::kAnswerYes;
+}
+
+// Writes the 21 setting fields to master/CalendarH.dat; reports a failure.
+bool writeSettings(Context& c, const char* owner) {
+    const std::string path = dataPath(c.state.dataDir, "master", "CalendarH.dat");
+    std::string error;
+    if (saveSettingsFile(c.forms, path, error)) return true;
+    c.forms.messageBox(owner, "エラー",
+                       "表示・印刷関連設定ファイル(" + path + ")に書き込めません。(" + error + ")",
+                       mb::kOk, mb::kIconStop);
+    return false;
+}
+
+}  // namespace
+
+void addSettingsHandlers(HandlerTable& table) {
+    table.add("BUTTON1_ON", action([](Context& c, const Event&) {
+                  if (askUpdate(c, kMainForm)) writeSettings(c, kMainForm);
+              }));
+    table.add("BUTTON71_ON", action([](Context& c, const Event&) {
+                  c.forms.modalDialog(kMainForm, kSettingsDialog);
+              }));
+    table.add("FORM6_START", action([](Context& c, const Event&) {
+                  for (const auto& [dialogField, mainField] : kDialogFields)
+                      c.forms.setText(kSettingsDialog, dialogField, c.forms.text(kMainForm, mainField));
+              }));
+    table.add("F6UPDATE_ON", action([](Context& c, const Event&) {
+                  if (!askUpdate(c, kSettingsDialog)) return;
+                  for (const auto& [dialogField, mainField] : kDialogFields)
+                      c.forms.setText(kMainForm, mainField, c.forms.text(kSettingsDialog, dialogField));
+                  if (!writeSettings(c, kSettingsDialog)) return;
+                  c.forms.messageBox(kSettingsDialog, "お知らせ",
+                                     "設定を有効にするには終了して再度起動する必要があります.", mb::kOk,
+                                     mb::kIconInformation);
+                  c.forms.endDialog(kSettingsDialog, -1);
+              }));
+}
+
+}  // namespace cal

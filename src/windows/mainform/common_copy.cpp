@@ -1,0 +1,51 @@
+#include "windows/mainform/common_copy.h"
+
+#include "state/context.h"
+#include "windows/mainform/data_dir.h"
+#include "data/file_io.h"
+#include "data/month_file.h"
+#include "tools/numbers.h"
+#include "view/grid_model.h"
+#include "view/month_drawing.h"
+#include "ui/names.h"
+
+namespace cal {
+
+void BUTTON8_ON(Context& c) {
+    AppState& s = c.state;
+    const std::string target = monthFilePath(s.dataDir, s.currentYear, s.currentMonth);
+    std::string commonDir;
+    SPROUTWORKS_REG_GET(c, commonDir);
+    const std::string source = monthFilePath(commonDir, s.currentYear, s.currentMonth);
+    if (!fileExists(source)) {
+        c.forms.messageBox(kMainForm, "警告", "コピー元のカレンダーが存在しないのでコピー実行できません",
+                           mb::kOk, mb::kIconInformation);
+        return;
+    }
+    if (c.forms.messageBox(kMainForm, "問い合せ", "カレンダーのコピー作業を実行しますか", mb::kYesNo,
+                           mb::kIconInformation) != mb::kAnswerYes)
+        return;
+    if (trimBlanks(s.dataDir) == trimBlanks(commonDir)) {
+        c.forms.messageBox(kMainForm, "警告", "コピー元とコピー先が同じなのでコピーできません", mb::kOk,
+                           mb::kIconInformation);
+        return;
+    }
+    if (c.forms.messageBox(kMainForm, "警告",
+                           "既に" + std::to_string(s.currentMonth) +
+                               "月のクラス用カレンダーが存在します.\r\n共通カレンダーからコピー（上書き）してもよろしいですか",
+                           mb::kYesNo, mb::kIconInformation) != mb::kAnswerYes)
+        return;
+    std::string error;
+    if (!copyFileReplacing(source, target, error)) {
+        c.forms.messageBox(kMainForm, "エラー",
+                           "カレンダーデータ(" + target + ")ファイルにコピーできません。(" + error + ")",
+                           mb::kOk, mb::kIconStop);
+        return;
+    }
+    // Show the copy, so that the next save does not write the old cells over it.
+    CALENDAR_LOAD(c, s.currentMonth);
+    repaintCells(c);
+    DAT_SET(c);
+}
+
+}  // namespace cal

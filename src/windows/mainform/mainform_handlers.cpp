@@ -1,0 +1,32 @@
+#include "windows/mainform/mainform_handlers.h"
+
+#include "windows/closing.h"
+#include "state/handler_table.h"
+#include "windows/mainform/common_copy.h"
+#include "view/empty_year.h"
+#include "windows/mainform/holiday_import.h"
+#include "print/print_job.h"
+#include "view/navigation.h"
+#include "ui/names.h"
+
+namespace cal {
+
+void addMainWindowHandlers(HandlerTable& table) {
+    table.add("MAINFORM_QUERYCLOSE",
+              [](Context& c, const Event&) { return closingSequence(c, kMainForm); });
+    table.add("MAINFORM_RESIZE", action([](Context& c, const Event&) {
+                  const Geometry g = c.forms.geometry(kMainForm, {});
+                  if (g.width != c.state.mainWidth || g.height != c.state.mainHeight)
+                      c.forms.resize(kMainForm, {}, c.state.mainWidth, c.state.mainHeight);
+              }));
+    table.add("BUTTON4_ON", action([](Context& c, const Event&) { KARA_DATE_MAKE(c); }));
+    table.add("BUTTON8_ON", action([](Context& c, const Event&) { BUTTON8_ON(c); }));
+    table.add("BUTTON5_ON",
+              action([](Context& c, const Event& e) { monthStep(c, e.form, Step::Previous); }));
+    table.add("BUTTON6_ON", action([](Context& c, const Event& e) { monthStep(c, e.form, Step::Next); }));
+    table.add("BUTTON2_ON", action([](Context& c, const Event&) { BUTTON2_ON(c); }));
+    table.add("BUTTON7_ON", action([](Context& c, const Event&) { BUTTON7_ON(c); }));
+    table.add("BUTTON70_ON", action([](Context& c, const Event&) { BUTTON70_ON(c); }));
+}
+
+}  // namespace cal

@@ -1,0 +1,130 @@
+#include "windows/mainform/startup.h"
+
+#include "state/context.h"
+#include "windows/mainform/data_dir.h"
+#include "data/file_io.h"
+#include "data/month_file.h"
+#include "data/year_file.h"
+#include "windows/form3/form3_handlers.h"
+#include "view/month_drawing.h"
+#include "tools/string_tools.h"
+#include "ui/top_mess_box.h"
+#include "ui/window_tools.h"
+#include "ui/form_description.h"
+#include "ui/names.h"
+
+#include <cstdio>
+
+namespace cal {
+
+namespace {
+
+void measureScreen(Context& c) {
+    AppState& s = c.state;
+    const double widthMm = c.forms.deviceCaps(kMainForm, caps::kWidthMm) * 10.0;
+    const double heightMm = c.forms.deviceCaps(kMainForm, caps::kHeightMm) * 10.0;
+    s.dotsPerTenthMmX = widthMm > 0 ? c.forms.deviceCaps(kMainForm, caps::kWidthPixels) / widthMm : 0;
+    s.dotsPerTenthMmY = heightMm > 0 ? c.forms.deviceCaps(kMainForm, caps::kHeightPixels) / heightMm : 0;
+}
+
+void loadDisplaySettings(Context& c) {
+    const std::string path = dataPath(c.state.dataDir, "master", "CalendarH.dat");
+    std::string error;
+    if (fileExists(path) && !loadSettingsFile(c.forms, path, error))
+        c.forms.messageBox(kMainForm, "エラー",
+                           "表示・印刷関連設定ファイル(" + path + ")が読み込めません。(" + error + ")",
+                           mb::kOk, mb::kIconStop);
+    DisplaySettings d = deriveDisplaySettings(c.forms);
+    if (!gridIsUsable(d)) {
+        const DisplaySettings defaults;
+        d.columns = defaults.columns;
+        d.rows = defaults.rows;
+        d.boxWidth = defaults.boxWidth;
+        d.boxHeight = defaults.boxHeight;
+        c.forms.messageBox(kMainForm, "警告",
+                           "表示・印刷関連設定の横の数・縦の数・１日の枠の大きさが使えない値です"
+                           "（横×縦は42まで）。\r\n今回は標準の値（横7・縦5・枠70×38㎜）で表示します。",
+                           mb::kOk, mb::kIconExclamation);
+    }
+    c.state.display = d;
+}
+
+// Sizes and places the cell pictures of the grid and the month window around them.
+void layOutMonthWindow(Context& c) {
+    const DisplaySettings& d = c.state.display;
+    const double band = d.titleBand();
+    for (int n = 1; n <= d.cellCount(); ++n) {
+        const std::string picture = "PICTURE" + std::to_string(n);
+        const int row = (n - 1) / d.columns;
+        const int column = (n - 1) % d.columns;
+        c.forms.resize(kMonthForm, picture, d.boxWidth, d.boxHeight);
+        c.forms.setFontSize(kMonthForm, picture, 4);
+        c.forms.setFontName(kMonthForm, picture, kPGothic);
+        const double y = row == 0 ? band - 2 : row * d.boxHeight + band;
+        c.forms.move(kMonthForm, picture, column * d.boxWidth + d.margin, y);
+    }
+    c.forms.resize(kMonthForm, {}, d.boxWidth * d.columns + d.margin + 100,
+                   d.boxHeight * d.rows + 160 + band);
+}
+
+}  // namespace
+
+void takeTodaysMonth(Context& c) {
+    AppState& s = c.state;
+    const Date today = c.clock.today();
+    char year[16];
+    std::snprintf(year, sizeof year, "%04d", today.year);
+    s.currentMonth = today.month;
+    s.currentYear = year;
+    c.forms.setText(kMainForm, "EDIT154", s.currentYear);
+    s.schoolYear = std::to_string(schoolYearOf(std::stoi(s.currentYear), s.currentMonth));
+}
+
+void readSchoolYearSettings(Context& c) {
+    AppState& s = c.state;
+    const std::string path = yearSettingsPath(s.dataDir, s.schoolYear);
+    if (!fileExists(path)) {
+        const std::string source = defaultSettingsPath(s.dataDir);
+        std::string error;
+        if (copyFileReplacing(source, path, error))
+            TopMessBox(c.forms, 1, 0, 3, 0,
+                       s.schoolYear + "年度のカレンダー設定ファイルが存在しないのでデフォルトからコピーしました.",
+                       "お知らせ");
+        else
+            c.forms.messageBox(kMainForm, "エラー",
+                               s.schoolYear + "年度のカレンダー設定ファイルが存在せず、デフォルト(" + source +
+                                   ")からもコピーできませんでした。(" + error + ")",
+                               mb::kOk, mb::kIconStop);
+    }
+    CALENDAR_UT_YOMU(c, path);
+}
+
+void MAINFORM_START(Context& c, const std::string& commandLine,
+                    const std::optional<std::string>& currentDirectory) {
+    AppState& s = c.state;
+    s.dataDir = chooseDataDir(c, commandLine, currentDirectory);
+    s.askOnUpdate = 0;
+    measureScreen(c);
+    takeTodaysMonth(c);
+
+    c.forms.createForm(kMonthForm);
+    c.forms.createForm(kDayEditor);
+    const Geometry main = c.forms.geometry(kMainForm, {});
+    s.mainWidth = main.width;
+    s.mainHeight = main.height;
+
+    loadDisplaySettings(c);
+    layOutMonthWindow(c);
+    GAME_Z_MOVE(c.forms, kMainForm, 1, kDayEditor, kMonthForm, kMainForm, 100);
+
+    readSchoolYearSettings(c);
+    CALENDAR_LOAD(c, s.currentMonth);
+    c.forms.setFontSize(kMonthForm, {}, 12);
+    TITLE_SAIBYOUGA(c);
+    GAME_CLS(c);
+    GAME_SAIBYOUGA(c);
+    // The day editor shows today only once the month is loaded.
+    FORM3_START(c);
+}
+
+}  // namespace cal

@@ -1,0 +1,94 @@
+// The headless service: forms built but never shown, boxes written as
+// lines, no question answered yes, and a PDF printer.
+
+#include "qt_test_support.h"
+#include "ui/printer.h"
+#include "qt/qt_forms_service.h"
+#include "qt/qt_printers.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QWidget>
+
+#include <sstream>
+
+#include <gtest/gtest.h>
+
+namespace cal {
+namespace {
+
+class HeadlessTest : public testing::Test {
+protected:
+    QTemporaryDir dir;
+    std::string pdfPath = dir.filePath(QStringLiteral("月.pdf")).toStdString();
+    std::ostringstream messages;
+    QtFormsService forms{QtFormsService::Mode::Headless, pdfPath, messages};
+    qttest::RecordingSink sink;
+};
+
+TEST_F(HeadlessTest, BoxesBecomeLinesAndAnswerWithoutAnyone) {
+    EXPECT_EQ(forms.messageBox("MAINFORM", "エラー", "ファイルが\r\nありません", mb::kOk, mb::kIconStop),
+              mb::kAnswerOk);
+    EXPECT_EQ(forms.messageBox("", "確認", "作りますか？", mb::kYesNo, mb::kIconQuestion),
+              mb::kAnswerNo);
+    EXPECT_EQ(forms.systemMessageBox(0x1 | 0x30, "続けますか", "警告"), 2);  // OK/Cancel: Cancel
+    EXPECT_EQ(forms.systemMessageBox(0x4, "はい？\r中\n", "質問"), 7);         // Yes/No: No
+    EXPECT_EQ(messages.str(),
+              "エラー: ファイルが ありません\n確認: 作りますか？\n警告: 続けますか\n質問: はい？ 中 \n");
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+
+    EXPECT_EQ(forms.inputBox("新規作成", "年度を入力"), kCancelText);
+    EXPECT_EQ(forms.fileOpenDialog("FORM2", "画像", "*.BMP", "画像(*.BMP)"), kCancelText);
+}
+
+TEST_F(HeadlessTest, FormsAreBuiltButNeverShown) {
+    ASSERT_TRUE(forms.createForm("MAINFORM"));
+    ASSERT_TRUE(forms.createForm("MAINFORM"));  // again: still hidden
+    QWidget* window = forms.window("MAINFORM");
+    ASSERT_NE(window, nullptr);
+    EXPECT_FALSE(window->isVisible());
+    forms.focus("MAINFORM");
+    EXPECT_FALSE(window->isVisible());
+    forms.move("MAINFORM", "", 100, 200);
+    forms.resize("MAINFORM", "EDIT1", 300, 90);
+    const Geometry edit = forms.geometry("MAINFORM", "EDIT1");
+    EXPECT_DOUBLE_EQ(edit.width, 300);
+    EXPECT_DOUBLE_EQ(edit.height, 90);
+    EXPECT_DOUBLE_EQ(forms.geometry("MAINFORM", "").x, 100);
+    EXPECT_FALSE(forms.waitEvent());
+}
+
+TEST_F(HeadlessTest, AModalDialogRunsItsStartAndEndsAtOnce) {
+    forms.setEventSink(&sink);
+    forms.createForm("MAINFORM");
+    EXPECT_EQ(forms.modalDialog("MAINFORM", "FORM6"), 0);
+    ASSERT_EQ(sink.events.size(), 2u);
+    EXPECT_TRUE(qttest::sameEvent(sink.events[0], {"FORM6", "", EventKind::Start}));
+    EXPECT_TRUE(qttest::sameEvent(sink.events[1], {"FORM6", "", EventKind::End}));
+    EXPECT_FALSE(forms.formExists("FORM6"));
+
+    // A start handler that ends the dialog gives its value.
+    sink.reaction = [this](const Event& e) {
+        if (e.kind == EventKind::Start) forms.endDialog(e.form, -1);
+        return 0;
+    };
+    EXPECT_EQ(forms.modalDialog("MAINFORM", "FORM6"), -1);
+}
+
+TEST_F(HeadlessTest, ThePrinterWritesTheGivenFileWithoutADialog) {
+    const std::shared_ptr<Printer> printer = forms.createPrinter();
+    ASSERT_NE(printer, nullptr);
+    bool accepted = false;
+    EXPECT_EQ(printer->printDialog(accepted), 0);
+    EXPECT_TRUE(accepted);
+    EXPECT_EQ(printer->startDocument("帳票印刷"), 0);
+    EXPECT_EQ(printer->endDocument(), 0);
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(pdfPath)));
+
+    QtFormsService windowed;
+    EXPECT_NE(dynamic_cast<qtui::WindowPrinter*>(windowed.createPrinter().get()), nullptr);
+}
+
+}  // namespace
+}  // namespace cal
