@@ -91,7 +91,7 @@ DataFolder::DataFolder(int pictures) : m_path(uniqueTempFolder("calendar-bench")
         fs::create_directories(fs::path(m_path) / folder);
 
     auto year = std::make_unique<cal::YearSettings>();
-    const auto m = static_cast<std::size_t>(cal::FB_TUKI_CNV(1, kMonth));
+    const auto m = static_cast<std::size_t>(cal::FB_TUKI_CNV(cal::MonthConv::ToSchool, kMonth));
     year->daysInMonth[m].set(kDays);
     cal::storeField(year->firstWeekday[m], "日");
     std::string error;
@@ -130,7 +130,7 @@ void installMonth(cal::AppState& s, int distinct) {
     s.schoolYear = std::to_string(cal::schoolYearOf(kYear, kMonth));
 
     cal::YearSettings& y = s.yearSettings;
-    const auto m = static_cast<std::size_t>(cal::FB_TUKI_CNV(1, kMonth));
+    const auto m = static_cast<std::size_t>(cal::FB_TUKI_CNV(cal::MonthConv::ToSchool, kMonth));
     y.daysInMonth[m].set(kDays);
     cal::storeField(y.firstWeekday[m], "日");
     cal::storeField(y.schoolName, "ひまわりほいくえん");
@@ -159,8 +159,8 @@ Program::Program(const std::string& dataDir) : m_forms(std::make_unique<cal::QtF
 }
 
 Program::Program(const std::string& dataDir, const std::string& pdfPath)
-    : m_forms(std::make_unique<cal::QtFormsService>(cal::QtFormsService::Mode::Headless, pdfPath,
-                                                    m_messages)) {
+    : m_forms(std::make_unique<cal::QtFormsService>(cal::QtFormsService::Mode::Headless, pdfPath)),
+      m_headlessDialogs(std::make_unique<cal::HeadlessDialogs>(m_messages)) {
     start(dataDir);
 }
 
@@ -171,7 +171,8 @@ Program::~Program() {
 }
 
 void Program::start(const std::string& dataDir) {
-    m_app = std::make_unique<cal::App>(*m_state, *m_forms, m_clock, m_registry);
+    cal::Dialogs& dialogs = m_headlessDialogs ? static_cast<cal::Dialogs&>(*m_headlessDialogs) : *m_forms;
+    m_app = std::make_unique<cal::App>(*m_state, dialogs, *m_forms, *m_forms, m_clock, m_registry);
     m_forms->setEventSink(m_app.get());
     m_app->start({dataDir, dataDir});
     if (m_forms->programEnded()) throw std::runtime_error("the program ended during its start-up");

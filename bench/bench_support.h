@@ -7,6 +7,7 @@
 #include "state/app_state.h"
 #include "ui/platform.h"
 #include "bench_pictures.h"
+#include "qt/headless_dialogs.h"
 #include "qt/qt_forms_service.h"
 
 #include <cstdint>
@@ -105,6 +106,7 @@ private:
     std::ostringstream m_messages;
     std::unique_ptr<cal::AppState> m_state = std::make_unique<cal::AppState>();
     std::unique_ptr<cal::QtFormsService> m_forms;
+    std::unique_ptr<cal::HeadlessDialogs> m_headlessDialogs;  // headless runs only
     FixedClock m_clock;
     EmptyRegistry m_registry;
     std::unique_ptr<cal::App> m_app;

@@ -7,6 +7,7 @@
 #include "app/command_line.h"
 #include "ui/platform.h"
 #include "qt/font_substitutions.h"
+#include "qt/headless_dialogs.h"
 #include "qt/qt_forms_service.h"
 #include "qt/qt_registry.h"
 
@@ -45,7 +46,7 @@ std::optional<std::string> currentDirectory() {
 }
 
 // Builds the application on `forms` and either prints or runs the windows.
-int runProgram(const cal::CommandLine& cmd, cal::QtFormsService& forms) {
+int runProgram(const cal::CommandLine& cmd, cal::Dialogs& dialogs, cal::QtFormsService& forms) {
     auto state = std::make_unique<cal::AppState>();
     cal::QtRegistry registry;
     const cal::SystemClock systemClock;
@@ -53,7 +54,7 @@ int runProgram(const cal::CommandLine& cmd, cal::QtFormsService& forms) {
     if (cmd.month) monthClock.emplace(systemClock, cmd.month->year, cmd.month->month);
     const cal::Clock& clock = monthClock ? static_cast<const cal::Clock&>(*monthClock) : systemClock;
 
-    cal::App app(*state, forms, clock, registry);
+    cal::App app(*state, dialogs, forms, forms, clock, registry);
     forms.setEventSink(&app);
     app.start({cmd.dataText, currentDirectory()});
     if (!cmd.pdfFile) return app.run();
@@ -94,8 +95,9 @@ int main(int argc, char* argv[]) {
     cal::installFontSubstitutions();
     if (cmd.pdfFile) {
         cal::QtFormsService forms(cal::QtFormsService::Mode::Headless, *cmd.pdfFile);
-        return runProgram(cmd, forms);
+        cal::HeadlessDialogs dialogs(std::cerr);
+        return runProgram(cmd, dialogs, forms);
     }
     cal::QtFormsService forms;
-    return runProgram(cmd, forms);
+    return runProgram(cmd, forms, forms);
 }

@@ -14,8 +14,9 @@
 
 namespace cal {
 
-App::App(AppState& state, FormsService& forms, const Clock& clock, const Registry& registry)
-    : m_context{state, forms, clock, registry} {
+App::App(AppState& state, Dialogs& dialogs, Forms& forms, Drawing& drawing, const Clock& clock,
+         const Registry& registry)
+    : m_context{state, dialogs, forms, drawing, clock, registry} {
     addMainWindowHandlers(m_handlers);
     addSettingsHandlers(m_handlers);
     addMonthWindowHandlers(m_handlers);
@@ -29,11 +30,11 @@ void App::start(const StartArgs& args) {
 
 void App::serveMonthStep() {
     AppState& s = m_context.state;
-    const int request = s.monthStepRequest;
-    if (request != 1 && request != 2) return;
-    s.monthStepRequest = 0;
+    const MonthStep request = s.monthStepRequest;
+    if (request == MonthStep::None) return;
+    s.monthStepRequest = MonthStep::None;
     // Run as if pressed, but with no owner window.
-    handleEvent({{}, request == 1 ? "BUTTON5" : "BUTTON6", EventKind::On});
+    handleEvent({{}, request == MonthStep::Previous ? "BUTTON5" : "BUTTON6", EventKind::On});
 }
 
 int App::run() {
@@ -48,9 +49,9 @@ int App::printDisplayedMonth() {
     AppState& s = m_context.state;
     const std::string path = monthFilePath(s.dataDir, s.currentYear, s.currentMonth);
     if (!fileExists(path)) {
-        m_context.forms.messageBox(kMainForm, "エラー",
+        m_context.dialogs.messageBox(kMainForm, "エラー",
                                    "カレンダーデータ(" + path + ")ファイルが見つからないので印刷できません",
-                                   mb::kOk, mb::kIconStop);
+                                   MessageButtons::Ok, MessageIcon::Stop);
         return 1;
     }
     BUTTON7_ON(m_context);
@@ -63,9 +64,9 @@ int App::handleEvent(const Event& event) {
     } catch (const std::exception&) {
         // Nothing a handler does should throw; if something still does, the
         // program cannot know its state and stops with a message.
-        m_context.forms.messageBox(kMainForm, "エラー",
+        m_context.dialogs.messageBox(kMainForm, "エラー",
                                    "続行不可能なエラーが発生しました " + handlerName(event) + " [0行]",
-                                   mb::kOk, mb::kIconStop);
+                                   MessageButtons::Ok, MessageIcon::Stop);
         m_context.forms.endProgram();
         return 0;
     }

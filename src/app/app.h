@@ -18,7 +18,11 @@ struct StartArgs {
 
 class App final : public EventSink {
 public:
-    App(AppState& state, FormsService& forms, const Clock& clock, const Registry& registry);
+    App(AppState& state, Dialogs& dialogs, Forms& forms, Drawing& drawing, const Clock& clock,
+        const Registry& registry);
+    // All three services from one object (the recording double).
+    App(AppState& state, FormsService& services, const Clock& clock, const Registry& registry)
+        : App(state, services, services, services, clock, registry) {}
 
     // Creates the main window and runs its start-up sequence.
     void start(const StartArgs& args);

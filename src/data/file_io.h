@@ -22,6 +22,9 @@ struct ReadResult {
 // Reads up to `maxBytes` bytes from the start of the file.
 ReadResult readFile(const std::string& path, std::size_t maxBytes);
 
+// How reading a fixed-size record file went.
+enum class RecordRead { Whole, Short, Missing, Unreadable };
+
 // Replaces the file with `bytes`: written beside it, flushed, then renamed.
 bool writeFileReplacing(const std::string& path, const std::string& bytes, std::string& error);
 // Copies `from` onto `to` (replacing it) the same way.

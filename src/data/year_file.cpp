@@ -1,8 +1,6 @@
 #include "data/year_file.h"
 
-#include "state/context.h"
-#include "data/file_io.h"
-#include "ui/names.h"
+#include "data/year_settings.h"
 
 #include <cstring>
 
@@ -16,22 +14,16 @@ std::string defaultSettingsPath(const std::string& dataDir) {
     return dataPath(dataDir, "master", "CalendarDef0設定.dat");
 }
 
-void CALENDAR_UT_YOMU(Context& c, const std::string& path) {
-    if (!fileExists(path)) return;
+RecordRead readYearSettings(const std::string& path, YearSettings& settings, std::string& error) {
+    if (!fileExists(path)) return RecordRead::Missing;
     const ReadResult file = readFile(path, sizeof(YearSettings));
     if (!file.ok) {
-        c.forms.messageBox(kMainForm, "エラー",
-                           "カレンダー設定ファイル(" + path + ")が読み込めません。(" + file.error + ")",
-                           mb::kOk, mb::kIconStop);
-        return;
+        error = file.error;
+        return RecordRead::Unreadable;
     }
-    c.state.yearSettings = {};
-    std::memcpy(&c.state.yearSettings, file.bytes.data(), file.bytes.size());
-    if (file.bytes.size() < sizeof(YearSettings))
-        c.forms.messageBox(kMainForm, "お知らせ",
-                           "カレンダー設定ファイル(" + path +
-                               ")が途中までしかないため、足りない部分を空のデータとして読み込みました。",
-                           mb::kOk, mb::kIconInformation);
+    settings = {};
+    std::memcpy(&settings, file.bytes.data(), file.bytes.size());
+    return file.bytes.size() < sizeof(YearSettings) ? RecordRead::Short : RecordRead::Whole;
 }
 
 bool writeYearSettings(const std::string& path, const YearSettings& settings, std::string& error) {

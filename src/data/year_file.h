@@ -2,20 +2,20 @@
 // The year settings files: master/Calendar<schoolYear>設定.dat and the
 // default master/CalendarDef0設定.dat, one YearSettings record each.
 
+#include "data/file_io.h"
+
 #include <string>
 
 namespace cal {
 
-struct Context;
 struct YearSettings;
 
 std::string yearSettingsPath(const std::string& dataDir, const std::string& schoolYear);
 std::string defaultSettingsPath(const std::string& dataDir);
 
-// Reads the file into yearSettings; a missing file changes nothing. A short
-// file is read as far as it goes with the rest zero, and said so; a file that
-// cannot be read is reported and leaves yearSettings as it was.
-void CALENDAR_UT_YOMU(Context& context, const std::string& path);
+// Reads the file into `settings`. Missing or unreadable (with `error`):
+// `settings` untouched. Short: read as far as it goes, the rest zero.
+RecordRead readYearSettings(const std::string& path, YearSettings& settings, std::string& error);
 
 // Writes the record whole, replacing the file; answers false with a message
 // text on failure.

@@ -17,7 +17,7 @@ int columnOfWeekday(std::string_view weekday) {
 }
 
 MonthLayout monthLayout(const YearSettings& settings, int calendarMonth) {
-    const int m = FB_TUKI_CNV(1, calendarMonth);
+    const int m = FB_TUKI_CNV(MonthConv::ToSchool, calendarMonth);
     if (m == 0) return {};
     return {columnOfWeekday(fieldName(settings.firstWeekday[static_cast<std::size_t>(m)])),
             settings.daysInMonth[static_cast<std::size_t>(m)].get()};

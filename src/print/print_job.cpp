@@ -16,7 +16,7 @@ constexpr int kNoPrinter = 1;  // printing is not possible on this system
 
 void warn(Context& c, int error, const char* text) {
     c.state.print.failed = true;
-    TopMessBox(c.forms, 1, 0, 0, 0, "ERR=" + std::to_string(error) + text, "警　告");
+    TopMessBox(c.dialogs, Modality::System, 0, MessageIcon::Stop, MessageButtons::Ok, "ERR=" + std::to_string(error) + text, "警　告");
 }
 
 bool mayPrint(const PrintState& p) {
@@ -37,7 +37,7 @@ void PRN_SETTEI_ON(Context& c, int paperMode) {
     PrintState& p = c.state.print;
     p.ready = 0;
     p.documentStarted = false;
-    if (!p.printer) p.printer = c.forms.createPrinter();
+    if (!p.printer) p.printer = c.drawing.createPrinter();
     if (!p.printer) {
         warn(c, kNoPrinter, " ｼｽﾃﾑ異常　通常使う(ﾈｯﾄﾜｰｸ)プリンターの情報が取得できない．");
         return;

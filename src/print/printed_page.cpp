@@ -9,7 +9,7 @@
 #include "ui/names.h"
 #include "ui/printer.h"
 #include "view/bitmap_toolkit.h"
-#include "layout/grid.h"
+#include "layout/month_layout.h"
 
 namespace cal {
 
@@ -46,10 +46,10 @@ struct Page {
         const AppState& s = c.state;
         const YearSettings& y = s.yearSettings;
         surface.text(left + 420, top + 20,
-                     TOOL_NULL_CUT(s.currentYear) + "ねん" + std::to_string(FB_TUKI_CNV(11, s.currentMonth)) +
+                     TOOL_NULL_CUT(s.currentYear) + "ねん" + std::to_string(FB_TUKI_CNV(MonthConv::Same, s.currentMonth)) +
                          "がつ",
                      3, 3, kColorOrdinary);
-        const auto m = static_cast<std::size_t>(FB_TUKI_CNV(1, s.currentMonth));
+        const auto m = static_cast<std::size_t>(FB_TUKI_CNV(MonthConv::ToSchool, s.currentMonth));
         drawTitlePicture(fieldName(y.titlePicture[m]), left + 10, top, 190, 160);
         drawTitlePicture(fieldName(y.schoolPicture), left + 2380, top + 25, 95, 80);
         drawTitlePicture(fieldName(y.classPicture), left + 2380, top + 115, 95, 80);
@@ -62,44 +62,43 @@ struct Page {
         }
     }
 
-    void day(const DayCell& cell, int d, int k, int x0, int y0) {
-        const DayColors colors = dayColors(c.state.yearSettings, c.state.currentMonth, d, k);
-        surface.text(x0 + 15, y0, dayText(d), 3, 3, colors.number);
-        surface.rectangle(x0, y0, x0 + boxWidth - 10, y0 + boxHeight - 10, colors.frame);
-        draw(fieldName(cell.pictureFile[1]), x0 + 140, y0 + 20, 86, 72);
-        for (std::size_t j = 3; j <= 8; ++j)
+    // A ticked line, and for lines 3 … 8 its small picture, stays off the page.
+    void day(const DayBox& box, const DayCell& cell, const DayPlace& place, Point at) {
+        const DayColors colors = dayColors(c.state.yearSettings, c.state.currentMonth, place.day, place.k);
+        surface.text(at.x + box.number.x, at.y + box.number.y, dayText(place.day), box.numberMag, box.numberMag,
+                     colors.number);
+        const Rect& f = box.frame;
+        surface.rectangle(at.x + f.x, at.y + f.y, at.x + f.x + f.width, at.y + f.y + f.height, colors.frame);
+        const Rect& p = box.picture;
+        draw(fieldName(cell.pictureFile[1]), at.x + p.x, at.y + p.y, p.width, p.height);
+        for (std::size_t j = 3; j <= 8; ++j) {
+            const Rect& r = box.smallPictures[j];
             if (cell.lineCheck[j].get() == 0)
-                draw(fieldName(cell.pictureFile[j]), x0 + 10, y0 + 40 * static_cast<int>(j) + 4, 50, 42);
-        printer.setFont(kGothic, 9);
-        for (std::size_t j = 1; j <= 8; ++j) {
-            if (cell.lineCheck[j].get() != 0) continue;
-            const int jj = static_cast<int>(j);
-            const int x = j <= 2 ? x0 + 240 : x0 + 80;
-            const int y = j <= 2 ? y0 + 40 * jj - 20 : y0 + 40 * jj + 5;
-            surface.text(x, y, fieldText(cell.lineText[j]), 1, 1, kColorOrdinary);
+                draw(fieldName(cell.pictureFile[j]), at.x + r.x, at.y + r.y, r.width, r.height);
         }
+        printer.setFont(kGothic, 9);
+        for (std::size_t j = 1; j <= 8; ++j)
+            if (cell.lineCheck[j].get() == 0)
+                surface.text(at.x + box.lines[j].x, at.y + box.lines[j].y, fieldText(cell.lineText[j]), 1, 1,
+                             kColorOrdinary);
     }
 
     void grid() {
         const AppState& s = c.state;
-        const MonthLayout layout = monthLayout(s.yearSettings, s.currentMonth);
         printer.setFont(kGothic, 9);
-        int k = 0, d = 1;
-        for (int r = 0; r < s.display.rows; ++r)
-            for (int col = 0; col < s.display.columns; ++col, ++k) {
-                const int n = r * s.display.columns + col + 1;
-                if (k < layout.firstColumn || d > layout.days || n >= kMonthRecords) continue;
-                day(s.monthCells[static_cast<std::size_t>(n)], d, k, left + col * boxWidth,
-                    top + 320 + r * boxHeight);
-                ++d;
-            }
+        const GridPlacement placement = paperGrid(boxWidth, boxHeight, left, top);
+        const DayBox box = paperDayBox(boxWidth, boxHeight);
+        for (const DayPlace& place :
+             dayPlaces(monthLayout(s.yearSettings, s.currentMonth), s.display.columns, s.display.rows))
+            day(box, s.monthCells[static_cast<std::size_t>(place.cell)], place,
+                placement.cell(place.row, place.column));
     }
 };
 
 }  // namespace
 
 void drawPrintedPage(Context& c, Printer& printer) {
-    PictureRun pictures(c.forms, kMainForm, c.state.dataDir);
+    PictureRun pictures(c.forms, c.drawing, kMainForm, c.state.dataDir);
     // Box size and margins are read from the setting fields at print time.
     auto tenths = [&](const char* field) {
         return static_cast<int>(leadingValue(c.forms.text(kMainForm, field)) * 10);

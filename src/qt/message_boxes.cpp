@@ -224,8 +224,8 @@ std::optional<QString> runInputBox(QWidget* owner, const QString& title, const Q
 }
 
 std::optional<QString> runFileOpenDialog(QWidget* owner, const QString& title,
-                                         const QString& filter) {
-    QFileDialog dialog(owner, title, QDir::currentPath(), filter);
+                                         const QString& filter, const QString& startFolder) {
+    QFileDialog dialog(owner, title, startFolder.isEmpty() ? QDir::currentPath() : startFolder, filter);
     // Qt's own dialog behaves the same on every desktop.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setFileMode(QFileDialog::ExistingFile);

@@ -58,6 +58,6 @@ BoxAnswer runMessageBox(QWidget* owner, const QString& title, const QString& mes
 std::optional<QString> runInputBox(QWidget* owner, const QString& title, const QString& prompt);
 // The chosen file's full path in native form, or nothing when cancelled.
 std::optional<QString> runFileOpenDialog(QWidget* owner, const QString& title,
-                                         const QString& filter);
+                                         const QString& filter, const QString& startFolder);
 
 }  // namespace cal::qtui

@@ -1,6 +1,6 @@
 #include "qt/qt_forms_service.h"
 
-#include "ui/form_description.h"
+#include "windows/form_descriptions.h"
 #include "qt/canvas.h"
 #include "qt/form_window.h"
 #include "qt/message_boxes.h"
@@ -34,12 +34,11 @@ QtFormsService::QtFormsService()
     : m_nowhere(std::make_unique<qtui::NullSurface>()),
       m_pictures(std::make_unique<qtui::PictureCache>()) {}
 
-QtFormsService::QtFormsService(Mode mode, std::string pdfPath, std::ostream& messages)
+QtFormsService::QtFormsService(Mode mode, std::string pdfPath)
     : m_nowhere(std::make_unique<qtui::NullSurface>()),
       m_pictures(std::make_unique<qtui::PictureCache>()),
       m_mode(mode),
-      m_pdfPath(std::move(pdfPath)),
-      m_messages(&messages) {}
+      m_pdfPath(std::move(pdfPath)) {}
 
 QtFormsService::~QtFormsService() {
     // Windows first, while the queue they might still post to exists; and
@@ -63,39 +62,31 @@ QString messageText(std::string_view message) {
 
 }  // namespace
 
-qtui::BoxAnswer QtFormsService::showBox(QWidget* owner, std::string_view title,
-                                        std::string_view message, const qtui::BoxStyle& style) {
-    if (headless()) {
-        *m_messages << qtui::boxLine(title, message) << std::endl;
-        return qtui::unattendedAnswer(style.buttons);
-    }
-    return qtui::runMessageBox(owner, toQString(title), messageText(message), style);
-}
-
-int QtFormsService::messageBox(std::string_view owner, std::string_view title,
-                               std::string_view message, int buttons, int icon) {
-    return qtui::programAnswerCode(
-        showBox(window(owner), title, message, qtui::programBoxStyle(buttons, icon)));
+MessageAnswer QtFormsService::messageBox(std::string_view owner, std::string_view title,
+                                         std::string_view message, MessageButtons buttons,
+                                         MessageIcon icon) {
+    const qtui::BoxStyle style = qtui::programBoxStyle(static_cast<int>(buttons), static_cast<int>(icon));
+    return static_cast<MessageAnswer>(qtui::programAnswerCode(
+        qtui::runMessageBox(window(owner), toQString(title), messageText(message), style)));
 }
 
 int QtFormsService::systemMessageBox(std::uint32_t style, std::string_view message,
                                      std::string_view title) {
-    return qtui::systemAnswerCode(
-        showBox(window("MAINFORM"), title, message, qtui::decodeSystemStyle(style)));
+    return qtui::systemAnswerCode(qtui::runMessageBox(window("MAINFORM"), toQString(title),
+                                                      messageText(message), qtui::decodeSystemStyle(style)));
 }
 
 std::string QtFormsService::inputBox(std::string_view title, std::string_view prompt) {
-    if (headless()) return kCancelText;
     const std::optional<QString> typed = qtui::runInputBox(nullptr, toQString(title), messageText(prompt));
     return typed ? toStdString(*typed) : kCancelText;
 }
 
 std::string QtFormsService::fileOpenDialog(std::string_view owner, std::string_view title,
-                                           std::string_view pattern,
-                                           std::string_view patternLabel) {
-    if (headless()) return kCancelText;
-    const std::optional<QString> path = qtui::runFileOpenDialog(
-        window(owner), toQString(title), toQString(qtui::nameFilter(patternLabel, pattern)));
+                                           std::string_view pattern, std::string_view patternLabel,
+                                           std::string_view startFolder) {
+    const std::optional<QString> path =
+        qtui::runFileOpenDialog(window(owner), toQString(title),
+                                toQString(qtui::nameFilter(patternLabel, pattern)), toQString(startFolder));
     return path ? toStdString(*path) : kCancelText;
 }
 

@@ -6,7 +6,6 @@
 #include "ui/forms_service.h"
 
 #include <deque>
-#include <iostream>
 #include <map>
 #include <memory>
 #include <string>
@@ -20,31 +19,29 @@ namespace qtui {
 class FormWindow;
 class NullSurface;
 class PictureCache;
-struct BoxStyle;
-enum class BoxAnswer;
 }  // namespace qtui
 
 class QtFormsService final : public FormsService {
 public:
     // Windowed: forms are shown and dialogs asked. Headless: forms are built
-    // but never shown; boxes become lines on `messages` answering OK, No or
-    // Cancel; input boxes and file dialogs answer cancelled; no event ever
-    // comes; the printer writes the PDF file `pdfPath`.
+    // but never shown; no event ever comes; the printer writes the PDF file
+    // `pdfPath`. Its questions go through HeadlessDialogs instead.
     enum class Mode { Windowed, Headless };
 
     QtFormsService();
-    QtFormsService(Mode mode, std::string pdfPath, std::ostream& messages = std::cerr);
+    QtFormsService(Mode mode, std::string pdfPath);
     ~QtFormsService() override;
     QtFormsService(const QtFormsService&) = delete;
     QtFormsService& operator=(const QtFormsService&) = delete;
 
-    int messageBox(std::string_view owner, std::string_view title, std::string_view message,
-                   int buttons, int icon) override;
+    MessageAnswer messageBox(std::string_view owner, std::string_view title, std::string_view message,
+                             MessageButtons buttons, MessageIcon icon) override;
     int systemMessageBox(std::uint32_t style, std::string_view message,
                          std::string_view title) override;
     std::string inputBox(std::string_view title, std::string_view prompt) override;
     std::string fileOpenDialog(std::string_view owner, std::string_view title,
-                               std::string_view pattern, std::string_view patternLabel) override;
+                               std::string_view pattern, std::string_view patternLabel,
+                               std::string_view startFolder) override;
 
     bool createForm(std::string_view form) override;
     void destroyForm(std::string_view form) override;
@@ -101,8 +98,6 @@ private:
     QWidget* controlWidget(std::string_view form, std::string_view control) const;
     qtui::FormWindow* build(std::string_view form);
     void post(Event event);
-    qtui::BoxAnswer showBox(QWidget* owner, std::string_view title, std::string_view message,
-                            const qtui::BoxStyle& style);
     void dropEvents(std::string_view form);
     ModalRun* modalRun(std::string_view form);
 
@@ -120,7 +115,6 @@ private:
     std::unique_ptr<qtui::PictureCache> m_pictures;
     Mode m_mode = Mode::Windowed;
     std::string m_pdfPath;
-    std::ostream* m_messages = nullptr;
 };
 
 }  // namespace cal

@@ -5,12 +5,15 @@
 #include "state/display_settings.h"
 #include "data/day_cell.h"
 #include "data/year_settings.h"
-#include "print/print_job.h"
+#include "state/print_state.h"
 
 #include <array>
 #include <string>
 
 namespace cal {
+
+// A month step a handler asks for, served by the main loop between events.
+enum class MonthStep { None = 0, Previous = 1, Next = 2 };
 
 struct AppState {
     std::string dataDir;
@@ -18,7 +21,7 @@ struct AppState {
     std::string currentYear;  // its calendar year, four digits; shown in EDIT154
     std::string schoolYear;   // the year of the displayed month's April
     int askOnUpdate = 0;      // 1: ask before storing edits
-    int monthStepRequest = 0; // deferred month step: 1 previous, 2 next
+    MonthStep monthStepRequest = MonthStep::None;  // deferred month step
     int selectedCell = 1;     // the selected cell of the grid
     int editorCell = 0;       // the cell whose day the day editor was loaded from; 0 none
     int dayChanged = 0;       // 1 when a day editor control was touched

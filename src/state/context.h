@@ -2,14 +2,18 @@
 // What every handler works with: the program-wide state and the services.
 
 #include "state/app_state.h"
+#include "ui/dialogs.h"
+#include "ui/drawing.h"
+#include "ui/forms.h"
 #include "ui/platform.h"
-#include "ui/forms_service.h"
 
 namespace cal {
 
 struct Context {
     AppState& state;
-    FormsService& forms;
+    Dialogs& dialogs;
+    Forms& forms;
+    Drawing& drawing;
     const Clock& clock;
     const Registry& registry;
 };

@@ -1,28 +1,21 @@
 #include "state/display_settings.h"
 
-#include "data/file_io.h"
-#include "data/sjis.h"
+#include "data/settings_file.h"
 #include "tools/numbers.h"
-#include "ui/forms_service.h"
+#include "ui/forms.h"
 #include "ui/names.h"
 
 namespace cal {
 
 namespace {
 
-double field(const FormsService& forms, std::string_view name) {
+double field(const Forms& forms, std::string_view name) {
     return leadingValue(forms.text(kMainForm, name));
 }
 
-#ifdef _WIN32
-constexpr const char* kLineEnd = "\r\n";
-#else
-constexpr const char* kLineEnd = "\n";
-#endif
-
 }  // namespace
 
-DisplaySettings deriveDisplaySettings(const FormsService& forms) {
+DisplaySettings deriveDisplaySettings(const Forms& forms) {
     DisplaySettings d;
     d.columns = leadingInt(forms.text(kMainForm, "EDIT1"));
     d.rows = leadingInt(forms.text(kMainForm, "EDIT2"));
@@ -42,31 +35,18 @@ bool gridIsUsable(const DisplaySettings& d) {
            d.boxWidth > 0 && d.boxHeight > 0;
 }
 
-bool loadSettingsFile(FormsService& forms, const std::string& path, std::string& error) {
-    // A settings file is a few dozen bytes; anything past 64 KiB is not one.
-    const ReadResult file = readFile(path, 64 * 1024);
-    if (!file.ok) {
-        error = file.error;
-        return false;
-    }
-    const std::string text = sjisToUtf8(file.bytes);
-    std::size_t pos = 0;
-    for (std::string_view name : kSettingFields) {
-        if (pos >= text.size()) break;
-        std::size_t end = text.find('\n', pos);
-        if (end == std::string::npos) end = text.size();
-        std::string line = text.substr(pos, end - pos);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        forms.setText(kMainForm, name, line);
-        pos = end + 1;
-    }
+bool loadSettingsFile(Forms& forms, const std::string& path, std::string& error) {
+    std::vector<std::string> lines;
+    if (!readSettingsLines(path, kSettingFields.size(), lines, error)) return false;
+    // Lines that are missing leave their field as it was.
+    for (std::size_t i = 0; i < lines.size(); ++i) forms.setText(kMainForm, kSettingFields[i], lines[i]);
     return true;
 }
 
-bool saveSettingsFile(const FormsService& forms, const std::string& path, std::string& error) {
-    std::string text;
-    for (std::string_view name : kSettingFields) text += forms.text(kMainForm, name) + kLineEnd;
-    return writeFileReplacing(path, utf8ToSjis(text), error);
+bool saveSettingsFile(const Forms& forms, const std::string& path, std::string& error) {
+    std::vector<std::string> lines;
+    for (std::string_view name : kSettingFields) lines.push_back(forms.text(kMainForm, name));
+    return writeSettingsLines(path, lines, error);
 }
 
 }  // namespace cal

@@ -9,7 +9,7 @@
 
 namespace cal {
 
-class FormsService;
+class Forms;
 
 // The setting fields in file order.
 inline constexpr std::array<std::string_view, 21> kSettingFields{
@@ -36,7 +36,7 @@ struct DisplaySettings {
 
 
 // Derives the values from the main window's setting fields.
-DisplaySettings deriveDisplaySettings(const FormsService& forms);
+DisplaySettings deriveDisplaySettings(const Forms& forms);
 // True when the grid can be laid out: at least one column and row, at most 42
 // cells, and boxes wider and higher than zero.
 bool gridIsUsable(const DisplaySettings& settings);
@@ -44,8 +44,8 @@ bool gridIsUsable(const DisplaySettings& settings);
 // Reads master/CalendarH.dat into the setting fields. Lines that are missing
 // leave their field as it was. Answers false with a message text when the
 // file exists but cannot be read.
-bool loadSettingsFile(FormsService& forms, const std::string& path, std::string& error);
+bool loadSettingsFile(Forms& forms, const std::string& path, std::string& error);
 // Writes the 21 setting fields to `path`, replacing the file whole.
-bool saveSettingsFile(const FormsService& forms, const std::string& path, std::string& error);
+bool saveSettingsFile(const Forms& forms, const std::string& path, std::string& error);
 
 }  // namespace cal

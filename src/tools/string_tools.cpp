@@ -18,12 +18,12 @@ std::string TOOL_YEN_CUT(std::string_view path) {
     return std::string(cut == std::string_view::npos ? trimmed : trimmed.substr(cut + 1));
 }
 
-int FB_TUKI_CNV(int mode, int month) {
+int FB_TUKI_CNV(MonthConv mode, int month) {
     if (month < 1 || month > 12) return 0;
     switch (mode) {
-    case 1: return month >= 4 ? month - 3 : month + 9;
-    case 2: return month <= 9 ? month + 3 : month - 9;
-    case 11: return month;
+    case MonthConv::ToSchool: return month >= 4 ? month - 3 : month + 9;
+    case MonthConv::ToCalendar: return month <= 9 ? month + 3 : month - 9;
+    case MonthConv::Same: return month;
     default: return 0;
     }
 }

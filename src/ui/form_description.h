@@ -1,7 +1,7 @@
 #pragma once
 // Form descriptions: a caption, a size and the named controls of each of the
 // program's windows. Both the Qt service and the recording test double build
-// their forms from these tables.
+// their forms from these tables (the program's own are in windows/).
 
 #include <string_view>
 #include <vector>
@@ -28,8 +28,6 @@ struct FormDescription {
     bool fixedSize = false;
 };
 
-// The description of a form by name; nullptr for an unknown name.
-const FormDescription* formDescription(std::string_view name);
 const ControlDescription* findControl(const FormDescription& form, std::string_view control);
 
 inline constexpr std::string_view kGothic = "ＭＳ ゴシック";

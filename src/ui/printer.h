@@ -2,7 +2,7 @@
 // A printer reached through the forms and drawing services. Every operation
 // answers 0 on success or a failure number that the program shows.
 
-#include "ui/forms_service.h"
+#include "ui/drawing.h"
 
 #include <string_view>
 

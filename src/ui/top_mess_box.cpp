@@ -1,7 +1,6 @@
 #include "ui/top_mess_box.h"
 
 #include "data/sjis.h"
-#include "ui/forms_service.h"
 
 namespace cal {
 
@@ -16,13 +15,14 @@ std::uint32_t topMessBoxStyle(int modality, int defaultButton, int icon, int but
     return style;
 }
 
-int TopMessBox(FormsService& forms, int modality, int defaultButton, int icon, int buttons,
-               std::string_view message, std::string_view title) {
+int TopMessBox(Dialogs& dialogs, Modality modality, int defaultButton, MessageIcon icon,
+               MessageButtons buttons, std::string_view message, std::string_view title) {
     // The system call gets 128-byte buffers: longer texts are cut.
     constexpr std::size_t kBuffer = 128;
-    const int answer = forms.systemMessageBox(topMessBoxStyle(modality, defaultButton, icon, buttons),
-                                              fitToSjisWidth(message, kBuffer),
-                                              fitToSjisWidth(title, kBuffer));
+    const std::uint32_t style = topMessBoxStyle(static_cast<int>(modality), defaultButton,
+                                                static_cast<int>(icon), static_cast<int>(buttons));
+    const int answer = dialogs.systemMessageBox(style, fitToSjisWidth(message, kBuffer),
+                                                fitToSjisWidth(title, kBuffer));
     return answer - 1;
 }
 

@@ -1,10 +1,10 @@
 #include "ui/window_tools.h"
 
-#include "ui/forms_service.h"
+#include "ui/forms.h"
 
 namespace cal {
 
-void GAME_Z_MOVE(FormsService& forms, std::string_view callingForm, int corner,
+void GAME_Z_MOVE(Forms& forms, std::string_view callingForm, int corner,
                  std::string_view first, std::string_view second, std::string_view third,
                  int bottomMargin) {
     const Geometry g1 = forms.geometry(first, {});

@@ -1,7 +1,8 @@
 #include "view/bitmap_toolkit.h"
 
 #include "data/file_io.h"
-#include "ui/forms_service.h"
+#include "ui/drawing.h"
+#include "ui/forms.h"
 
 namespace cal {
 
@@ -19,13 +20,13 @@ std::string picturePath(const std::string& dataDir, const std::string& name) {
     return dataPath(dataDir, "Calendar_pic", name);
 }
 
-PictureCheck GAZO_TYOUSA(FormsService& forms, std::string_view form, const std::string& path) {
+PictureCheck GAZO_TYOUSA(Forms& forms, Drawing& drawing, std::string_view form, const std::string& path) {
     PictureCheck check;
     forms.setWaitPointer(form, true);
     const bool named = characterCount(path) > 4 &&
                        (path.find("bmp") != std::string::npos || path.find("BMP") != std::string::npos);
     if (named && fileExists(path)) {
-        const std::unique_ptr<Bitmap> bitmap = forms.createBitmap();
+        const std::unique_ptr<Bitmap> bitmap = drawing.createBitmap();
         bitmap->load(path);
         check.width = bitmap->width();
         check.height = bitmap->height();
@@ -37,12 +38,12 @@ PictureCheck GAZO_TYOUSA(FormsService& forms, std::string_view form, const std::
 
 bool PictureChecks::drawable(const std::string& path) {
     const auto [it, added] = m_known.try_emplace(path, false);
-    if (added) it->second = GAZO_TYOUSA(m_forms, m_form, path).drawable;
+    if (added) it->second = GAZO_TYOUSA(m_forms, m_drawing, m_form, path).drawable;
     return it->second;
 }
 
-PictureRun::PictureRun(FormsService& forms, std::string_view form, std::string dataDir)
-    : m_dataDir(std::move(dataDir)), m_checks(forms, form), m_bitmap(forms.createBitmap()) {}
+PictureRun::PictureRun(Forms& forms, Drawing& drawing, std::string_view form, std::string dataDir)
+    : m_dataDir(std::move(dataDir)), m_checks(forms, drawing, form), m_bitmap(drawing.createBitmap()) {}
 
 PictureRun::~PictureRun() = default;
 
@@ -62,12 +63,12 @@ void PictureRun::drawOrFallback(Surface& surface, const std::string& name, doubl
     if (!draw(surface, name, x, y, w, h)) draw(surface, kFallbackPicture, x, y, w, h);
 }
 
-void BITMAP_OBJ_PIC_BYOUGA_M_PIC(FormsService& forms, std::string_view form, std::string_view control,
+void BITMAP_OBJ_PIC_BYOUGA_M_PIC(Forms& forms, Drawing& drawing, std::string_view form, std::string_view control,
                                  const std::string& path) {
     const Geometry g = forms.geometry(form, control);
-    const std::unique_ptr<Bitmap> bitmap = forms.createBitmap();
+    const std::unique_ptr<Bitmap> bitmap = drawing.createBitmap();
     const bool loaded = bitmap->load(path);
-    Surface& surface = forms.surface(form, control);
+    Surface& surface = drawing.surface(form, control);
     surface.clear();
     if (loaded) surface.stretch(*bitmap, 0, 0, g.width, g.height);
 }

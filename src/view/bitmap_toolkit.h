@@ -9,7 +9,8 @@
 
 namespace cal {
 
-class FormsService;
+class Forms;
+class Drawing;
 
 struct PictureCheck {
     bool drawable = false;
@@ -18,17 +19,19 @@ struct PictureCheck {
 
 // A picture can be drawn when its name is longer than four characters,
 // contains "bmp" or "BMP", names an existing file and that file loads.
-PictureCheck GAZO_TYOUSA(FormsService& forms, std::string_view form, const std::string& path);
+PictureCheck GAZO_TYOUSA(Forms& forms, Drawing& drawing, std::string_view form, const std::string& path);
 
 // The drawable checks of one drawing run: each distinct file is checked
 // once, however often the run draws it.
 class PictureChecks {
 public:
-    PictureChecks(FormsService& forms, std::string_view form) : m_forms(forms), m_form(form) {}
+    PictureChecks(Forms& forms, Drawing& drawing, std::string_view form)
+        : m_forms(forms), m_drawing(drawing), m_form(form) {}
     bool drawable(const std::string& path);
 
 private:
-    FormsService& m_forms;
+    Forms& m_forms;
+    Drawing& m_drawing;
     std::string m_form;
     std::unordered_map<std::string, bool> m_known;
 };
@@ -40,7 +43,7 @@ class Bitmap;
 // picture, and each distinct file checked once.
 class PictureRun {
 public:
-    PictureRun(FormsService& forms, std::string_view form, std::string dataDir);
+    PictureRun(Forms& forms, Drawing& drawing, std::string_view form, std::string dataDir);
     ~PictureRun();
     PictureRun(const PictureRun&) = delete;
     PictureRun& operator=(const PictureRun&) = delete;
@@ -60,7 +63,7 @@ private:
 };
 
 // Clears the control and stretches the whole picture over it.
-void BITMAP_OBJ_PIC_BYOUGA_M_PIC(FormsService& forms, std::string_view form, std::string_view control,
+void BITMAP_OBJ_PIC_BYOUGA_M_PIC(Forms& forms, Drawing& drawing, std::string_view form, std::string_view control,
                                  const std::string& path);
 
 // dataDir + the picture library folder + name.

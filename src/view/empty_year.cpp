@@ -17,16 +17,16 @@ void createEmptyMonths(Context& c, int schoolYear) {
         const std::string year = std::to_string(month >= 4 ? schoolYear : schoolYear + 1);
         const std::string path = monthFilePath(c.state.dataDir, year, month);
         if (fileExists(path)) {
-            c.forms.messageBox(kMainForm, "お知らせ",
+            c.dialogs.messageBox(kMainForm, "お知らせ",
                                year + "年" + std::to_string(month) + "月の空カレンダーデータは作成済です。",
-                               mb::kOk, mb::kIconInformation);
+                               MessageButtons::Ok, MessageIcon::Information);
             continue;
         }
         std::string error;
         if (!writeFileReplacing(path, empty, error))
-            c.forms.messageBox(kMainForm, "エラー",
+            c.dialogs.messageBox(kMainForm, "エラー",
                                "カレンダーデータ(" + path + ")ファイルを作成できません。(" + error + ")",
-                               mb::kOk, mb::kIconStop);
+                               MessageButtons::Ok, MessageIcon::Stop);
     }
 }
 
@@ -35,17 +35,17 @@ void createEmptyMonths(Context& c, int schoolYear) {
 void KARA_DATE_MAKE(Context& c) {
     for (;;) {
         const std::string answer =
-            c.forms.inputBox("新規作成", "年度を入力：2002/4 ～2003/3の時は2002と入力");
+            c.dialogs.inputBox("新規作成", "年度を入力：2002/4 ～2003/3の時は2002と入力");
         if (answer == kCancelText) {
-            if (c.forms.messageBox(kMainForm, "お知らせ", "空データ作成はキャンセルされました.再実行しますか",
-                                   mb::kYesNo, mb::kIconInformation) == mb::kAnswerYes)
+            if (c.dialogs.messageBox(kMainForm, "お知らせ", "空データ作成はキャンセルされました.再実行しますか",
+                                   MessageButtons::YesNo, MessageIcon::Information) == MessageAnswer::Yes)
                 continue;
             return;
         }
         const int year = leadingInt(trimBlanks(answer));
         if (year == 0 || year < 1999 || year > 2099) {
-            c.forms.messageBox(kMainForm, "お知らせ", "適切な年度が入力されていません。", mb::kOk,
-                               mb::kIconInformation);
+            c.dialogs.messageBox(kMainForm, "お知らせ", "適切な年度が入力されていません。", MessageButtons::Ok,
+                               MessageIcon::Information);
             continue;
         }
         createEmptyMonths(c, year);

@@ -35,7 +35,7 @@ void clearEditor(Context& c) {
     for (const char* check : kLineChecks) c.forms.setCheckState(kDayEditor, check, 0);
     for (int slot : kPictureSlots) {
         c.state.dayPictureFile[static_cast<std::size_t>(slot)] = {};
-        c.forms.surface(kDayEditor, pictureControlOfSlot(slot)).clear();
+        c.drawing.surface(kDayEditor, pictureControlOfSlot(slot)).clear();
     }
     c.state.dayPictureFile[2] = {};
 }
@@ -57,18 +57,18 @@ void DAT_SET(Context& c, SelectBy by) {
         if (by == SelectBy::Program) {
             // Without a day to show (no day counts in the year settings), the
             // editor is emptied rather than stepping months on its own.
-            s.monthStepRequest = 0;
+            s.monthStepRequest = MonthStep::None;
             s.editorCell = 0;
             clearEditor(c);
             return;
         }
-        s.monthStepRequest = cell <= layout.firstColumn ? 1 : 2;
+        s.monthStepRequest = cell <= layout.firstColumn ? MonthStep::Previous : MonthStep::Next;
         // The editor still shows the day it was loaded from: stores go there
         // if the step does not happen.
         s.selectedCell = s.editorCell;
         return;
     }
-    s.monthStepRequest = 0;
+    s.monthStepRequest = MonthStep::None;
     s.editorCell = cell;
     const DayCell& rec = s.monthCells[static_cast<std::size_t>(cell)];
     c.forms.setText(kDayEditor, "TEXT55", std::to_string(layout.dayOfCell(cell)));
@@ -86,10 +86,10 @@ void DAT_SET(Context& c, SelectBy by) {
         const std::string path = picturePath(s.dataDir, name);
         // A picture that cannot be drawn leaves an empty control, never the
         // previous day's picture.
-        if (!name.empty() && GAZO_TYOUSA(c.forms, kDayEditor, path).drawable)
-            BITMAP_OBJ_PIC_BYOUGA_M_PIC(c.forms, kDayEditor, control, path);
+        if (!name.empty() && GAZO_TYOUSA(c.forms, c.drawing, kDayEditor, path).drawable)
+            BITMAP_OBJ_PIC_BYOUGA_M_PIC(c.forms, c.drawing, kDayEditor, control, path);
         else
-            c.forms.surface(kDayEditor, control).clear();
+            c.drawing.surface(kDayEditor, control).clear();
     }
 }
 
@@ -100,8 +100,8 @@ void store(Context& c, bool ask) {
     if (s.dayChanged == 0) return;
     s.dayChanged = 0;
     const bool yes = !ask || s.askOnUpdate != 1 ||
-                     c.forms.messageBox(kDayEditor, "問い合せ", "データを更新しますか.", mb::kYesNo,
-                                        mb::kIconInformation) == mb::kAnswerYes;
+                     c.dialogs.messageBox(kDayEditor, "問い合せ", "データを更新しますか.", MessageButtons::YesNo,
+                                        MessageIcon::Information) == MessageAnswer::Yes;
     // Only a cell that holds a day of the displayed month takes the editor's day.
     if (!yes || !holdsDay(c, s.selectedCell) || s.selectedCell != s.editorCell) return;
     DayCell& rec = s.monthCells[static_cast<std::size_t>(s.selectedCell)];

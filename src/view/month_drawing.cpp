@@ -4,7 +4,7 @@
 #include "data/sjis.h"
 #include "tools/string_tools.h"
 #include "view/bitmap_toolkit.h"
-#include "layout/grid.h"
+#include "layout/month_layout.h"
 #include "ui/names.h"
 
 namespace cal {
@@ -13,50 +13,51 @@ namespace {
 
 std::string cellName(int n) { return "PICTURE" + std::to_string(n); }
 
-void paintDay(const Context& c, PictureRun& run, Surface& surface, const DayCell& cell, int day, int k) {
-    const AppState& s = c.state;
-    const DayColors colors = dayColors(s.yearSettings, s.currentMonth, day, k);
-    surface.text(2, 2, dayText(day), 3, 3, colors.number);
-    surface.rectangle(0, 0, s.display.boxWidth - 10, s.display.boxHeight - 10, colors.frame);
-    run.draw(surface, fieldName(cell.pictureFile[1]), 60, 4, 50, 42);
-    for (int j = 1; j <= 8; ++j)
-        surface.text(s.display.margin + 90, 20 * j - 10, fieldText(cell.lineText[static_cast<std::size_t>(j)]),
-                     1, 1, kColorOrdinary);
-    for (int j = 3; j <= 8; ++j)
-        run.draw(surface, fieldName(cell.pictureFile[static_cast<std::size_t>(j)]), 2, 50 + 20 * (j - 3), 27, 22);
+// Each cell is a picture control of its own: the day is drawn from its top-left.
+void paintDay(const Context& c, PictureRun& run, Surface& surface, const DayBox& box, const DayCell& cell,
+              const DayPlace& place) {
+    const DayColors colors = dayColors(c.state.yearSettings, c.state.currentMonth, place.day, place.k);
+    surface.text(box.number.x, box.number.y, dayText(place.day), box.numberMag, box.numberMag, colors.number);
+    const Rect& f = box.frame;
+    surface.rectangle(f.x, f.y, f.x + f.width, f.y + f.height, colors.frame);
+    const Rect& p = box.picture;
+    run.draw(surface, fieldName(cell.pictureFile[1]), p.x, p.y, p.width, p.height);
+    for (std::size_t j = 1; j <= 8; ++j)
+        surface.text(box.lines[j].x, box.lines[j].y, fieldText(cell.lineText[j]), 1, 1, kColorOrdinary);
+    for (std::size_t j = 3; j <= 8; ++j) {
+        const Rect& r = box.smallPictures[j];
+        run.draw(surface, fieldName(cell.pictureFile[j]), r.x, r.y, r.width, r.height);
+    }
 }
 
 }  // namespace
 
 void GAME_CLS(Context& c) {
     const DisplaySettings& d = c.state.display;
-    for (int n = 1; n <= d.cellCount(); ++n) c.forms.surface(kMonthForm, cellName(n)).clear();
+    for (int n = 1; n <= d.cellCount(); ++n) c.drawing.surface(kMonthForm, cellName(n)).clear();
 }
 
 void GAME_SAIBYOUGA(Context& c) {
-    AppState& s = c.state;
-    PictureRun run(c.forms, kMonthForm, c.state.dataDir);
-    const MonthLayout layout = monthLayout(s.yearSettings, s.currentMonth);
-    int k = 0, day = 1;
-    for (int n = 1; n <= s.display.cellCount() && n < kMonthRecords; ++n, ++k) {
-        if (k < layout.firstColumn || day > layout.days) continue;
-        paintDay(c, run, c.forms.surface(kMonthForm, cellName(n)), s.monthCells[static_cast<std::size_t>(n)], day, k);
-        ++day;
-    }
-    s.dayChanged = 0;
+    const AppState& s = c.state;
+    const DisplaySettings& d = s.display;
+    PictureRun run(c.forms, c.drawing, kMonthForm, s.dataDir);
+    const DayBox box = screenDayBox(d.boxWidth, d.boxHeight, d.margin);
+    for (const DayPlace& place : dayPlaces(monthLayout(s.yearSettings, s.currentMonth), d.columns, d.rows))
+        paintDay(c, run, c.drawing.surface(kMonthForm, cellName(place.cell)), box,
+                 s.monthCells[static_cast<std::size_t>(place.cell)], place);
 }
 
 void TITLE_SAIBYOUGA(Context& c) {
     const AppState& s = c.state;
     const YearSettings& y = s.yearSettings;
     const double m = s.display.margin;
-    PictureRun run(c.forms, kMonthForm, c.state.dataDir);
-    Surface& surface = c.forms.surface(kMonthForm, {});
+    PictureRun run(c.forms, c.drawing, kMonthForm, c.state.dataDir);
+    Surface& surface = c.drawing.surface(kMonthForm, {});
     surface.clear();
     surface.text(m + 140, 0,
-                 TOOL_NULL_CUT(s.currentYear) + "ねん" + std::to_string(FB_TUKI_CNV(11, s.currentMonth)) + "がつ",
+                 TOOL_NULL_CUT(s.currentYear) + "ねん" + std::to_string(FB_TUKI_CNV(MonthConv::Same, s.currentMonth)) + "がつ",
                  2, 2, kColorOrdinary);
-    const int index = FB_TUKI_CNV(1, s.currentMonth);
+    const int index = FB_TUKI_CNV(MonthConv::ToSchool, s.currentMonth);
     run.drawOrFallback(surface, fieldName(y.titlePicture[static_cast<std::size_t>(index)]), m, 0, 95, 80);
     run.drawOrFallback(surface, fieldName(y.schoolPicture), (m + 2380) / 2, 0, 47, 40);
     run.drawOrFallback(surface, fieldName(y.classPicture), (m + 2380) / 2, 40, 47, 40);

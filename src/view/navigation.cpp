@@ -3,6 +3,7 @@
 #include "state/context.h"
 #include "data/file_io.h"
 #include "data/month_file.h"
+#include "view/month_files.h"
 #include "data/year_file.h"
 #include "tools/numbers.h"
 #include "tools/string_tools.h"
@@ -24,6 +25,7 @@ void readSettingsOfDisplayedYear(Context& c) {
 void showMonth(Context& c) {
     CALENDAR_LOAD(c, c.state.currentMonth);
     GAME_SAIBYOUGA(c);
+    c.state.dayChanged = 0;
     c.forms.setFontSize(kMonthForm, {}, 12);
     TITLE_SAIBYOUGA(c);
     c.state.selectedCell = 15;
@@ -35,8 +37,8 @@ void showMonth(Context& c) {
 
 bool NEN_TYOUSA(Context& c, std::string_view owner, std::string& year) {
     if (year.size() != 4) {
-        c.forms.messageBox(owner, "お知らせ", "年度のデータは半角数字４文字で入力してください.", mb::kOk,
-                           mb::kIconInformation);
+        c.dialogs.messageBox(owner, "お知らせ", "年度のデータは半角数字４文字で入力してください.", MessageButtons::Ok,
+                           MessageIcon::Information);
         return false;
     }
     const int value = leadingInt(year);
@@ -45,36 +47,36 @@ bool NEN_TYOUSA(Context& c, std::string_view owner, std::string& year) {
     return true;
 }
 
-void monthStep(Context& c, std::string_view owner, Step step) {
+void monthStep(Context& c, std::string_view owner, MonthStep step) {
     AppState& s = c.state;
     s.currentYear = std::string(trimBlanks(c.forms.text(kMainForm, "EDIT154")));
     if (!NEN_TYOUSA(c, owner, s.currentYear)) {
-        c.forms.messageBox(owner, "お知らせ", "年度の値がおかしいので処理できません.", mb::kOk,
-                           mb::kIconInformation);
+        c.dialogs.messageBox(owner, "お知らせ", "年度の値がおかしいので処理できません.", MessageButtons::Ok,
+                           MessageIcon::Information);
         return;
     }
     DAT_UPDATE(c);
     const bool save = s.askOnUpdate != 1 ||
-                      c.forms.messageBox(owner, "問い合せ", "データを更新して、月を変更しますか.", mb::kYesNo,
-                                         mb::kIconInformation) == mb::kAnswerYes;
+                      c.dialogs.messageBox(owner, "問い合せ", "データを更新して、月を変更しますか.", MessageButtons::YesNo,
+                                         MessageIcon::Information) == MessageAnswer::Yes;
     if (save) CALENDAR_SAVE(c, s.currentMonth);
 
     const int startMonth = s.currentMonth;
     const std::string startYear = s.currentYear;
     const int year = leadingInt(s.currentYear);
-    const bool leavesSchoolYear = step == Step::Previous ? startMonth == 4 : startMonth == 3;
+    const bool leavesSchoolYear = step == MonthStep::Previous ? startMonth == 4 : startMonth == 3;
     if (leavesSchoolYear) {
-        const std::string checked = std::to_string(step == Step::Previous ? year - 1 : year);
+        const std::string checked = std::to_string(step == MonthStep::Previous ? year - 1 : year);
         if (!fileExists(yearSettingsPath(s.dataDir, checked))) {
-            c.forms.messageBox(owner, "お知らせ",
+            c.dialogs.messageBox(owner, "お知らせ",
                                checked +
                                    "年度のカレンダー設定ファイルが存在しないのでデータを表示できません.設定データを作成してください.",
-                               mb::kOk, mb::kIconInformation);
+                               MessageButtons::Ok, MessageIcon::Information);
             return;
         }
     }
 
-    if (step == Step::Previous) {
+    if (step == MonthStep::Previous) {
         if (--s.currentMonth == 0) {
             s.currentMonth = 12;
             s.currentYear = std::to_string(year - 1);
@@ -92,17 +94,17 @@ void monthStep(Context& c, std::string_view owner, Step step) {
         return;
     }
 
-    c.forms.messageBox(owner, "お知らせ",
+    c.dialogs.messageBox(owner, "お知らせ",
                        "該当月のファイルが見つかりません.\r１年分の空データ作成を行ってください.\r" +
                            std::to_string(startMonth) + "月の表示に戻します.\r",
-                       mb::kOk, mb::kIconInformation);
+                       MessageButtons::Ok, MessageIcon::Information);
     s.currentMonth = startMonth;
     s.currentYear = startYear;
     c.forms.setText(kMainForm, "EDIT154", s.currentYear);
     s.schoolYear = std::to_string(schoolYearOf(leadingInt(s.currentYear), s.currentMonth));
     const std::string settings = yearSettingsPath(s.dataDir, s.schoolYear);
-    if (step == Step::Previous && s.currentMonth <= 3)
-        c.forms.messageBox(owner, "お知らせ", settings, mb::kOk, mb::kIconInformation);
+    if (step == MonthStep::Previous && s.currentMonth <= 3)
+        c.dialogs.messageBox(owner, "お知らせ", settings, MessageButtons::Ok, MessageIcon::Information);
     CALENDAR_UT_YOMU(c, settings);
     showMonth(c);
 }
@@ -110,7 +112,7 @@ void monthStep(Context& c, std::string_view owner, Step step) {
 void BUTTON2_ON(Context& c) {
     const DisplaySettings& d = c.state.display;
     for (int n = 1; n <= d.cellCount(); ++n)
-        c.forms.surface(kMonthForm, "PICTURE" + std::to_string(n)).text(2, 2, "", 1, 1, 2);
+        c.drawing.surface(kMonthForm, "PICTURE" + std::to_string(n)).text(2, 2, "", 1, 1, 2);
 }
 
 }  // namespace cal

@@ -1,18 +1,18 @@
 #include "windows/closing.h"
 
 #include "state/context.h"
-#include "data/month_file.h"
+#include "view/month_files.h"
 #include "view/grid_model.h"
 
 namespace cal {
 
 int closingSequence(Context& c, std::string_view owner) {
-    if (c.forms.messageBox(owner, "問い合せ", "カレンダー作成を終了しますか", mb::kYesNo,
-                           mb::kIconInformation) != mb::kAnswerYes)
+    if (c.dialogs.messageBox(owner, "問い合せ", "カレンダー作成を終了しますか", MessageButtons::YesNo,
+                           MessageIcon::Information) != MessageAnswer::Yes)
         return 1;
     const bool save = c.state.askOnUpdate != 1 ||
-                      c.forms.messageBox(owner, "問い合せ", "データを更新して、終了しますか.", mb::kYesNo,
-                                         mb::kIconInformation) == mb::kAnswerYes;
+                      c.dialogs.messageBox(owner, "問い合せ", "データを更新して、終了しますか.", MessageButtons::YesNo,
+                                         MessageIcon::Information) == MessageAnswer::Yes;
     // The day shown in the editor is part of the save: typed lines are not
     // left behind. A month that could not be written stays open rather than
     // being lost.

@@ -1,6 +1,6 @@
 // Forms built from their descriptions: controls, texts, geometry, fonts.
 
-#include "ui/form_description.h"
+#include "windows/form_descriptions.h"
 #include "qt/picture_widget.h"
 #include "qt/qt_forms_service.h"
 #include "qt/qt_strings.h"

@@ -3,6 +3,7 @@
 
 #include "qt_test_support.h"
 #include "ui/printer.h"
+#include "qt/headless_dialogs.h"
 #include "qt/qt_forms_service.h"
 #include "qt/qt_printers.h"
 
@@ -23,23 +24,24 @@ protected:
     QTemporaryDir dir;
     std::string pdfPath = dir.filePath(QStringLiteral("月.pdf")).toStdString();
     std::ostringstream messages;
-    QtFormsService forms{QtFormsService::Mode::Headless, pdfPath, messages};
+    QtFormsService forms{QtFormsService::Mode::Headless, pdfPath};
+    HeadlessDialogs dialogs{messages};
     qttest::RecordingSink sink;
 };
 
 TEST_F(HeadlessTest, BoxesBecomeLinesAndAnswerWithoutAnyone) {
-    EXPECT_EQ(forms.messageBox("MAINFORM", "エラー", "ファイルが\r\nありません", mb::kOk, mb::kIconStop),
-              mb::kAnswerOk);
-    EXPECT_EQ(forms.messageBox("", "確認", "作りますか？", mb::kYesNo, mb::kIconQuestion),
-              mb::kAnswerNo);
-    EXPECT_EQ(forms.systemMessageBox(0x1 | 0x30, "続けますか", "警告"), 2);  // OK/Cancel: Cancel
-    EXPECT_EQ(forms.systemMessageBox(0x4, "はい？\r中\n", "質問"), 7);         // Yes/No: No
+    EXPECT_EQ(dialogs.messageBox("MAINFORM", "エラー", "ファイルが\r\nありません", MessageButtons::Ok, MessageIcon::Stop),
+              MessageAnswer::Ok);
+    EXPECT_EQ(dialogs.messageBox("", "確認", "作りますか？", MessageButtons::YesNo, MessageIcon::Question),
+              MessageAnswer::No);
+    EXPECT_EQ(dialogs.systemMessageBox(0x1 | 0x30, "続けますか", "警告"), 2);  // OK/Cancel: Cancel
+    EXPECT_EQ(dialogs.systemMessageBox(0x4, "はい？\r中\n", "質問"), 7);         // Yes/No: No
     EXPECT_EQ(messages.str(),
               "エラー: ファイルが ありません\n確認: 作りますか？\n警告: 続けますか\n質問: はい？ 中 \n");
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 
-    EXPECT_EQ(forms.inputBox("新規作成", "年度を入力"), kCancelText);
-    EXPECT_EQ(forms.fileOpenDialog("FORM2", "画像", "*.BMP", "画像(*.BMP)"), kCancelText);
+    EXPECT_EQ(dialogs.inputBox("新規作成", "年度を入力"), kCancelText);
+    EXPECT_EQ(dialogs.fileOpenDialog("FORM2", "画像", "*.BMP", "画像(*.BMP)", "/tmp"), kCancelText);
 }
 
 TEST_F(HeadlessTest, FormsAreBuiltButNeverShown) {

@@ -88,8 +88,8 @@ TEST_F(MessageBoxTest, YesNoAsksInJapaneseAndEnterMeansYes) {
         message = static_cast<QMessageBox&>(box).text();
         pressKey(box, Qt::Key_Return);
     });
-    EXPECT_EQ(forms.messageBox("", "確認", "保存しますか？\r\n次へ", mb::kYesNo, mb::kIconQuestion),
-              mb::kAnswerYes);
+    EXPECT_EQ(forms.messageBox("", "確認", "保存しますか？\r\n次へ", MessageButtons::YesNo, MessageIcon::Question),
+              MessageAnswer::Yes);
     EXPECT_EQ(texts, sorted({QString::fromUtf8("はい"), QString::fromUtf8("いいえ")}));
     EXPECT_EQ(title, QString::fromUtf8("確認"));
     EXPECT_EQ(message, QString::fromUtf8("保存しますか？\n次へ"));
@@ -97,11 +97,11 @@ TEST_F(MessageBoxTest, YesNoAsksInJapaneseAndEnterMeansYes) {
 
 TEST_F(MessageBoxTest, EscapeAnswersNoOrCancelOrOk) {
     whenModal([](QWidget& box) { pressKey(box, Qt::Key_Escape); });
-    EXPECT_EQ(forms.messageBox("", "t", "m", mb::kYesNo, mb::kIconQuestion), mb::kAnswerNo);
+    EXPECT_EQ(forms.messageBox("", "t", "m", MessageButtons::YesNo, MessageIcon::Question), MessageAnswer::No);
     whenModal([](QWidget& box) { pressKey(box, Qt::Key_Escape); });
-    EXPECT_EQ(forms.messageBox("", "t", "m", 3, mb::kIconQuestion), mb::kAnswerCancel);
+    EXPECT_EQ(forms.messageBox("", "t", "m", MessageButtons::YesNoCancel, MessageIcon::Question), MessageAnswer::Cancel);
     whenModal([](QWidget& box) { pressKey(box, Qt::Key_Escape); });
-    EXPECT_EQ(forms.messageBox("", "t", "m", mb::kOk, mb::kIconInformation), mb::kAnswerOk);
+    EXPECT_EQ(forms.messageBox("", "t", "m", MessageButtons::Ok, MessageIcon::Information), MessageAnswer::Ok);
 }
 
 TEST_F(MessageBoxTest, EveryButtonAnswersItsOwnCode) {
@@ -117,7 +117,8 @@ TEST_F(MessageBoxTest, EveryButtonAnswersItsOwnCode) {
             for (QAbstractButton* button : static_cast<QMessageBox&>(box).buttons())
                 if (button->text() == QString::fromUtf8(c.text)) button->click();
         });
-        EXPECT_EQ(forms.messageBox("", "t", "m", c.buttons, mb::kIconExclamation), c.answer);
+        EXPECT_EQ(forms.messageBox("", "t", "m", static_cast<MessageButtons>(c.buttons), MessageIcon::Exclamation),
+                  static_cast<MessageAnswer>(c.answer));
     }
 }
 
@@ -129,7 +130,7 @@ TEST_F(MessageBoxTest, AbortRetryIgnoreIgnoresEscape) {
         for (QAbstractButton* button : static_cast<QMessageBox&>(box).buttons())
             if (button->text() == QString::fromUtf8("無視")) button->click();
     });
-    EXPECT_EQ(forms.messageBox("", "t", "m", 2, mb::kIconStop), 4);
+    EXPECT_EQ(forms.messageBox("", "t", "m", MessageButtons::AbortRetryIgnore, MessageIcon::Stop), MessageAnswer::Ignore);
     EXPECT_TRUE(stillOpen);
 }
 
@@ -142,7 +143,7 @@ TEST_F(MessageBoxTest, TheOwnerFormHoldsTheBox) {
         icon = static_cast<QMessageBox&>(box).icon();
         pressKey(box, Qt::Key_Return);
     });
-    forms.messageBox("FORM6", "t", "m", mb::kOk, mb::kIconStop);
+    forms.messageBox("FORM6", "t", "m", MessageButtons::Ok, MessageIcon::Stop);
     EXPECT_EQ(parent, forms.window("FORM6"));
     EXPECT_EQ(icon, QMessageBox::Critical);
 }
@@ -203,13 +204,12 @@ TEST_F(MessageBoxTest, InputBoxAnswersTheTextOrTheCancelMark) {
     EXPECT_EQ(forms.inputBox("年度", "年度"), kCancelText);
 }
 
-TEST_F(MessageBoxTest, FileDialogStartsHereAndAnswersTheFullPath) {
+TEST_F(MessageBoxTest, FileDialogStartsInTheGivenFolderAndAnswersTheFullPath) {
     QTemporaryDir dir;
     QFile file(dir.filePath(QStringLiteral("logo.bmp")));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.close();
     const QString previous = QDir::currentPath();
-    ASSERT_TRUE(QDir::setCurrent(dir.path()));
 
     QString startedIn;
     QStringList filters;
@@ -220,15 +220,15 @@ TEST_F(MessageBoxTest, FileDialogStartsHereAndAnswersTheFullPath) {
         dialog.selectFile(QStringLiteral("logo.bmp"));
         QMetaObject::invokeMethod(&dialog, "accept");  // what the 開く button does
     });
-    const std::string path = forms.fileOpenDialog("", "画像を選ぶ", "*.BMP", "画像");
+    const std::string path = forms.fileOpenDialog("", "画像を選ぶ", "*.BMP", "画像", dir.path().toStdString());
     EXPECT_EQ(QString::fromStdString(path),
               QDir::toNativeSeparators(QDir(dir.path()).absoluteFilePath(QStringLiteral("logo.bmp"))));
     EXPECT_EQ(startedIn, QDir(dir.path()).absolutePath());
     EXPECT_EQ(filters, QStringList{QString::fromUtf8("画像(*.BMP *.bmp)")});
 
     whenModal([](QWidget& widget) { static_cast<QFileDialog&>(widget).reject(); });
-    EXPECT_EQ(forms.fileOpenDialog("", "t", "*.BMP", "画像"), kCancelText);
-    QDir::setCurrent(previous);
+    EXPECT_EQ(forms.fileOpenDialog("", "t", "*.BMP", "画像", dir.path().toStdString()), kCancelText);
+    EXPECT_EQ(QDir::currentPath(), previous);  // the working folder is never changed
 }
 
 }  // namespace

@@ -39,7 +39,7 @@ void showMonth(Harness& h, int year, int month, const char* firstWeekday, int da
     s.currentYear = std::to_string(year);
     s.currentMonth = month;
     s.schoolYear = std::to_string(schoolYearOf(year, month));
-    const auto m = static_cast<std::size_t>(FB_TUKI_CNV(1, month));
+    const auto m = static_cast<std::size_t>(FB_TUKI_CNV(MonthConv::ToSchool, month));
     storeField(s.yearSettings.firstWeekday[m], firstWeekday);
     s.yearSettings.daysInMonth[m].set(days);
     h.forms.setText(kMainForm, "EDIT154", s.currentYear);
@@ -57,7 +57,7 @@ void writeMonthFile(const Harness& h, int year, int month, int cell, const std::
 void writeYearFile(const Harness& h, int schoolYear, int month, const char* firstWeekday, int days) {
     auto y = std::make_unique<YearSettings>();
     if (month > 0) {
-        const auto m = static_cast<std::size_t>(FB_TUKI_CNV(1, month));
+        const auto m = static_cast<std::size_t>(FB_TUKI_CNV(MonthConv::ToSchool, month));
         storeField(y->firstWeekday[m], firstWeekday);
         y->daysInMonth[m].set(days);
     }

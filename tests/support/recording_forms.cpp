@@ -1,6 +1,6 @@
 #include "support/recording_forms.h"
 
-#include "ui/form_description.h"
+#include "windows/form_descriptions.h"
 
 #include <cmath>
 #include <filesystem>
@@ -126,7 +126,7 @@ std::shared_ptr<Printer> RecordingForms::createPrinter() {
 RecordingForms::RecordingForms() = default;
 RecordingForms::~RecordingForms() = default;
 
-void RecordingForms::answerMessages(std::initializer_list<int> answers) {
+void RecordingForms::answerMessages(std::initializer_list<MessageAnswer> answers) {
     m_messageAnswers.insert(m_messageAnswers.end(), answers);
 }
 void RecordingForms::answerInputs(std::initializer_list<std::string> answers) {
@@ -149,8 +149,8 @@ std::vector<std::string> RecordingForms::messageTexts() const {
     return texts;
 }
 
-int RecordingForms::messageBox(std::string_view owner, std::string_view title, std::string_view message,
-                               int buttons, int icon) {
+MessageAnswer RecordingForms::messageBox(std::string_view owner, std::string_view title,
+                                         std::string_view message, MessageButtons buttons, MessageIcon icon) {
     ShownMessage shown;
     shown.owner = owner;
     shown.title = title;
@@ -159,12 +159,12 @@ int RecordingForms::messageBox(std::string_view owner, std::string_view title, s
     shown.icon = icon;
     messages.push_back(shown);
     if (!m_messageAnswers.empty()) {
-        const int answer = m_messageAnswers.front();
+        const MessageAnswer answer = m_messageAnswers.front();
         m_messageAnswers.pop_front();
         return answer;
     }
     ++unscriptedMessages;
-    return buttons == mb::kYesNo ? mb::kAnswerNo : mb::kAnswerOk;
+    return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
 }
 
 int RecordingForms::systemMessageBox(std::uint32_t style, std::string_view message,
@@ -172,7 +172,7 @@ int RecordingForms::systemMessageBox(std::uint32_t style, std::string_view messa
     ShownMessage shown;
     shown.title = title;
     shown.message = message;
-    shown.buttons = static_cast<int>(style & 0xF);
+    shown.buttons = static_cast<MessageButtons>(style & 0xF);
     shown.style = style;
     shown.system = true;
     messages.push_back(shown);
@@ -187,7 +187,8 @@ std::string RecordingForms::inputBox(std::string_view, std::string_view) {
 }
 
 std::string RecordingForms::fileOpenDialog(std::string_view, std::string_view, std::string_view,
-                                           std::string_view) {
+                                           std::string_view, std::string_view startFolder) {
+    fileDialogFolders.emplace_back(startFolder);
     if (m_fileAnswers.empty()) return kCancelText;
     std::string answer = m_fileAnswers.front();
     m_fileAnswers.pop_front();

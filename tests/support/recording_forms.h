@@ -15,7 +15,8 @@ namespace cal::test {
 
 struct ShownMessage {
     std::string owner, title, message;
-    int buttons = 0, icon = 0;
+    MessageButtons buttons = MessageButtons::Ok;
+    MessageIcon icon = MessageIcon::Stop;
     std::uint32_t style = 0;  // system message boxes only
     bool system = false;
 };
@@ -76,7 +77,7 @@ public:
     ~RecordingForms() override;
 
     // Script.
-    void answerMessages(std::initializer_list<int> answers);
+    void answerMessages(std::initializer_list<MessageAnswer> answers);
     void answerInputs(std::initializer_list<std::string> answers);
     void answerFiles(std::initializer_list<std::string> answers);
     void postEvent(Event event);
@@ -87,6 +88,7 @@ public:
     std::vector<DrawCall> draws;
     std::vector<std::string> createdForms;
     int unscriptedMessages = 0;
+    std::vector<std::string> fileDialogFolders;  // where each file dialog opened
     std::vector<std::string> messageTexts() const;
     ControlState& control(std::string_view form, std::string_view control);
     const ControlState* findControl(std::string_view form, std::string_view control) const;
@@ -94,12 +96,12 @@ public:
     std::map<std::string, int> loadedBitmapFiles;  // file → loads
 
     // FormsService.
-    int messageBox(std::string_view owner, std::string_view title, std::string_view message,
-                   int buttons, int icon) override;
+    MessageAnswer messageBox(std::string_view owner, std::string_view title, std::string_view message,
+                             MessageButtons buttons, MessageIcon icon) override;
     int systemMessageBox(std::uint32_t style, std::string_view message, std::string_view title) override;
     std::string inputBox(std::string_view title, std::string_view prompt) override;
     std::string fileOpenDialog(std::string_view owner, std::string_view title, std::string_view pattern,
-                               std::string_view patternLabel) override;
+                               std::string_view patternLabel, std::string_view startFolder) override;
     bool createForm(std::string_view form) override;
     void destroyForm(std::string_view form) override;
     bool formExists(std::string_view form) const override;
@@ -148,7 +150,7 @@ private:
     std::map<std::string, Form, std::less<>> m_forms;
     std::map<std::string, std::unique_ptr<RecordingSurface>, std::less<>> m_surfaces;
     std::map<std::string, int, std::less<>> m_dialogResults;
-    std::deque<int> m_messageAnswers;
+    std::deque<MessageAnswer> m_messageAnswers;
     std::deque<std::string> m_inputAnswers, m_fileAnswers;
     std::deque<Event> m_events;
     EventSink* m_sink = nullptr;

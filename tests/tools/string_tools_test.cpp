@@ -29,16 +29,16 @@ TEST(YenCut, KeepsTheFileNameAfterTheLastSeparator) {
 }
 
 TEST(MonthConversion, SchoolYearOrderBothWays) {
-    EXPECT_EQ(FB_TUKI_CNV(1, 4), 1);
-    EXPECT_EQ(FB_TUKI_CNV(1, 12), 9);
-    EXPECT_EQ(FB_TUKI_CNV(1, 3), 12);
-    EXPECT_EQ(FB_TUKI_CNV(2, 10), 1);
-    EXPECT_EQ(FB_TUKI_CNV(2, 9), 12);
-    EXPECT_EQ(FB_TUKI_CNV(11, 7), 7);
-    EXPECT_EQ(FB_TUKI_CNV(1, 13), 0);
-    EXPECT_EQ(FB_TUKI_CNV(1, 0), 0);
-    EXPECT_EQ(FB_TUKI_CNV(3, 5), 0);
-    for (int m = 1; m <= 12; ++m) EXPECT_EQ(FB_TUKI_CNV(2, FB_TUKI_CNV(1, m)), m);
+    EXPECT_EQ(FB_TUKI_CNV(MonthConv::ToSchool, 4), 1);
+    EXPECT_EQ(FB_TUKI_CNV(MonthConv::ToSchool, 12), 9);
+    EXPECT_EQ(FB_TUKI_CNV(MonthConv::ToSchool, 3), 12);
+    EXPECT_EQ(FB_TUKI_CNV(MonthConv::ToCalendar, 10), 1);
+    EXPECT_EQ(FB_TUKI_CNV(MonthConv::ToCalendar, 9), 12);
+    EXPECT_EQ(FB_TUKI_CNV(MonthConv::Same, 7), 7);
+    EXPECT_EQ(FB_TUKI_CNV(MonthConv::ToSchool, 13), 0);
+    EXPECT_EQ(FB_TUKI_CNV(MonthConv::ToSchool, 0), 0);
+    EXPECT_EQ(FB_TUKI_CNV(static_cast<MonthConv>(3), 5), 0);
+    for (int m = 1; m <= 12; ++m) EXPECT_EQ(FB_TUKI_CNV(MonthConv::ToCalendar, FB_TUKI_CNV(MonthConv::ToSchool, m)), m);
 }
 
 TEST(Numbers, LeadingNumberOrZero) {
@@ -62,12 +62,12 @@ TEST(TopMessBoxStyle, SumsTheCodes) {
 TEST(TopMessBox, AnswersOneLessThanTheSystemAndCutsLongTexts) {
     RecordingForms forms;
     const std::string longText(100, 'x');
-    EXPECT_EQ(TopMessBox(forms, 1, 0, 3, 0, longText + "あいう", "お知らせ"), 0);
+    EXPECT_EQ(TopMessBox(forms, Modality::System, 0, MessageIcon::Information, MessageButtons::Ok, longText + "あいう", "お知らせ"), 0);
     ASSERT_EQ(forms.messages.size(), 1u);
     EXPECT_TRUE(forms.messages[0].system);
     EXPECT_EQ(forms.messages[0].style, 0x1040u);
     EXPECT_EQ(forms.messages[0].message, longText + "あいう");
-    TopMessBox(forms, 1, 0, 0, 0, std::string(127, 'y') + "あ", "警　告");
+    TopMessBox(forms, Modality::System, 0, MessageIcon::Stop, MessageButtons::Ok, std::string(127, 'y') + "あ", "警　告");
     EXPECT_EQ(forms.messages[1].message, std::string(127, 'y'));
 }
 

@@ -70,7 +70,7 @@ TEST_F(EmptyYear, ExistingMonthStaysByteForByteWithOneMessage) {
 
 TEST_F(EmptyYear, CancelAsksToRetry) {
     h.forms.answerInputs({kCancelText, kCancelText});
-    h.forms.answerMessages({mb::kAnswerYes, mb::kAnswerNo});
+    h.forms.answerMessages({MessageAnswer::Yes, MessageAnswer::No});
     KARA_DATE_MAKE(h.context());
     EXPECT_EQ(h.forms.messageTexts(),
               std::vector<std::string>(2, "空データ作成はキャンセルされました.再実行しますか"));

@@ -86,7 +86,7 @@ TEST_F(GridModel, AnsweringNoDropsThePendingEditForGood) {
     select(12);
     h.state->dayChanged = 1;
     h.forms.setText(kDayEditor, "EDIT21", "変更");
-    h.forms.answerMessages({mb::kAnswerNo});
+    h.forms.answerMessages({MessageAnswer::No});
     DAT_UPDATE(h.context());
     EXPECT_EQ(h.forms.messageTexts(), std::vector<std::string>{"データを更新しますか."});
     EXPECT_EQ(fieldText(h.state->monthCells[12].lineText[1]), "始業式");
@@ -113,15 +113,15 @@ TEST_F(GridModel, BlankCellsAskForTheNeighbouringMonthAndKeepTheEditorsDay) {
     h.app.handlers().add("BUTTON6_ON", [](Context&, const Event&) { return 0; });
     h.state->selectedCell = 3;  // the last blank before day 1
     DAT_SET(h.context(), SelectBy::Click);
-    EXPECT_EQ(h.state->monthStepRequest, 1);
+    EXPECT_EQ(h.state->monthStepRequest, MonthStep::Previous);
     EXPECT_EQ(editor("TEXT55"), "9");
     EXPECT_EQ(h.state->selectedCell, 12);
     h.state->selectedCell = 4 + 31;  // the first blank after day 31
     DAT_SET(h.context(), SelectBy::Click);
-    EXPECT_EQ(h.state->monthStepRequest, 2);
+    EXPECT_EQ(h.state->monthStepRequest, MonthStep::Next);
     h.state->selectedCell = 34;  // day 31 itself
     DAT_SET(h.context(), SelectBy::Click);
-    EXPECT_EQ(h.state->monthStepRequest, 0);
+    EXPECT_EQ(h.state->monthStepRequest, MonthStep::None);
     EXPECT_EQ(editor("TEXT55"), "31");
 }
 
@@ -131,7 +131,7 @@ TEST_F(GridModel, StoreAfterARefusedStepGoesToTheDayTheEditorShows) {
     h.forms.setText(kDayEditor, "EDIT21", "残す");
     h.state->selectedCell = 40;  // a blank cell after the month
     DAT_SET(h.context(), SelectBy::Click);
-    h.state->monthStepRequest = 0;  // the step was refused
+    h.state->monthStepRequest = MonthStep::None;  // the step was refused
     DAT_UPDATE(h.context());
     EXPECT_EQ(fieldText(h.state->monthCells[12].lineText[1]), "残す");
     EXPECT_EQ(fieldText(h.state->monthCells[40].lineText[1]), "");
@@ -151,7 +151,7 @@ TEST_F(GridModel, NeverStoresIntoABlankCellOrOutsideTheRecords) {
 TEST_F(GridModel, WithoutDayCountsTheEditorIsEmptiedAndNoStepAsked) {
     showMonth(h, 2003, 1, "", 0);
     select(12);
-    EXPECT_EQ(h.state->monthStepRequest, 0);
+    EXPECT_EQ(h.state->monthStepRequest, MonthStep::None);
     EXPECT_EQ(editor("TEXT55"), "");
     EXPECT_EQ(editor("EDIT21"), "");
 }

@@ -12,7 +12,7 @@ namespace {
 class Navigation : public ::testing::Test {
 protected:
     void SetUp() override { h.createForms(); }
-    void step(Step direction) { monthStep(h.context(), kMainForm, direction); }
+    void step(MonthStep direction) { monthStep(h.context(), kMainForm, direction); }
     void press(const char* button) {
         h.forms.postEvent({kMainForm, button, EventKind::On});
         h.app.run();
@@ -53,7 +53,7 @@ TEST_F(Navigation, AprilBackToMarchOfThePreviousSchoolYear) {
 TEST_F(Navigation, LeavingTheSchoolYearWithoutItsSettingsIsRefusedAfterSaving) {
     display(2002, 4, "月", 30);
     writeMonthFile(h, 2002, 3);
-    step(Step::Previous);
+    step(MonthStep::Previous);
     EXPECT_EQ(h.forms.messageTexts(),
               std::vector<std::string>{"2001年度のカレンダー設定ファイルが存在しないのでデータを表示できません."
                                        "設定データを作成してください."});
@@ -65,7 +65,7 @@ TEST_F(Navigation, MarchForwardToAprilOfTheNextSchoolYear) {
     display(2003, 3, "土", 31);
     writeYearFile(h, 2003, 4, "火", 30);
     writeMonthFile(h, 2003, 4);
-    step(Step::Next);
+    step(MonthStep::Next);
     EXPECT_EQ(h.state->currentMonth, 4);
     EXPECT_EQ(h.state->schoolYear, "2003");
     EXPECT_EQ(h.forms.text(kMainForm, "EDIT154"), "2003");
@@ -76,7 +76,7 @@ TEST_F(Navigation, JanuaryBackToDecemberChangesTheYear) {
     display(2003, 1, "水", 31);
     writeYearFile(h, 2002, 12, "日", 31);
     writeMonthFile(h, 2002, 12);
-    step(Step::Previous);
+    step(MonthStep::Previous);
     EXPECT_EQ(h.state->currentMonth, 12);
     EXPECT_EQ(h.state->currentYear, "2002");
     EXPECT_EQ(h.forms.text(kMainForm, "EDIT154"), "2002");
@@ -87,7 +87,7 @@ TEST_F(Navigation, JanuaryBackToDecemberChangesTheYear) {
 TEST_F(Navigation, MissingMonthFileGoesBackToTheStartingMonth) {
     display(2002, 12, "日", 31);
     writeYearFile(h, 2002, 12, "日", 31);
-    step(Step::Next);
+    step(MonthStep::Next);
     ASSERT_EQ(h.forms.messages.size(), 1u);
     EXPECT_EQ(h.forms.messages[0].message,
               "該当月のファイルが見つかりません.\r１年分の空データ作成を行ってください.\r12月の表示に戻します.\r");
@@ -100,7 +100,7 @@ TEST_F(Navigation, MissingMonthFileGoesBackToTheStartingMonth) {
 TEST_F(Navigation, MissingMonthOnAStepBackIntoJanuaryToMarchNamesTheSettingsFile) {
     display(2003, 2, "土", 28);
     writeYearFile(h, 2002, 2, "土", 28);
-    step(Step::Previous);
+    step(MonthStep::Previous);
     ASSERT_EQ(h.forms.messages.size(), 2u);
     EXPECT_EQ(h.forms.messages[1].message, h.dir.file("master", "Calendar2002設定.dat"));
     EXPECT_EQ(h.state->currentMonth, 2);
@@ -110,7 +110,7 @@ TEST_F(Navigation, YearBelow1900IsClampedForTheStep) {
     display(2003, 6, "日", 30);
     h.forms.setText(kMainForm, "EDIT154", "1850");
     writeMonthFile(h, 1900, 7);
-    step(Step::Next);
+    step(MonthStep::Next);
     EXPECT_EQ(h.state->currentYear, "1900");
     EXPECT_EQ(h.state->currentMonth, 7);
 }
@@ -118,7 +118,7 @@ TEST_F(Navigation, YearBelow1900IsClampedForTheStep) {
 TEST_F(Navigation, ShortYearTextGivesTwoMessagesAndChangesNothing) {
     display(2003, 6, "日", 30);
     h.forms.setText(kMainForm, "EDIT154", "03");
-    step(Step::Next);
+    step(MonthStep::Next);
     EXPECT_EQ(h.forms.messageTexts(),
               (std::vector<std::string>{"年度のデータは半角数字４文字で入力してください.",
                                         "年度の値がおかしいので処理できません."}));
@@ -131,7 +131,7 @@ TEST_F(Navigation, TypedYearNeverOverwritesAnotherYearsMonth) {
     writeMonthFile(h, 2010, 6, 15, "2010");
     writeMonthFile(h, 2010, 7);
     h.forms.setText(kMainForm, "EDIT154", "2010");
-    step(Step::Next);
+    step(MonthStep::Next);
     EXPECT_EQ(savedLine(2010, 6), "2010");
     EXPECT_EQ(savedLine(2003, 6), utf8ToSjis("編集"));
 }
@@ -140,8 +140,8 @@ TEST_F(Navigation, AskingBeforeTheStepAndAnsweringNoSavesNothing) {
     display(2003, 6, "日", 30);
     writeMonthFile(h, 2003, 7);
     h.state->askOnUpdate = 1;
-    h.forms.answerMessages({mb::kAnswerNo});
-    step(Step::Next);
+    h.forms.answerMessages({MessageAnswer::No});
+    step(MonthStep::Next);
     EXPECT_EQ(h.forms.messageTexts(), std::vector<std::string>{"データを更新して、月を変更しますか."});
     EXPECT_EQ(savedLine(2003, 6), std::string(4, '\0'));
     EXPECT_EQ(h.state->currentMonth, 7);
@@ -155,7 +155,7 @@ TEST_F(Navigation, ClickOnABlankCellStepsThroughTheMainLoop) {
     h.forms.postEvent({kMonthForm, "PICTURE35", EventKind::Click});  // after 30 June
     h.app.run();
     EXPECT_EQ(h.state->currentMonth, 7);
-    EXPECT_EQ(h.state->monthStepRequest, 0);
+    EXPECT_EQ(h.state->monthStepRequest, MonthStep::None);
     EXPECT_EQ(h.forms.text(kDayEditor, "EDIT21"), "july");
     EXPECT_EQ(h.forms.text(kDayEditor, "TEXT55"), "13");
 }

@@ -27,7 +27,7 @@ protected:
 };
 
 TEST_P(Closing, YesSavesTheMonthByteExactlyAndEnds) {
-    h.forms.answerMessages({mb::kAnswerYes});
+    h.forms.answerMessages({MessageAnswer::Yes});
     close();
     EXPECT_TRUE(h.forms.programEnded());
     EXPECT_EQ(h.forms.messageTexts(), std::vector<std::string>{"カレンダー作成を終了しますか"});
@@ -38,7 +38,7 @@ TEST_P(Closing, YesSavesTheMonthByteExactlyAndEnds) {
 }
 
 TEST_P(Closing, NoKeepsTheProgramRunningAndUnsaved) {
-    h.forms.answerMessages({mb::kAnswerNo});
+    h.forms.answerMessages({MessageAnswer::No});
     close();
     EXPECT_FALSE(h.forms.programEnded());
     EXPECT_TRUE(h.forms.formExists(GetParam()));
@@ -47,7 +47,7 @@ TEST_P(Closing, NoKeepsTheProgramRunningAndUnsaved) {
 
 TEST_P(Closing, WithQuestionsOnTheSecondAnswerDecidesTheSave) {
     h.state->askOnUpdate = 1;
-    h.forms.answerMessages({mb::kAnswerYes, mb::kAnswerNo});
+    h.forms.answerMessages({MessageAnswer::Yes, MessageAnswer::No});
     close();
     EXPECT_TRUE(h.forms.programEnded());
     EXPECT_FALSE(saved());
@@ -58,7 +58,7 @@ TEST_P(Closing, WithQuestionsOnTheSecondAnswerDecidesTheSave) {
     again.state->currentYear = "2003";
     again.state->currentMonth = 1;
     again.state->askOnUpdate = 1;
-    again.forms.answerMessages({mb::kAnswerYes, mb::kAnswerYes});
+    again.forms.answerMessages({MessageAnswer::Yes, MessageAnswer::Yes});
     again.forms.postEvent({GetParam(), {}, EventKind::QueryClose});
     again.app.run();
     EXPECT_TRUE(again.dir.exists("Calendar_dat", kJanuary));
@@ -68,7 +68,7 @@ TEST_P(Closing, FailedSaveKeepsTheProgramAndTheOldFile) {
     const std::string old(kMonthFileSize, 'o');
     h.dir.write("Calendar_dat", kJanuary, old);
     std::filesystem::create_directory(u8path(h.dir.file("Calendar_dat", kJanuary + ".tmp")));
-    h.forms.answerMessages({mb::kAnswerYes, mb::kAnswerOk});
+    h.forms.answerMessages({MessageAnswer::Yes, MessageAnswer::Ok});
     close();
     EXPECT_FALSE(h.forms.programEnded());
     EXPECT_EQ(h.forms.messages.at(1).title, "エラー");
@@ -83,7 +83,7 @@ TEST_P(Closing, SavingTakesTheDayShownInTheEditorAlong) {
     h.state->selectedCell = h.state->editorCell = 12;
     h.state->dayChanged = 1;
     h.forms.setText(kDayEditor, "EDIT21", "書きかけ");
-    h.forms.answerMessages({mb::kAnswerYes});
+    h.forms.answerMessages({MessageAnswer::Yes});
     close();
     const std::string saved = h.dir.read("Calendar_dat", kJanuary);
     EXPECT_EQ(saved.substr(2736 * 12 + 680 + 40, 8), utf8ToSjis("書きかけ"));
@@ -96,7 +96,7 @@ TEST_P(Closing, NotSavingLeavesTheEditorsDayOut) {
     h.state->selectedCell = h.state->editorCell = 12;
     h.state->dayChanged = 1;
     h.forms.setText(kDayEditor, "EDIT21", "書きかけ");
-    h.forms.answerMessages({mb::kAnswerYes, mb::kAnswerNo});
+    h.forms.answerMessages({MessageAnswer::Yes, MessageAnswer::No});
     close();
     EXPECT_FALSE(saved());
     EXPECT_EQ(fieldText(h.state->monthCells[12].lineText[1]), "");
@@ -109,12 +109,12 @@ TEST(MainLoop, DeferredStepRunsOnceAfterTheHandlerThatAskedForIt) {
     h.createForms();
     std::vector<std::string> order;
     h.app.handlers().add("BUTTON9_ON", [&](Context& c, const Event&) {
-        c.state.monthStepRequest = 2;
+        c.state.monthStepRequest = MonthStep::Next;
         order.push_back("store");
         return 0;
     });
     h.app.handlers().add("BUTTON6_ON", [&](Context& c, const Event& e) {
-        EXPECT_EQ(c.state.monthStepRequest, 0);  // cleared before the step runs
+        EXPECT_EQ(c.state.monthStepRequest, MonthStep::None);  // cleared before the step runs
         EXPECT_EQ(e.form, "");                   // no owner window
         order.push_back("next");
         return 0;
@@ -128,10 +128,10 @@ TEST(MainLoop, DeferredStepRunsOnceAfterTheHandlerThatAskedForIt) {
     h.app.run();
     EXPECT_EQ(order, (std::vector<std::string>{"store", "next"}));
 
-    h.state->monthStepRequest = 1;
+    h.state->monthStepRequest = MonthStep::Previous;
     h.app.run();
     EXPECT_EQ(order.back(), "previous");
-    EXPECT_EQ(h.state->monthStepRequest, 0);
+    EXPECT_EQ(h.state->monthStepRequest, MonthStep::None);
 }
 
 TEST(MainLoop, MainWindowKeepsItsSize) {

@@ -1,4 +1,4 @@
-#include "windows/forms.h"
+#include "windows/form_descriptions.h"
 
 #include <array>
 #include <string>

@@ -11,7 +11,6 @@
 #include "view/grid_model.h"
 #include "ui/names.h"
 
-#include <filesystem>
 
 namespace cal {
 
@@ -31,19 +30,11 @@ Handler touch() {
     return action([](Context& c, const Event&) { c.state.dayChanged = 1; });
 }
 
-std::filesystem::path pathOf(const std::string& utf8) {
-    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
-}
-
 // Opens the file-open dialog in the picture library; answers the chosen
 // path or the cancel text.
 std::string choosePicture(Context& c) {
-    std::error_code ec;
-    const std::filesystem::path before = std::filesystem::current_path(ec);
-    std::filesystem::current_path(pathOf(dataPath(c.state.dataDir, "Calendar_pic", "")), ec);
-    std::string path = c.forms.fileOpenDialog(kDayEditor, "画像ファイルのオープン", "*.BMP", "画像(*.BMP)");
-    if (!before.empty()) std::filesystem::current_path(before, ec);
-    return path;
+    return c.dialogs.fileOpenDialog(kDayEditor, "画像ファイルのオープン", "*.BMP", "画像(*.BMP)",
+                                    dataPath(c.state.dataDir, "Calendar_pic", ""));
 }
 
 void choosePictureFor(Context& c, int slot) {
@@ -53,21 +44,21 @@ void choosePictureFor(Context& c, int slot) {
     const std::string name = TOOL_YEN_CUT(path);
     // A name longer than the record's field would be cut and never found again.
     if (utf8ToSjis(name).size() > sizeof(PictureName)) {
-        c.forms.messageBox(kDayEditor, "お知らせ",
-                           "画像ファイル名が長すぎます（半角30文字・全角15文字まで）。\r\n" + name, mb::kOk,
-                           mb::kIconInformation);
+        c.dialogs.messageBox(kDayEditor, "お知らせ",
+                           "画像ファイル名が長すぎます（半角30文字・全角15文字まで）。\r\n" + name, MessageButtons::Ok,
+                           MessageIcon::Information);
         return;
     }
-    BITMAP_OBJ_PIC_BYOUGA_M_PIC(c.forms, kDayEditor, pictureControlOfSlot(slot), path);
+    BITMAP_OBJ_PIC_BYOUGA_M_PIC(c.forms, c.drawing, kDayEditor, pictureControlOfSlot(slot), path);
     storeField(c.state.dayPictureFile[static_cast<std::size_t>(slot)], name);
 }
 
 void deletePicture(Context& c, int slot) {
-    if (c.forms.messageBox(kDayEditor, "問い合せ", "画像を削除しますよろしいですか", mb::kYesNo,
-                           mb::kIconInformation) != mb::kAnswerYes)
+    if (c.dialogs.messageBox(kDayEditor, "問い合せ", "画像を削除しますよろしいですか", MessageButtons::YesNo,
+                           MessageIcon::Information) != MessageAnswer::Yes)
         return;
     c.state.dayChanged = 1;
-    c.forms.surface(kDayEditor, pictureControlOfSlot(slot)).clear();
+    c.drawing.surface(kDayEditor, pictureControlOfSlot(slot)).clear();
     c.state.dayPictureFile[static_cast<std::size_t>(slot)] = {};
 }
 

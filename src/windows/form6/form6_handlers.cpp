@@ -25,8 +25,8 @@ constexpr std::array<std::pair<const char*, const char*>, 8> kDialogFields{{
 }};
 
 bool askUpdate(Context& c, const char* owner) {
-    return c.forms.messageBox(owner, "問い合せ", "印刷の設定を更新しますか", mb::kYesNo,
-                              mb::kIconInformation) == mb::kAnswerYes;
+    return c.dialogs.messageBox(owner, "問い合せ", "印刷の設定を更新しますか", MessageButtons::YesNo,
+                              MessageIcon::Information) == MessageAnswer::Yes;
 }
 
 // Writes the 21 setting fields to master/CalendarH.dat; reports a failure.
@@ -34,9 +34,9 @@ bool writeSettings(Context& c, const char* owner) {
     const std::string path = dataPath(c.state.dataDir, "master", "CalendarH.dat");
     std::string error;
     if (saveSettingsFile(c.forms, path, error)) return true;
-    c.forms.messageBox(owner, "エラー",
+    c.dialogs.messageBox(owner, "エラー",
                        "表示・印刷関連設定ファイル(" + path + ")に書き込めません。(" + error + ")",
-                       mb::kOk, mb::kIconStop);
+                       MessageButtons::Ok, MessageIcon::Stop);
     return false;
 }
 
@@ -58,9 +58,9 @@ void addSettingsHandlers(HandlerTable& table) {
                   for (const auto& [dialogField, mainField] : kDialogFields)
                       c.forms.setText(kMainForm, mainField, c.forms.text(kSettingsDialog, dialogField));
                   if (!writeSettings(c, kSettingsDialog)) return;
-                  c.forms.messageBox(kSettingsDialog, "お知らせ",
-                                     "設定を有効にするには終了して再度起動する必要があります.", mb::kOk,
-                                     mb::kIconInformation);
+                  c.dialogs.messageBox(kSettingsDialog, "お知らせ",
+                                     "設定を有効にするには終了して再度起動する必要があります.", MessageButtons::Ok,
+                                     MessageIcon::Information);
                   c.forms.endDialog(kSettingsDialog, -1);
               }));
 }

@@ -4,6 +4,7 @@
 #include "windows/mainform/data_dir.h"
 #include "data/file_io.h"
 #include "data/month_file.h"
+#include "view/month_files.h"
 #include "tools/numbers.h"
 #include "view/grid_model.h"
 #include "view/month_drawing.h"
@@ -18,33 +19,34 @@ void BUTTON8_ON(Context& c) {
     SPROUTWORKS_REG_GET(c, commonDir);
     const std::string source = monthFilePath(commonDir, s.currentYear, s.currentMonth);
     if (!fileExists(source)) {
-        c.forms.messageBox(kMainForm, "警告", "コピー元のカレンダーが存在しないのでコピー実行できません",
-                           mb::kOk, mb::kIconInformation);
+        c.dialogs.messageBox(kMainForm, "警告", "コピー元のカレンダーが存在しないのでコピー実行できません",
+                           MessageButtons::Ok, MessageIcon::Information);
         return;
     }
-    if (c.forms.messageBox(kMainForm, "問い合せ", "カレンダーのコピー作業を実行しますか", mb::kYesNo,
-                           mb::kIconInformation) != mb::kAnswerYes)
+    if (c.dialogs.messageBox(kMainForm, "問い合せ", "カレンダーのコピー作業を実行しますか", MessageButtons::YesNo,
+                           MessageIcon::Information) != MessageAnswer::Yes)
         return;
     if (trimBlanks(s.dataDir) == trimBlanks(commonDir)) {
-        c.forms.messageBox(kMainForm, "警告", "コピー元とコピー先が同じなのでコピーできません", mb::kOk,
-                           mb::kIconInformation);
+        c.dialogs.messageBox(kMainForm, "警告", "コピー元とコピー先が同じなのでコピーできません", MessageButtons::Ok,
+                           MessageIcon::Information);
         return;
     }
-    if (c.forms.messageBox(kMainForm, "警告",
+    if (c.dialogs.messageBox(kMainForm, "警告",
                            "既に" + std::to_string(s.currentMonth) +
                                "月のクラス用カレンダーが存在します.\r\n共通カレンダーからコピー（上書き）してもよろしいですか",
-                           mb::kYesNo, mb::kIconInformation) != mb::kAnswerYes)
+                           MessageButtons::YesNo, MessageIcon::Information) != MessageAnswer::Yes)
         return;
     std::string error;
     if (!copyFileReplacing(source, target, error)) {
-        c.forms.messageBox(kMainForm, "エラー",
+        c.dialogs.messageBox(kMainForm, "エラー",
                            "カレンダーデータ(" + target + ")ファイルにコピーできません。(" + error + ")",
-                           mb::kOk, mb::kIconStop);
+                           MessageButtons::Ok, MessageIcon::Stop);
         return;
     }
     // Show the copy, so that the next save does not write the old cells over it.
     CALENDAR_LOAD(c, s.currentMonth);
     repaintCells(c);
+    s.dayChanged = 0;
     DAT_SET(c);
 }
 

@@ -2,7 +2,7 @@
 
 #include "state/context.h"
 #include "data/sjis.h"
-#include "layout/grid.h"
+#include "layout/month_layout.h"
 #include "view/month_drawing.h"
 #include "ui/names.h"
 
@@ -14,8 +14,8 @@ void importDay(Context& c, DayCell& cell, int day) {
     const YearSettings& y = c.state.yearSettings;
     const int key = c.state.currentMonth * 100 + day;
     if (!fieldName(cell.pictureFile[1]).empty() &&
-        c.forms.messageBox(kMainForm, "問い合せ", std::to_string(day) + "日の画像をｸﾘｱしてｾｯﾄしますよろしいですか",
-                           mb::kYesNo, mb::kIconQuestion) == mb::kAnswerYes) {
+        c.dialogs.messageBox(kMainForm, "問い合せ", std::to_string(day) + "日の画像をｸﾘｱしてｾｯﾄしますよろしいですか",
+                           MessageButtons::YesNo, MessageIcon::Question) == MessageAnswer::Yes) {
         cell.pictureFile[1] = {};
         cell.lineText[1] = {};
     }
@@ -30,16 +30,14 @@ void importDay(Context& c, DayCell& cell, int day) {
 
 void BUTTON70_ON(Context& c) {
     AppState& s = c.state;
-    const bool yes = c.forms.messageBox(kMainForm, "問い合せ", "祭日・行事ﾃﾞｰﾀをクリアしてセットしますか",
-                                        mb::kYesNo, mb::kIconQuestion) == mb::kAnswerYes;
-    const MonthLayout layout = monthLayout(s.yearSettings, s.currentMonth);
-    int day = 1;
-    for (int k = 0; k < s.display.cellCount() && k + 1 < kMonthRecords; ++k) {
-        if (k < layout.firstColumn || day > layout.days) continue;
-        if (yes) importDay(c, s.monthCells[static_cast<std::size_t>(k + 1)], day);
-        ++day;
-    }
+    const bool yes = c.dialogs.messageBox(kMainForm, "問い合せ", "祭日・行事ﾃﾞｰﾀをクリアしてセットしますか",
+                                        MessageButtons::YesNo, MessageIcon::Question) == MessageAnswer::Yes;
+    if (yes)
+        for (const DayPlace& place :
+             dayPlaces(monthLayout(s.yearSettings, s.currentMonth), s.display.columns, s.display.rows))
+            importDay(c, s.monthCells[static_cast<std::size_t>(place.cell)], place.day);
     repaintCells(c);
+    s.dayChanged = 0;
 }
 
 }  // namespace cal

@@ -22,8 +22,8 @@ void addMainWindowHandlers(HandlerTable& table) {
     table.add("BUTTON4_ON", action([](Context& c, const Event&) { KARA_DATE_MAKE(c); }));
     table.add("BUTTON8_ON", action([](Context& c, const Event&) { BUTTON8_ON(c); }));
     table.add("BUTTON5_ON",
-              action([](Context& c, const Event& e) { monthStep(c, e.form, Step::Previous); }));
-    table.add("BUTTON6_ON", action([](Context& c, const Event& e) { monthStep(c, e.form, Step::Next); }));
+              action([](Context& c, const Event& e) { monthStep(c, e.form, MonthStep::Previous); }));
+    table.add("BUTTON6_ON", action([](Context& c, const Event& e) { monthStep(c, e.form, MonthStep::Next); }));
     table.add("BUTTON2_ON", action([](Context& c, const Event&) { BUTTON2_ON(c); }));
     table.add("BUTTON7_ON", action([](Context& c, const Event&) { BUTTON7_ON(c); }));
     table.add("BUTTON70_ON", action([](Context& c, const Event&) { BUTTON70_ON(c); }));

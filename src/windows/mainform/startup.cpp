@@ -4,12 +4,14 @@
 #include "windows/mainform/data_dir.h"
 #include "data/file_io.h"
 #include "data/month_file.h"
+#include "view/month_files.h"
 #include "data/year_file.h"
 #include "windows/form3/form3_handlers.h"
 #include "view/month_drawing.h"
 #include "tools/string_tools.h"
 #include "ui/top_mess_box.h"
 #include "ui/window_tools.h"
+#include "layout/month_layout.h"
 #include "ui/form_description.h"
 #include "ui/names.h"
 
@@ -31,9 +33,9 @@ void loadDisplaySettings(Context& c) {
     const std::string path = dataPath(c.state.dataDir, "master", "CalendarH.dat");
     std::string error;
     if (fileExists(path) && !loadSettingsFile(c.forms, path, error))
-        c.forms.messageBox(kMainForm, "エラー",
+        c.dialogs.messageBox(kMainForm, "エラー",
                            "表示・印刷関連設定ファイル(" + path + ")が読み込めません。(" + error + ")",
-                           mb::kOk, mb::kIconStop);
+                           MessageButtons::Ok, MessageIcon::Stop);
     DisplaySettings d = deriveDisplaySettings(c.forms);
     if (!gridIsUsable(d)) {
         const DisplaySettings defaults;
@@ -41,10 +43,10 @@ void loadDisplaySettings(Context& c) {
         d.rows = defaults.rows;
         d.boxWidth = defaults.boxWidth;
         d.boxHeight = defaults.boxHeight;
-        c.forms.messageBox(kMainForm, "警告",
+        c.dialogs.messageBox(kMainForm, "警告",
                            "表示・印刷関連設定の横の数・縦の数・１日の枠の大きさが使えない値です"
                            "（横×縦は42まで）。\r\n今回は標準の値（横7・縦5・枠70×38㎜）で表示します。",
-                           mb::kOk, mb::kIconExclamation);
+                           MessageButtons::Ok, MessageIcon::Exclamation);
     }
     c.state.display = d;
 }
@@ -53,15 +55,14 @@ void loadDisplaySettings(Context& c) {
 void layOutMonthWindow(Context& c) {
     const DisplaySettings& d = c.state.display;
     const double band = d.titleBand();
+    const GridPlacement grid = screenGrid(d.boxWidth, d.boxHeight, d.margin, band);
     for (int n = 1; n <= d.cellCount(); ++n) {
         const std::string picture = "PICTURE" + std::to_string(n);
-        const int row = (n - 1) / d.columns;
-        const int column = (n - 1) % d.columns;
         c.forms.resize(kMonthForm, picture, d.boxWidth, d.boxHeight);
         c.forms.setFontSize(kMonthForm, picture, 4);
         c.forms.setFontName(kMonthForm, picture, kPGothic);
-        const double y = row == 0 ? band - 2 : row * d.boxHeight + band;
-        c.forms.move(kMonthForm, picture, column * d.boxWidth + d.margin, y);
+        const Point at = grid.cell((n - 1) / d.columns, (n - 1) % d.columns);
+        c.forms.move(kMonthForm, picture, at.x, at.y);
     }
     c.forms.resize(kMonthForm, {}, d.boxWidth * d.columns + d.margin + 100,
                    d.boxHeight * d.rows + 160 + band);
@@ -87,14 +88,14 @@ void readSchoolYearSettings(Context& c) {
         const std::string source = defaultSettingsPath(s.dataDir);
         std::string error;
         if (copyFileReplacing(source, path, error))
-            TopMessBox(c.forms, 1, 0, 3, 0,
+            TopMessBox(c.dialogs, Modality::System, 0, MessageIcon::Information, MessageButtons::Ok,
                        s.schoolYear + "年度のカレンダー設定ファイルが存在しないのでデフォルトからコピーしました.",
                        "お知らせ");
         else
-            c.forms.messageBox(kMainForm, "エラー",
+            c.dialogs.messageBox(kMainForm, "エラー",
                                s.schoolYear + "年度のカレンダー設定ファイルが存在せず、デフォルト(" + source +
                                    ")からもコピーできませんでした。(" + error + ")",
-                               mb::kOk, mb::kIconStop);
+                               MessageButtons::Ok, MessageIcon::Stop);
     }
     CALENDAR_UT_YOMU(c, path);
 }

@@ -70,11 +70,11 @@ TEST_F(DayEditor, NameTooLongForTheRecordIsRefused) {
 }
 
 TEST_F(DayEditor, DeleteAsksAndClearsTheSlot) {
-    h.forms.answerMessages({mb::kAnswerNo});
+    h.forms.answerMessages({MessageAnswer::No});
     send("BUTTON57");  // slot 4
     EXPECT_EQ(h.state->dayChanged, 0);
     EXPECT_EQ(fieldName(h.state->dayPictureFile[4]), "old.bmp");
-    h.forms.answerMessages({mb::kAnswerYes});
+    h.forms.answerMessages({MessageAnswer::Yes});
     send("BUTTON57");
     EXPECT_EQ(h.forms.messages.back().message, "画像を削除しますよろしいですか");
     EXPECT_EQ(fieldName(h.state->dayPictureFile[4]), "");

@@ -45,7 +45,7 @@ TEST_F(SettingsDialog, UpdateRewritesAllTwentyOneLinesAndEndsTheDialog) {
         c.forms.setText(kSettingsDialog, "HEDIT162", "30");
         return 0;
     });
-    h.forms.answerMessages({mb::kAnswerYes, mb::kAnswerOk});
+    h.forms.answerMessages({MessageAnswer::Yes, MessageAnswer::Ok});
     h.forms.postEvent({kMainForm, "BUTTON71", EventKind::On});
     h.forms.postEvent({kSettingsDialog, "HEDIT155", EventKind::SetFocus});
     h.forms.postEvent({kSettingsDialog, "F6UPDATE", EventKind::On});
@@ -59,7 +59,7 @@ TEST_F(SettingsDialog, UpdateRewritesAllTwentyOneLinesAndEndsTheDialog) {
 }
 
 TEST_F(SettingsDialog, AnsweringNoLeavesFieldsAndFileAndKeepsTheDialogOpen) {
-    h.forms.answerMessages({mb::kAnswerNo});
+    h.forms.answerMessages({MessageAnswer::No});
     h.app.handlers().add("FORM6_END", [](Context&, const Event&) { return 0; });
     openAndPress();
     EXPECT_EQ(h.forms.messageTexts(), std::vector<std::string>{"印刷の設定を更新しますか"});
@@ -69,7 +69,7 @@ TEST_F(SettingsDialog, AnsweringNoLeavesFieldsAndFileAndKeepsTheDialogOpen) {
 
 TEST_F(SettingsDialog, MainWindowSaveWritesWithoutTheRestartNotice) {
     h.forms.setText(kMainForm, "EDIT1", "6");
-    h.forms.answerMessages({mb::kAnswerYes});
+    h.forms.answerMessages({MessageAnswer::Yes});
     h.forms.postEvent({kMainForm, "BUTTON1", EventKind::On});
     h.app.run();
     EXPECT_EQ(settingsFile().substr(0, 5), "6\n5\n7");
@@ -79,7 +79,7 @@ TEST_F(SettingsDialog, MainWindowSaveWritesWithoutTheRestartNotice) {
 TEST_F(SettingsDialog, FailedWriteIsReportedAndTheOldFileKept) {
     h.dir.write("master", "CalendarH.dat", "old");
     std::filesystem::create_directory(u8path(h.dir.file("master", "CalendarH.dat.tmp")));
-    h.forms.answerMessages({mb::kAnswerYes, mb::kAnswerOk});
+    h.forms.answerMessages({MessageAnswer::Yes, MessageAnswer::Ok});
     openAndPress();
     EXPECT_EQ(h.forms.messages.at(1).title, "エラー");
     EXPECT_EQ(settingsFile(), "old");

@@ -30,7 +30,7 @@ protected:
 
 TEST_F(CommonCopy, CopiesAfterTheQuestionsAndShowsTheCopy) {
     h.dir.write("Calendar_dat", kJanuary, std::string(kMonthFileSize, '\0'));
-    h.forms.answerMessages({mb::kAnswerYes, mb::kAnswerYes});
+    h.forms.answerMessages({MessageAnswer::Yes, MessageAnswer::Yes});
     BUTTON8_ON(h.context());
     EXPECT_EQ(h.forms.messageTexts(),
               (std::vector<std::string>{"カレンダーのコピー作業を実行しますか",
@@ -42,17 +42,17 @@ TEST_F(CommonCopy, CopiesAfterTheQuestionsAndShowsTheCopy) {
 }
 
 TEST_F(CommonCopy, MissingTargetIsStillAskedAboutAndCreated) {
-    h.forms.answerMessages({mb::kAnswerYes, mb::kAnswerYes});
+    h.forms.answerMessages({MessageAnswer::Yes, MessageAnswer::Yes});
     BUTTON8_ON(h.context());
     EXPECT_EQ(h.forms.messages.size(), 2u);
     EXPECT_TRUE(h.dir.exists("Calendar_dat", kJanuary));
 }
 
 TEST_F(CommonCopy, AnsweringNoChangesNothing) {
-    h.forms.answerMessages({mb::kAnswerYes, mb::kAnswerNo});
+    h.forms.answerMessages({MessageAnswer::Yes, MessageAnswer::No});
     BUTTON8_ON(h.context());
     EXPECT_FALSE(h.dir.exists("Calendar_dat", kJanuary));
-    h.forms.answerMessages({mb::kAnswerNo});
+    h.forms.answerMessages({MessageAnswer::No});
     BUTTON8_ON(h.context());
     EXPECT_EQ(h.forms.messages.size(), 3u);
 }
@@ -64,7 +64,7 @@ TEST_F(CommonCopy, SameFolderButForATrailingBlankIsRefused) {
     writeBytes(blank + "/Calendar_dat/" + kJanuary, "source");
     h.registry.keys[kRegistryKey][kRegistryValue] = blank;
     h.dir.write("Calendar_dat", kJanuary, std::string(kMonthFileSize, 'x'));
-    h.forms.answerMessages({mb::kAnswerYes});
+    h.forms.answerMessages({MessageAnswer::Yes});
     BUTTON8_ON(h.context());
     EXPECT_EQ(h.forms.messages.back().message, "コピー元とコピー先が同じなのでコピーできません");
     EXPECT_EQ(h.dir.read("Calendar_dat", kJanuary), std::string(kMonthFileSize, 'x'));
@@ -96,7 +96,7 @@ TEST_F(CommonCopy, FailedCopyIsReportedAndKeepsTheTarget) {
     const std::string old(kMonthFileSize, 'o');
     h.dir.write("Calendar_dat", kJanuary, old);
     std::filesystem::create_directory(u8path(h.dir.file("Calendar_dat", kJanuary + ".tmp")));
-    h.forms.answerMessages({mb::kAnswerYes, mb::kAnswerYes});
+    h.forms.answerMessages({MessageAnswer::Yes, MessageAnswer::Yes});
     BUTTON8_ON(h.context());
     EXPECT_EQ(h.forms.messages.back().title, "エラー");
     EXPECT_EQ(h.dir.read("Calendar_dat", kJanuary), old);

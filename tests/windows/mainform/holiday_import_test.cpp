@@ -27,7 +27,7 @@ protected:
 };
 
 TEST_F(HolidayImport, YesSetsPictureAndFirstLineOfMatchingDays) {
-    h.forms.answerMessages({mb::kAnswerYes});
+    h.forms.answerMessages({MessageAnswer::Yes});
     BUTTON70_ON(h.context());
     EXPECT_EQ(h.forms.messageTexts(), std::vector<std::string>{"祭日・行事ﾃﾞｰﾀをクリアしてセットしますか"});
     EXPECT_EQ(fieldName(day(3).pictureFile[1]), "kenpo.bmp");
@@ -38,7 +38,7 @@ TEST_F(HolidayImport, YesSetsPictureAndFirstLineOfMatchingDays) {
 }
 
 TEST_F(HolidayImport, NoChangesNothingButRepaints) {
-    h.forms.answerMessages({mb::kAnswerNo});
+    h.forms.answerMessages({MessageAnswer::No});
     BUTTON70_ON(h.context());
     EXPECT_EQ(fieldText(day(3).lineText[1]), "");
     EXPECT_FALSE(h.forms.draws.empty());
@@ -48,7 +48,7 @@ TEST_F(HolidayImport, DayWithAPictureIsAskedAbout) {
     storeField(day(3).pictureFile[1], "mine.bmp");
     storeField(day(3).lineText[1], "わたしの予定");
     storeField(day(5).pictureFile[1], "mine.bmp");
-    h.forms.answerMessages({mb::kAnswerYes, mb::kAnswerNo, mb::kAnswerYes});
+    h.forms.answerMessages({MessageAnswer::Yes, MessageAnswer::No, MessageAnswer::Yes});
     BUTTON70_ON(h.context());
     EXPECT_EQ(h.forms.messages.at(1).message, "3日の画像をｸﾘｱしてｾｯﾄしますよろしいですか");
     EXPECT_EQ(fieldName(day(3).pictureFile[1]), "mine.bmp");
@@ -58,7 +58,7 @@ TEST_F(HolidayImport, DayWithAPictureIsAskedAbout) {
 
 TEST_F(HolidayImport, LineWithoutPictureIsOverwrittenWithoutAQuestion) {
     storeField(day(5).lineText[1], "えんそく");
-    h.forms.answerMessages({mb::kAnswerYes});
+    h.forms.answerMessages({MessageAnswer::Yes});
     BUTTON70_ON(h.context());
     EXPECT_EQ(h.forms.messages.size(), 1u);
     EXPECT_EQ(fieldText(day(5).lineText[1]), "こどもの日");
@@ -69,7 +69,7 @@ TEST_F(HolidayImport, RepeatedDatesTheFirstEntryWithAPictureDecides) {
     entry(4, 510, "b.bmp", "ふたつめ");
     entry(5, 510, "c.bmp", "みっつめ");
     entry(6, 0, "zero.bmp", "never");
-    h.forms.answerMessages({mb::kAnswerYes});
+    h.forms.answerMessages({MessageAnswer::Yes});
     BUTTON70_ON(h.context());
     EXPECT_EQ(fieldName(day(10).pictureFile[1]), "b.bmp");
     EXPECT_EQ(fieldText(day(10).lineText[1]), "ふたつめ");
@@ -79,14 +79,14 @@ TEST_F(HolidayImport, RepeatedDatesTheFirstEntryWithAPictureDecides) {
 TEST_F(HolidayImport, SundayAndSaturdayStartsPlaceTheDays) {
     showMonth(h, 2003, 6, "日", 30);
     entry(3, 601, "a.bmp", "ついたち");
-    h.forms.answerMessages({mb::kAnswerYes});
+    h.forms.answerMessages({MessageAnswer::Yes});
     BUTTON70_ON(h.context());
     EXPECT_EQ(fieldText(h.state->monthCells[1].lineText[1]), "ついたち");
 
     showMonth(h, 2003, 3, "土", 31);
     entry(4, 301, "b.bmp", "ひなまつり前");
     entry(5, 331, "c.bmp", "beyond the grid");
-    h.forms.answerMessages({mb::kAnswerYes});
+    h.forms.answerMessages({MessageAnswer::Yes});
     BUTTON70_ON(h.context());
     EXPECT_EQ(fieldText(h.state->monthCells[7].lineText[1]), "ひなまつり前");
     for (const DayCell& cell : h.state->monthCells) EXPECT_NE(fieldText(cell.lineText[1]), "beyond the grid");

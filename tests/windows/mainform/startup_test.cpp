@@ -76,7 +76,7 @@ TEST_F(Startup, NoYearFileAndNoDefaultSaysSoAndLeavesTheRecordZero) {
 TEST_F(Startup, MissingMonthFileGivesTheTwoMessages) {
     h.clock.date = {2003, 1, 20};
     writeYear("Calendar2002設定.dat", "");
-    h.forms.answerMessages({mb::kAnswerOk, mb::kAnswerNo});
+    h.forms.answerMessages({MessageAnswer::Ok, MessageAnswer::No});
     h.start();
     EXPECT_EQ(h.forms.messageTexts(),
               (std::vector<std::string>{
@@ -122,7 +122,7 @@ TEST_F(Startup, SettingsFileFillsTheFieldsWithEitherLineEnd) {
                             "8", "12", "", "", "", "", "6", "30"};
     for (int i = 0; i < 21; ++i) text += std::string(values[i]) + (i % 2 ? "\r\n" : "\n");
     h.dir.write("master", "CalendarH.dat", text);
-    h.forms.answerMessages({mb::kAnswerOk, mb::kAnswerNo});
+    h.forms.answerMessages({MessageAnswer::Ok, MessageAnswer::No});
     h.start();
     const DisplaySettings& d = h.state->display;
     EXPECT_EQ(d.columns, 6);
@@ -139,7 +139,7 @@ TEST_F(Startup, SettingsFileFillsTheFieldsWithEitherLineEnd) {
 
 TEST_F(Startup, NoSettingsFileKeepsTheDesignValues) {
     h.clock.date = {2003, 1, 20};
-    h.forms.answerMessages({mb::kAnswerOk, mb::kAnswerNo});
+    h.forms.answerMessages({MessageAnswer::Ok, MessageAnswer::No});
     h.start();
     const DisplaySettings& d = h.state->display;
     EXPECT_EQ(d.columns, 7);
@@ -156,7 +156,7 @@ TEST_F(Startup, UnusableGridIsReportedOnceAndTheDefaultsUsed) {
     h.clock.date = {2003, 1, 20};
     const std::string original = "7\n7\n70\n38\n13\n0\n";
     h.dir.write("master", "CalendarH.dat", original);  // 49 cells
-    h.forms.answerMessages({mb::kAnswerOk, mb::kAnswerOk, mb::kAnswerNo});
+    h.forms.answerMessages({MessageAnswer::Ok, MessageAnswer::Ok, MessageAnswer::No});
     h.start();
     EXPECT_EQ(h.forms.messages.at(0).title, "警告");
     EXPECT_EQ(h.state->display.rows, 5);
@@ -173,7 +173,7 @@ TEST_F(Startup, UnusableGridIsReportedOnceAndTheDefaultsUsed) {
 }
 
 TEST_F(Startup, DataFolderFromTheCommandLineOrTheWorkingFolder) {
-    h.forms.answerMessages({mb::kAnswerOk, mb::kAnswerNo});
+    h.forms.answerMessages({MessageAnswer::Ok, MessageAnswer::No});
     h.app.start({h.dir.path(), std::string("/somewhere/else")});
     EXPECT_EQ(h.state->dataDir, h.dir.path());
 

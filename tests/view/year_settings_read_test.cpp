@@ -1,6 +1,7 @@
 // Reading and writing the year settings record.
 #include "data/sjis.h"
 #include "data/year_file.h"
+#include "view/month_files.h"
 #include "support/harness.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,6 @@
 // Loading and saving the displayed month.
 #include "data/month_file.h"
+#include "view/month_files.h"
 #include "data/sjis.h"
 #include "support/harness.h"
 
@@ -49,19 +50,19 @@ TEST_F(MonthFile, SavingOverALongerFileLeavesExactlyFortyThreeRecords) {
 
 TEST_F(MonthFile, MissingFileAnsweredNoKeepsThePreviousCells) {
     storeField(h.state->monthCells[5].lineText[1], "えんそく");
-    h.forms.answerMessages({mb::kAnswerOk, mb::kAnswerNo});
+    h.forms.answerMessages({MessageAnswer::Ok, MessageAnswer::No});
     CALENDAR_LOAD(h.context(), 1);
     ASSERT_EQ(h.forms.messages.size(), 2u);
     EXPECT_EQ(h.forms.messages[0].title, "お知らせ");
     EXPECT_EQ(h.forms.messages[0].message,
               "カレンダーデータ(" + h.dir.file("Calendar_dat", kJanuary) + ")ファイルが見つかりません");
     EXPECT_EQ(h.forms.messages[1].message, "空データの作成を行いますか");
-    EXPECT_EQ(h.forms.messages[1].buttons, mb::kYesNo);
+    EXPECT_EQ(h.forms.messages[1].buttons, MessageButtons::YesNo);
     EXPECT_EQ(fieldText(h.state->monthCells[5].lineText[1]), "えんそく");
 }
 
 TEST_F(MonthFile, MissingFileAnsweredYesOffersTheEmptyYear) {
-    h.forms.answerMessages({mb::kAnswerOk, mb::kAnswerYes});
+    h.forms.answerMessages({MessageAnswer::Ok, MessageAnswer::Yes});
     h.forms.answerInputs({"2002"});
     CALENDAR_LOAD(h.context(), 1);
     EXPECT_TRUE(h.dir.exists("Calendar_dat", kJanuary));
@@ -70,7 +71,7 @@ TEST_F(MonthFile, MissingFileAnsweredYesOffersTheEmptyYear) {
 
 TEST_F(MonthFile, FolderWithTheFilesNameCountsAsMissing) {
     std::filesystem::create_directory(u8path(h.dir.file("Calendar_dat", kJanuary)));
-    h.forms.answerMessages({mb::kAnswerOk, mb::kAnswerNo});
+    h.forms.answerMessages({MessageAnswer::Ok, MessageAnswer::No});
     CALENDAR_LOAD(h.context(), 1);
     EXPECT_EQ(h.forms.messages.size(), 2u);
 }
@@ -121,12 +122,12 @@ TEST_F(MonthFile, UnreadableFileIsReportedAndNotSavedOverUnasked) {
     EXPECT_NE(h.forms.messages[0].message.find("読み込めません"), std::string::npos);
     EXPECT_EQ(fieldText(h.state->monthCells[5].lineText[1]), "");
 
-    h.forms.answerMessages({mb::kAnswerNo});
+    h.forms.answerMessages({MessageAnswer::No});
     EXPECT_EQ(CALENDAR_SAVE(h.context(), 1), SaveResult::Skipped);
     EXPECT_TRUE(std::filesystem::is_symlink(u8path(path)));
-    EXPECT_EQ(h.forms.messages.at(1).buttons, mb::kYesNo);
+    EXPECT_EQ(h.forms.messages.at(1).buttons, MessageButtons::YesNo);
 
-    h.forms.answerMessages({mb::kAnswerYes});
+    h.forms.answerMessages({MessageAnswer::Yes});
     EXPECT_EQ(CALENDAR_SAVE(h.context(), 1), SaveResult::Saved);
     EXPECT_EQ(readBytes(path).size(), kMonthFileSize);
 }

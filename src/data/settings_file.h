@@ -1,0 +1,16 @@
+#pragma once
+// master/CalendarH.dat: the display and print settings as text lines.
+
+#include <string>
+#include <vector>
+
+namespace cal {
+
+// Reads the file's lines (UTF-8, line ends removed), at most `maxLines`.
+// Answers false with `error` when the file exists but cannot be read.
+bool readSettingsLines(const std::string& path, std::size_t maxLines, std::vector<std::string>& lines,
+                       std::string& error);
+// Writes the lines with the platform's line ends, replacing the file whole.
+bool writeSettingsLines(const std::string& path, const std::vector<std::string>& lines, std::string& error);
+
+}  // namespace cal

@@ -1,0 +1,18 @@
+#pragma once
+// Printing state kept for the whole run.
+
+#include <memory>
+
+namespace cal {
+
+class Printer;
+
+struct PrintState {
+    std::shared_ptr<Printer> printer;  // created on first use, reused afterwards
+    int ready = 0;                     // 1 once the set-up passed the print dialog
+    int dialogAnswer = 0;              // 0 when the user cancelled the dialog
+    bool documentStarted = false;
+    bool failed = false;               // a printer failure was reported in this job
+};
+
+}  // namespace cal

@@ -1,0 +1,40 @@
+#pragma once
+// Questions, notices and file dialogs: what the program asks and tells the
+// user. The windows implement it with message boxes; the command line with
+// lines on standard error and the answers a run without a user needs.
+// Texts are UTF-8.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace cal {
+
+// The program asks with Ok and YesNo; the services take every kind.
+enum class MessageButtons { Ok = 0, OkCancel = 1, AbortRetryIgnore = 2, YesNoCancel = 3, YesNo = 4, RetryCancel = 5 };
+enum class MessageIcon { Stop = 0, Question = 1, Exclamation = 2, Information = 3 };
+enum class MessageAnswer { Ok = 0, Cancel = 1, Abort = 2, Retry = 3, Ignore = 4, Yes = 5, No = 6 };
+
+// The text a cancelled input box or file-open dialog answers.
+inline const std::string kCancelText = std::string(1, '\x1b');
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+
+    // `owner` names the owning form; empty for none.
+    virtual MessageAnswer messageBox(std::string_view owner, std::string_view title,
+                                     std::string_view message, MessageButtons buttons,
+                                     MessageIcon icon) = 0;
+    // The operating system's own message box with a style word; answers the
+    // system's code (1 OK, 2 Cancel, 3 Abort, 4 Retry, 5 Ignore, 6 Yes, 7 No).
+    virtual int systemMessageBox(std::uint32_t style, std::string_view message,
+                                 std::string_view title) = 0;
+    virtual std::string inputBox(std::string_view title, std::string_view prompt) = 0;
+    // Opens in `startFolder`; answers the full path or kCancelText.
+    virtual std::string fileOpenDialog(std::string_view owner, std::string_view title,
+                                       std::string_view pattern, std::string_view patternLabel,
+                                       std::string_view startFolder) = 0;
+};
+
+}  // namespace cal

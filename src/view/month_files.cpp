@@ -1,0 +1,78 @@
+#include "view/month_files.h"
+
+#include "data/month_file.h"
+#include "data/year_file.h"
+#include "state/context.h"
+#include "ui/names.h"
+#include "view/empty_year.h"
+
+namespace cal {
+
+void CALENDAR_LOAD(Context& c, int month) {
+    AppState& s = c.state;
+    const std::string path = monthFilePath(s.dataDir, s.currentYear, month);
+    std::string error;
+    const RecordRead read = readMonthFile(path, s.monthCells, error);
+    if (read == RecordRead::Missing) {
+        c.dialogs.messageBox(kMainForm, "お知らせ", "カレンダーデータ(" + path + ")ファイルが見つかりません",
+                             MessageButtons::Ok, MessageIcon::Information);
+        if (c.dialogs.messageBox(kMainForm, "お知らせ", "空データの作成を行いますか", MessageButtons::YesNo,
+                                 MessageIcon::Information) == MessageAnswer::Yes)
+            KARA_DATE_MAKE(c);
+        return;
+    }
+    s.monthCellsYear = s.currentYear;
+    if (read == RecordRead::Unreadable) {
+        // The cells of another month must not pass for this one, and the file
+        // must not be replaced by an empty month unasked.
+        s.unreadableMonthFile = path;
+        c.dialogs.messageBox(kMainForm, "エラー",
+                             "カレンダーデータ(" + path + ")ファイルが読み込めません。(" + error + ")",
+                             MessageButtons::Ok, MessageIcon::Stop);
+        return;
+    }
+    s.unreadableMonthFile.clear();
+    if (read == RecordRead::Short)
+        c.dialogs.messageBox(kMainForm, "お知らせ",
+                             "カレンダーデータ(" + path +
+                                 ")ファイルが途中までしかないため、足りない部分を空のデータとして読み込みました。",
+                             MessageButtons::Ok, MessageIcon::Information);
+}
+
+SaveResult CALENDAR_SAVE(Context& c, int month) {
+    AppState& s = c.state;
+    const std::string& year = s.monthCellsYear.empty() ? s.currentYear : s.monthCellsYear;
+    const std::string path = monthFilePath(s.dataDir, year, month);
+    if (path == s.unreadableMonthFile) {
+        if (c.dialogs.messageBox(kMainForm, "警告",
+                                 "カレンダーデータ(" + path +
+                                     ")ファイルは読み込めなかったファイルです。\r\n今の表示内容で上書きしてもよろしいですか",
+                                 MessageButtons::YesNo, MessageIcon::Exclamation) != MessageAnswer::Yes)
+            return SaveResult::Skipped;
+    }
+    std::string error;
+    if (!writeMonthFile(path, s.monthCells, error)) {
+        c.dialogs.messageBox(kMainForm, "エラー",
+                             "カレンダーデータ(" + path + ")ファイルに書き込めません。(" + error + ")",
+                             MessageButtons::Ok, MessageIcon::Stop);
+        return SaveResult::Failed;
+    }
+    if (path == s.unreadableMonthFile) s.unreadableMonthFile.clear();
+    return SaveResult::Saved;
+}
+
+void CALENDAR_UT_YOMU(Context& c, const std::string& path) {
+    std::string error;
+    const RecordRead read = readYearSettings(path, c.state.yearSettings, error);
+    if (read == RecordRead::Unreadable)
+        c.dialogs.messageBox(kMainForm, "エラー",
+                             "カレンダー設定ファイル(" + path + ")が読み込めません。(" + error + ")",
+                             MessageButtons::Ok, MessageIcon::Stop);
+    if (read == RecordRead::Short)
+        c.dialogs.messageBox(kMainForm, "お知らせ",
+                             "カレンダー設定ファイル(" + path +
+                                 ")が途中までしかないため、足りない部分を空のデータとして読み込みました。",
+                             MessageButtons::Ok, MessageIcon::Information);
+}
+
+}  // namespace cal

@@ -1,0 +1,26 @@
+#pragma once
+// Loading and saving the displayed month and reading a school year's
+// settings, with what the user must be told.
+
+#include <string>
+
+namespace cal {
+
+struct Context;
+
+// Reads the month of `currentYear` into monthCells. A missing file shows the
+// two messages and offers to create the empty school year.
+void CALENDAR_LOAD(Context& context, int month);
+
+enum class SaveResult { Saved, Skipped, Failed };
+// Writes monthCells to the month file of the year they were loaded for
+// (`currentYear` before any load), replacing it whole. A failure is reported
+// and the cells stay in memory.
+SaveResult CALENDAR_SAVE(Context& context, int month);
+
+// Reads the file into yearSettings; a missing file changes nothing. A short
+// file is read as far as it goes with the rest zero, and said so; a file that
+// cannot be read is reported and leaves yearSettings as it was.
+void CALENDAR_UT_YOMU(Context& context, const std::string& path);
+
+}  // namespace cal
