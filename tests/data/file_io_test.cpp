@@ -185,7 +185,6 @@ TEST_F(FileIo, StaleTemporaryFilesOfTheSameFileAreRemovedLiveOnesKept) {
 
 TEST_F(FileIo, SavesOfTheSameFileAtOnceAllSucceed) {
     const std::string a(117648, 'a'), b(117648, 'b');
-    int failures = 0;
     const auto saveMany = [&](const std::string& bytes, int& failed) {
         std::string error;
         for (int i = 0; i < 25; ++i) failed += !writeFileReplacing(file("m.dat"), bytes, error);
@@ -194,8 +193,7 @@ TEST_F(FileIo, SavesOfTheSameFileAtOnceAllSucceed) {
     std::thread first(saveMany, std::cref(a), std::ref(failedA));
     saveMany(b, failedB);
     first.join();
-    failures = failedA + failedB;
-    EXPECT_EQ(failures, 0);
+    EXPECT_EQ(failedA + failedB, 0);
     const std::string saved = readBytes(file("m.dat"));
     EXPECT_TRUE(saved == a || saved == b);
     EXPECT_EQ(names(), std::set<std::string>{"m.dat"});
