@@ -25,7 +25,13 @@ ReadResult readFile(const std::string& path, std::size_t maxBytes);
 // How reading a fixed-size record file went.
 enum class RecordRead { Whole, Short, Missing, Unreadable };
 
-// Replaces the file with `bytes`: written beside it, flushed, then renamed.
+// Replaces the file with `bytes`: written to "<name>.<pid>.<random>.tmp"
+// beside it, flushed, renamed over it, and the rename flushed too. A file the
+// user may not write is refused. The new file keeps the old one's mode and,
+// where the user may give it, its owner and group. A symbolic link is followed:
+// its target is replaced and the link stays. Temporary files of the same file
+// left by saves that never ended are removed. On failure `error` tells why,
+// in Japanese, and the old file is untouched.
 bool writeFileReplacing(const std::string& path, const std::string& bytes, std::string& error);
 // Copies `from` onto `to` (replacing it) the same way.
 bool copyFileReplacing(const std::string& from, const std::string& to, std::string& error);

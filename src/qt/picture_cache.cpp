@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QImageReader>
 
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <system_error>
@@ -29,7 +30,9 @@ std::optional<QSize> headerSize(const QString& path) {
     QImageReader reader(path);
     readByContents(reader);
     if (!reader.canRead()) return std::nullopt;
-    const QSize size = reader.size();
+    QSize size = reader.size();
+    // A top-down BMP gives its height negative, as its header has it.
+    size.setHeight(std::abs(size.height()));
     if (!size.isValid() || size.isEmpty()) return std::nullopt;
     return size;
 }

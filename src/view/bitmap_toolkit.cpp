@@ -14,9 +14,29 @@ std::size_t characterCount(std::string_view utf8) {
     return n;
 }
 
+char upper(char ch) { return ch >= 'a' && ch <= 'z' ? static_cast<char>(ch - 'a' + 'A') : ch; }
+
+// CON, PRN, AUX, NUL, COM1…COM9 and LPT1…LPT9, with any extension: Windows
+// opens the device whatever the folder.
+bool isDeviceName(std::string_view name) {
+    std::string stem;
+    for (const char ch : name.substr(0, name.find('.'))) stem += upper(ch);
+    while (!stem.empty() && stem.back() == ' ') stem.pop_back();
+    if (stem == "CON" || stem == "PRN" || stem == "AUX" || stem == "NUL") return true;
+    return stem.size() == 4 && (stem.starts_with("COM") || stem.starts_with("LPT")) && stem[3] >= '1' &&
+           stem[3] <= '9';
+}
+
 }  // namespace
 
+bool isBarePictureName(std::string_view name) {
+    constexpr std::string_view kNotInName("/\\:\0", 4);
+    return !name.empty() && name != "." && name != ".." && name.find_first_of(kNotInName) == std::string_view::npos &&
+           !isDeviceName(name);
+}
+
 std::string picturePath(const std::string& dataDir, const std::string& name) {
+    if (!isBarePictureName(name)) return {};
     return dataPath(dataDir, "Calendar_pic", name);
 }
 
@@ -48,10 +68,11 @@ PictureRun::PictureRun(Forms& forms, Drawing& drawing, std::string_view form, st
 PictureRun::~PictureRun() = default;
 
 bool PictureRun::drawable(const std::string& name) {
-    return m_checks.drawable(picturePath(m_dataDir, name));
+    return isBarePictureName(name) && m_checks.drawable(picturePath(m_dataDir, name));
 }
 
 bool PictureRun::draw(Surface& surface, const std::string& name, double x, double y, double w, double h) {
+    if (!isBarePictureName(name)) return false;
     const std::string path = picturePath(m_dataDir, name);
     if (!m_checks.drawable(path) || !m_bitmap->load(path)) return false;
     surface.stretch(*m_bitmap, x, y, w, h);

@@ -48,7 +48,8 @@ public:
     PictureRun(const PictureRun&) = delete;
     PictureRun& operator=(const PictureRun&) = delete;
 
-    // Whether the library picture of that name can be drawn.
+    // Whether the library picture of that name can be drawn; a name that is
+    // not a bare file name never can.
     bool drawable(const std::string& name);
     // Stretches the named picture into the rectangle when it can be drawn;
     // answers whether it was.
@@ -66,7 +67,12 @@ private:
 void BITMAP_OBJ_PIC_BYOUGA_M_PIC(Forms& forms, Drawing& drawing, std::string_view form, std::string_view control,
                                  const std::string& path);
 
-// dataDir + the picture library folder + name.
+// Whether a stored picture name is a bare file name, so that it can only name
+// a file inside the picture library: no folder part ("/" or "\\"), no drive
+// or stream (":"), not "." or "..", not a Windows device name (CON, NUL.bmp, …).
+bool isBarePictureName(std::string_view name);
+// dataDir + the picture library folder + name; empty when the name is not a
+// bare file name, so nothing outside the library is ever opened.
 std::string picturePath(const std::string& dataDir, const std::string& name);
 // The picture drawn where a title band picture cannot be.
 inline constexpr const char* kFallbackPicture = "不明２５６.bmp";

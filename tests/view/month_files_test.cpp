@@ -2,6 +2,7 @@
 #include "data/month_file.h"
 #include "view/month_files.h"
 #include "data/sjis.h"
+#include "support/file_size_limit.h"
 #include "support/harness.h"
 
 #include <gtest/gtest.h>
@@ -92,10 +93,11 @@ TEST_F(MonthFile, ShortFileIsReadAsFarAsItGoesWithTheRestZero) {
 TEST_F(MonthFile, FailedSaveIsReportedAndLeavesTheOldFileWhole) {
     const std::string old = monthBytes('o');
     h.dir.write("Calendar_dat", kJanuary, old);
-    // A folder in the place of the new file makes the write fail.
-    std::filesystem::create_directory(u8path(h.dir.file("Calendar_dat", kJanuary + ".tmp")));
     storeField(h.state->monthCells[3].lineText[1], "新しい予定");
-    EXPECT_EQ(CALENDAR_SAVE(h.context(), 1), SaveResult::Failed);
+    {
+        const FileSizeLimit failWrites(1);
+        EXPECT_EQ(CALENDAR_SAVE(h.context(), 1), SaveResult::Failed);
+    }
     EXPECT_EQ(h.dir.read("Calendar_dat", kJanuary), old);
     ASSERT_EQ(h.forms.messages.size(), 1u);
     EXPECT_EQ(h.forms.messages[0].title, "エラー");
@@ -127,9 +129,12 @@ TEST_F(MonthFile, UnreadableFileIsReportedAndNotSavedOverUnasked) {
     EXPECT_TRUE(std::filesystem::is_symlink(u8path(path)));
     EXPECT_EQ(h.forms.messages.at(1).buttons, MessageButtons::YesNo);
 
-    h.forms.answerMessages({MessageAnswer::Yes});
-    EXPECT_EQ(CALENDAR_SAVE(h.context(), 1), SaveResult::Saved);
-    EXPECT_EQ(readBytes(path).size(), kMonthFileSize);
+    // Yes saves through the link, onto a file that cannot be replaced: the
+    // failure is told and the link kept.
+    h.forms.answerMessages({MessageAnswer::Yes, MessageAnswer::Ok});
+    EXPECT_EQ(CALENDAR_SAVE(h.context(), 1), SaveResult::Failed);
+    EXPECT_EQ(h.forms.messages.back().title, "エラー");
+    EXPECT_EQ(std::filesystem::read_symlink(u8path(path)), "/proc/self/mem");
 }
 #endif
 

@@ -1,5 +1,6 @@
 // The closing sequence of the three windows, and the main loop.
 #include "data/sjis.h"
+#include "support/file_size_limit.h"
 #include "support/harness.h"
 #include "ui/names.h"
 
@@ -67,9 +68,11 @@ TEST_P(Closing, WithQuestionsOnTheSecondAnswerDecidesTheSave) {
 TEST_P(Closing, FailedSaveKeepsTheProgramAndTheOldFile) {
     const std::string old(kMonthFileSize, 'o');
     h.dir.write("Calendar_dat", kJanuary, old);
-    std::filesystem::create_directory(u8path(h.dir.file("Calendar_dat", kJanuary + ".tmp")));
     h.forms.answerMessages({MessageAnswer::Yes, MessageAnswer::Ok});
-    close();
+    {
+        const FileSizeLimit failWrites(1);
+        close();
+    }
     EXPECT_FALSE(h.forms.programEnded());
     EXPECT_EQ(h.forms.messages.at(1).title, "エラー");
     EXPECT_EQ(h.dir.read("Calendar_dat", kJanuary), old);

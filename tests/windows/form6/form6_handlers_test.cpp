@@ -1,4 +1,5 @@
 // The display and print settings: the dialog FORM6 and the main window's save.
+#include "support/file_size_limit.h"
 #include "support/harness.h"
 #include "ui/names.h"
 
@@ -78,9 +79,11 @@ TEST_F(SettingsDialog, MainWindowSaveWritesWithoutTheRestartNotice) {
 
 TEST_F(SettingsDialog, FailedWriteIsReportedAndTheOldFileKept) {
     h.dir.write("master", "CalendarH.dat", "old");
-    std::filesystem::create_directory(u8path(h.dir.file("master", "CalendarH.dat.tmp")));
     h.forms.answerMessages({MessageAnswer::Yes, MessageAnswer::Ok});
-    openAndPress();
+    {
+        const FileSizeLimit failWrites(1);
+        openAndPress();
+    }
     EXPECT_EQ(h.forms.messages.at(1).title, "エラー");
     EXPECT_EQ(settingsFile(), "old");
 }

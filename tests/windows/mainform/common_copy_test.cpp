@@ -2,6 +2,7 @@
 #include "windows/mainform/data_dir.h"
 #include "windows/mainform/common_copy.h"
 #include "data/sjis.h"
+#include "support/file_size_limit.h"
 #include "support/harness.h"
 
 #include <gtest/gtest.h>
@@ -95,9 +96,11 @@ TEST_F(CommonCopy, RegistryValueOfUpTo255BytesIsRead) {
 TEST_F(CommonCopy, FailedCopyIsReportedAndKeepsTheTarget) {
     const std::string old(kMonthFileSize, 'o');
     h.dir.write("Calendar_dat", kJanuary, old);
-    std::filesystem::create_directory(u8path(h.dir.file("Calendar_dat", kJanuary + ".tmp")));
     h.forms.answerMessages({MessageAnswer::Yes, MessageAnswer::Yes});
-    BUTTON8_ON(h.context());
+    {
+        const FileSizeLimit failWrites(1);
+        BUTTON8_ON(h.context());
+    }
     EXPECT_EQ(h.forms.messages.back().title, "エラー");
     EXPECT_EQ(h.dir.read("Calendar_dat", kJanuary), old);
 }

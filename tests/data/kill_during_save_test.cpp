@@ -1,0 +1,53 @@
+// A program killed while it saves leaves the old file or the new one, whole,
+// and the next save clears what it left behind.
+#include "data/file_io.h"
+#include "data/save_contents.h"
+#include "support/test_platform.h"
+
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <random>
+#include <thread>
+
+namespace cal::test {
+namespace {
+
+TEST(KillDuringSave, TheFileIsAlwaysOneWholeContentAndNothingIsLeftBehind) {
+    const TempDataDir dir;
+    const std::string path = dir.file("Calendar_dat", "Calendar200301.dat");
+    const std::string first = saveLoopContent(0), second = saveLoopContent(1);
+    std::string error;
+    ASSERT_TRUE(writeFileReplacing(path, first, error)) << error;
+
+    std::mt19937 random(20030115);
+    std::uniform_int_distribution<int> delayMicroseconds(0, 25000);
+    int changed = 0;
+    for (int run = 0; run < 200; ++run) {
+        pid_t child = 0;
+        char* const argv[] = {const_cast<char*>(SAVE_LOOP_PATH), const_cast<char*>(path.c_str()), nullptr};
+        ASSERT_EQ(::posix_spawn(&child, SAVE_LOOP_PATH, nullptr, nullptr, argv, environ), 0);
+        std::this_thread::sleep_for(std::chrono::microseconds(delayMicroseconds(random)));
+        ::kill(child, SIGKILL);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        ASSERT_TRUE(WIFSIGNALED(status)) << "the save loop ended by itself with " << WEXITSTATUS(status);
+        const std::string saved = readBytes(path);
+        ASSERT_TRUE(saved == first || saved == second) << "run " << run << ": " << saved.size() << " bytes";
+        changed += saved != first;
+    }
+    EXPECT_GT(changed, 0) << "no save finished before its kill";
+
+    ASSERT_TRUE(writeFileReplacing(path, first, error)) << error;
+    const auto folder = std::filesystem::path(path).parent_path();
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()), 1);
+}
+
+}  // namespace
+}  // namespace cal::test
