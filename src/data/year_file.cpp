@@ -17,21 +17,26 @@ std::string defaultSettingsPath(const std::string& dataDir) {
 }
 
 void CALENDAR_UT_YOMU(Context& c, const std::string& path) {
-    if (!fileExists(path)) return;
+    readYearSettings(c, path, c.state.yearSettings, kMainForm);
+}
+
+bool readYearSettings(Context& c, const std::string& path, YearSettings& into, std::string_view owner) {
+    if (!fileExists(path)) return false;
     const ReadResult file = readFile(path, sizeof(YearSettings));
     if (!file.ok) {
-        c.forms.messageBox(kMainForm, "エラー",
+        c.forms.messageBox(owner, "エラー",
                            "カレンダー設定ファイル(" + path + ")が読み込めません。(" + file.error + ")",
                            mb::kOk, mb::kIconStop);
-        return;
+        return false;
     }
-    c.state.yearSettings = {};
-    std::memcpy(&c.state.yearSettings, file.bytes.data(), file.bytes.size());
+    into = {};
+    std::memcpy(&into, file.bytes.data(), file.bytes.size());
     if (file.bytes.size() < sizeof(YearSettings))
-        c.forms.messageBox(kMainForm, "お知らせ",
+        c.forms.messageBox(owner, "お知らせ",
                            "カレンダー設定ファイル(" + path +
                                ")が途中までしかないため、足りない部分を空のデータとして読み込みました。",
                            mb::kOk, mb::kIconInformation);
+    return true;
 }
 
 bool writeYearSettings(const std::string& path, const YearSettings& settings, std::string& error) {

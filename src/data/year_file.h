@@ -3,6 +3,7 @@
 // default master/CalendarDef0設定.dat, one YearSettings record each.
 
 #include <string>
+#include <string_view>
 
 namespace cal {
 
@@ -16,6 +17,10 @@ std::string defaultSettingsPath(const std::string& dataDir);
 // file is read as far as it goes with the rest zero, and said so; a file that
 // cannot be read is reported and leaves yearSettings as it was.
 void CALENDAR_UT_YOMU(Context& context, const std::string& path);
+// The same into a record of the caller's, its messages owned by `owner`.
+// Answers whether the record was replaced.
+bool readYearSettings(Context& context, const std::string& path, YearSettings& into,
+                      std::string_view owner);
 
 // Writes the record whole, replacing the file; answers false with a message
 // text on failure.

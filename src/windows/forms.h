@@ -8,6 +8,7 @@ namespace cal::forms {
 FormDescription mainForm();      // MAINFORM
 FormDescription monthForm();     // FORM2
 FormDescription dayEditorForm(); // FORM3
+FormDescription yearUtilityForm(); // FORM4
 FormDescription settingsForm();  // FORM6
 
 }  // namespace cal::forms
