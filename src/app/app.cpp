@@ -8,6 +8,7 @@
 #include "print/print_job.h"
 #include "windows/form3/form3_handlers.h"
 #include "windows/form2/form2_handlers.h"
+#include "windows/form4/form4_handlers.h"
 #include "ui/names.h"
 
 #include <exception>
@@ -21,6 +22,7 @@ App::App(AppState& state, Dialogs& dialogs, Forms& forms, Drawing& drawing, cons
     addSettingsHandlers(m_handlers);
     addMonthWindowHandlers(m_handlers);
     addDayEditorHandlers(m_handlers);
+    addYearUtilityHandlers(m_handlers);
 }
 
 void App::start(const StartArgs& args) {

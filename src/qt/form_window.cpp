@@ -16,6 +16,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QResizeEvent>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
 
 namespace cal::qtui {
 
@@ -38,19 +41,26 @@ FormWindow::FormWindow(const FormDescription& description, Post post)
     applyFont(*this, m_font);
     // The canvas paints every pixel of the client area.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    if (description.scrolls) {
+        m_scroll = new QScrollArea(this);
+        m_scroll->setFrameShape(QFrame::NoFrame);
+        m_content = new QWidget;
+        m_scroll->setWidget(m_content);
+    }
 
     for (const ControlDescription& c : description.controls) addControl(c);
     placeWindow({0, 0, description.width, description.height});
 }
 
 void FormWindow::addControl(const ControlDescription& d) {
+    QWidget* const host = m_content != nullptr ? m_content : this;
     const std::string name(d.name);
     const QString text = toQString(d.text);
     QWidget* widget = nullptr;
     PictureWidget* picture = nullptr;
     switch (d.kind) {
     case ControlKind::Text: {
-        auto* label = new QLabel(text, this);
+        auto* label = new QLabel(text, host);
         label->setTextFormat(Qt::PlainText);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         widget = label;
@@ -58,50 +68,51 @@ void FormWindow::addControl(const ControlDescription& d) {
     }
     case ControlKind::Edit:
     case ControlKind::HEdit: {
-        auto* edit = new QLineEdit(text, this);
+        auto* edit = new QLineEdit(text, host);
         edit->setReadOnly(d.readOnly);
         edit->installEventFilter(this);
         widget = edit;
         break;
     }
     case ControlKind::Button: {
-        auto* button = new QPushButton(text, this);
+        auto* button = new QPushButton(text, host);
         button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this, [this, name] { m_post(name, EventKind::On); });
         widget = button;
         break;
     }
     case ControlKind::Check: {
-        auto* check = new QCheckBox(text, this);
+        auto* check = new QCheckBox(text, host);
         // clicked comes from the user only, never from setChecked.
         connect(check, &QCheckBox::clicked, this, [this, name] { m_post(name, EventKind::On); });
         widget = check;
         break;
     }
     case ControlKind::Radio: {
-        auto* radio = new QRadioButton(text, this);
+        auto* radio = new QRadioButton(text, host);
         connect(radio, &QRadioButton::clicked, this, [this, name] { m_post(name, EventKind::On); });
         widget = radio;
         break;
     }
     case ControlKind::Combo: {
-        auto* combo = new QComboBox(this);
+        auto* combo = new QComboBox(host);
         combo->setEditable(true);
         combo->setEditText(text);
         widget = combo;
         break;
     }
     case ControlKind::Group: {
-        auto* group = new QGroupBox(text, this);
+        auto* group = new QGroupBox(text, host);
         widget = group;
         break;
     }
     case ControlKind::Picture:
-        picture = new PictureWidget(this, [this, name] { m_post(name, EventKind::Click); });
+        picture = new PictureWidget(host, [this, name] { m_post(name, EventKind::Click); });
         widget = picture;
         break;
     }
     widget->setObjectName(toQString(d.name));
+    if (!d.accessibleName.empty()) widget->setAccessibleName(toQString(d.accessibleName));
 
     FontChoice font;
     if (!d.fontName.empty()) font.family = toQString(d.fontName);
@@ -177,11 +188,27 @@ void FormWindow::placeWindow(const Geometry& units) {
     const ScreenScale scale = widgetScale(*this);
     m_placed = units;
     move(windowPosition(units.x, units.y, scale));
-    const QSize client = windowSize(units.width, units.height, scale);
+    QSize client = windowSize(units.width, units.height, scale);
+    if (m_scroll != nullptr) {
+        m_content->resize(client);
+        client = scrolledClientSize(client);
+    }
     if (m_fixedSize)
         setFixedSize(client);
     else
         resize(client);
+}
+
+QSize FormWindow::scrolledClientSize(const QSize& content) const {
+    const QScreen* screen = this->screen();
+    if (screen == nullptr) return content;
+    // Room for the window manager's frame and title bar.
+    const QSize room = screen->availableGeometry().size() - QSize(16, 48);
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    QSize client = content;
+    if (client.height() > room.height()) client.rwidth() += bar;
+    if (client.width() > room.width()) client.rheight() += bar;
+    return client.boundedTo(room);
 }
 
 void FormWindow::setFontFamily(std::string_view name, const QString& family) {
@@ -220,6 +247,7 @@ void FormWindow::paintEvent(QPaintEvent* event) {
 
 void FormWindow::resizeEvent(QResizeEvent* event) {
     m_canvas.fit(event->size());
+    if (m_scroll != nullptr) m_scroll->setGeometry(rect());
     QWidget::resizeEvent(event);
     if (m_shown && event->size() != event->oldSize()) m_post({}, EventKind::Resize);
 }

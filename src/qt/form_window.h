@@ -10,6 +10,8 @@
 #include <QString>
 #include <QWidget>
 
+class QScrollArea;
+
 #include <functional>
 #include <map>
 #include <optional>
@@ -66,6 +68,8 @@ protected:
 private:
     void addControl(const ControlDescription& description);
     void placeWindow(const Geometry& units);
+    // The client size of a scrolling form: its content, or less on a smaller screen.
+    QSize scrolledClientSize(const QSize& content) const;
     // Places the window (empty name) or a control at `g`.
     void place(std::string_view name, const Geometry& g);
     void applyFont(QWidget& widget, const FontChoice& font);
@@ -76,6 +80,10 @@ private:
     std::map<std::string, FormControl, std::less<>> m_controls;
     Geometry m_placed;  // the window's last position and client size, in units
     FontChoice m_font;
+    // A scrolling form holds its controls in m_content inside m_scroll;
+    // otherwise both are null and the controls sit on the window itself.
+    QScrollArea* m_scroll = nullptr;
+    QWidget* m_content = nullptr;
     bool m_fixedSize = false;
     bool m_shown = false;
 };

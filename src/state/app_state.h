@@ -29,6 +29,9 @@ struct AppState {
 
     MonthCells monthCells{};
     YearSettings yearSettings{};
+    // The year utility's own copy: the school year or default it shows. The
+    // display's yearSettings never follows it until it is saved or closed.
+    YearSettings utilitySettings{};
 
     // The calendar year the cells in monthCells were loaded for: saves go
     // there, whatever year has been typed since. Empty before the first load.

@@ -18,6 +18,8 @@ struct ControlDescription {
     std::string_view fontName = {};
     double fontSize = 0;  // points; 0 keeps the form's font
     bool readOnly = false;
+    // What a screen reader says for the control; empty: its caption.
+    std::string_view accessibleName = {};
 };
 
 struct FormDescription {
@@ -26,6 +28,8 @@ struct FormDescription {
     double width, height;  // 0.1 mm, the client area
     std::vector<ControlDescription> controls;
     bool fixedSize = false;
+    // A form taller or wider than the screen fits the screen and scrolls.
+    bool scrolls = false;
 };
 
 const ControlDescription* findControl(const FormDescription& form, std::string_view control);

@@ -6,6 +6,7 @@ namespace cal {
 inline constexpr const char* kMainForm = "MAINFORM";
 inline constexpr const char* kMonthForm = "FORM2";
 inline constexpr const char* kDayEditor = "FORM3";
+inline constexpr const char* kYearUtility = "FORM4";
 inline constexpr const char* kSettingsDialog = "FORM6";
 
 }  // namespace cal

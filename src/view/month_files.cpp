@@ -62,17 +62,22 @@ SaveResult CALENDAR_SAVE(Context& c, int month) {
 }
 
 void CALENDAR_UT_YOMU(Context& c, const std::string& path) {
+    readYearSettings(c, path, c.state.yearSettings, kMainForm);
+}
+
+bool readYearSettings(Context& c, const std::string& path, YearSettings& into, std::string_view owner) {
     std::string error;
-    const RecordRead read = readYearSettings(path, c.state.yearSettings, error);
+    const RecordRead read = readYearSettings(path, into, error);
     if (read == RecordRead::Unreadable)
-        c.dialogs.messageBox(kMainForm, "エラー",
+        c.dialogs.messageBox(owner, "エラー",
                              "カレンダー設定ファイル(" + path + ")が読み込めません。(" + error + ")",
                              MessageButtons::Ok, MessageIcon::Stop);
     if (read == RecordRead::Short)
-        c.dialogs.messageBox(kMainForm, "お知らせ",
+        c.dialogs.messageBox(owner, "お知らせ",
                              "カレンダー設定ファイル(" + path +
                                  ")が途中までしかないため、足りない部分を空のデータとして読み込みました。",
                              MessageButtons::Ok, MessageIcon::Information);
+    return read == RecordRead::Whole || read == RecordRead::Short;
 }
 
 }  // namespace cal

@@ -3,10 +3,12 @@
 // settings, with what the user must be told.
 
 #include <string>
+#include <string_view>
 
 namespace cal {
 
 struct Context;
+struct YearSettings;
 
 // Reads the month of `currentYear` into monthCells. A missing file shows the
 // two messages and offers to create the empty school year.
@@ -22,5 +24,8 @@ SaveResult CALENDAR_SAVE(Context& context, int month);
 // file is read as far as it goes with the rest zero, and said so; a file that
 // cannot be read is reported and leaves yearSettings as it was.
 void CALENDAR_UT_YOMU(Context& context, const std::string& path);
+// The same into a record of the caller's, its messages owned by `owner`.
+// Answers whether the record was replaced.
+bool readYearSettings(Context& context, const std::string& path, YearSettings& into, std::string_view owner);
 
 }  // namespace cal

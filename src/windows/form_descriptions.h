@@ -13,6 +13,7 @@ namespace forms {
 FormDescription mainForm();      // MAINFORM
 FormDescription monthForm();     // FORM2
 FormDescription dayEditorForm(); // FORM3
+FormDescription yearUtilityForm(); // FORM4
 FormDescription settingsForm();  // FORM6
 
 }  // namespace forms

@@ -45,7 +45,7 @@ TEST_F(PictureNames, OnlyBareNamesBuildALibraryPath) {
 }
 
 TEST_F(PictureNames, NamesLeadingOutAreNotDrawableAndNeverOpened) {
-    PictureRun run(h.forms, kMonthForm, h.dir.path());
+    PictureRun run(h.forms, h.forms, kMonthForm, h.dir.path());
     Surface& surface = h.forms.surface(kMonthForm, "PICTURE1");
     for (const std::string& name : leadingOut()) {
         EXPECT_FALSE(run.drawable(name)) << name;

@@ -1,0 +1,120 @@
+// Showing the utility's record in its controls and saving it.
+#include "windows/form4/form4_handlers.h"
+
+#include "data/sjis.h"
+#include "data/year_file.h"
+#include "layout/grid.h"
+#include "state/context.h"
+#include "tools/numbers.h"
+#include "ui/names.h"
+#include "view/month_files.h"
+#include "windows/form4/form4_controls.h"
+
+#include <span>
+
+namespace cal {
+
+namespace {
+
+using namespace form4;
+
+// Calls text(control, field) for every text field shown in an edit and
+// number(control, field) for every number field.
+template <typename Text, typename Number>
+void forEachField(YearSettings& y, Text text, Number number) {
+    text("EDIT144", std::span<char>(y.schoolName));
+    text("EDIT145", std::span<char>(y.schoolPicture));
+    text("EDIT146", std::span<char>(y.className));
+    text("EDIT147", std::span<char>(y.classPicture));
+    for (int m = 1; m <= kMonths; ++m) {
+        const auto k = static_cast<std::size_t>(m);
+        number(dayEdit(m), y.daysInMonth[k]);
+        if (m >= 2) text(weekdayEdit(m), std::span<char>(y.firstWeekday[k]));
+        text(titleEdit(m), std::span<char>(y.titlePicture[k]));
+        text(commentEdit(m), std::span<char>(y.monthComment[k]));
+    }
+    for (int f = 1; f <= kFrames; ++f)
+        text(frameEdit(f), std::span<char>(y.framePicture[static_cast<std::size_t>(f)]));
+    for (int i = 1; i <= kHolidays; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        number(holidayDateEdit(i), y.holidayDate[k]);
+        text(holidayPictureEdit(i), std::span<char>(y.holidayPicture[k]));
+        text(holidayCommentEdit(i), std::span<char>(y.holidayComment[k]));
+    }
+}
+
+// A field's text as the utility shows it (TOOL_NULL_CUT).
+std::string shown(std::span<const char> field) { return fieldName(field); }
+
+// Stores a control's text unless it still shows what the field holds.
+void storeIfChanged(std::span<char> field, const std::string& text) {
+    if (text != shown(field)) storeField(field, text);
+}
+
+}  // namespace
+
+void FORM4_GAME_PUT(Context& c) {
+    Forms& f = c.forms;
+    YearSettings& y = c.state.utilitySettings;
+    forEachField(
+        y, [&](const std::string& control, std::span<char> field) { f.setText(kYearUtility, control, shown(field)); },
+        [&](const std::string& control, const LeInt32& value) {
+            f.setText(kYearUtility, control, std::to_string(value.get()));
+        });
+    const std::string april = shown(y.firstWeekday[1]);
+    for (std::size_t i = 0; i < kWeekdayKanji.size(); ++i) {
+        if (kWeekdayKanji[i] == april) {
+            f.selectComboEntry(kYearUtility, kAprilWeekday, static_cast<int>(i));
+            return;
+        }
+    }
+    // No weekday: the list shows what the record holds, never the weekday of
+    // the record shown before, so that saving does not carry it over.
+    f.selectComboEntry(kYearUtility, kAprilWeekday, -1);
+    f.setText(kYearUtility, kAprilWeekday, april);
+}
+
+void takeControls(Context& c, YearSettings& record) {
+    const Forms& f = c.forms;
+    forEachField(
+        record,
+        [&](const std::string& control, std::span<char> field) {
+            storeIfChanged(field, f.text(kYearUtility, control));
+        },
+        [&](const std::string& control, LeInt32& value) {
+            const std::string text = f.text(kYearUtility, control);
+            if (text != std::to_string(value.get())) value.set(leadingInt(text));
+        });
+    storeIfChanged(record.firstWeekday[1], f.text(kYearUtility, kAprilWeekday));
+}
+
+UtilitySave FORM4_UPDATE(Context& c) {
+    if (c.dialogs.messageBox(kYearUtility, "問い合せ", "カレンダー設定データを更新しますか。", MessageButtons::YesNo,
+                           MessageIcon::Information) != MessageAnswer::Yes)
+        return UtilitySave::Declined;
+    AppState& s = c.state;
+    const bool defaultMode = inDefaultMode(c);
+    std::optional<std::string> year;
+    if (!defaultMode) {
+        year = checkedYearField(c);
+        if (!year) return UtilitySave::Failed;
+    }
+    const std::string path = defaultMode ? defaultSettingsPath(s.dataDir) : yearSettingsPath(s.dataDir, *year);
+
+    YearSettings record = s.utilitySettings;
+    record.reservedHead.set(leadingInt(c.forms.text(kYearUtility, kYearField)));
+    takeControls(c, record);
+
+    std::string error;
+    if (!writeYearSettings(path, record, error)) {
+        c.dialogs.messageBox(kYearUtility, "エラー",
+                           "カレンダー設定ファイル(" + path + ")に書き込めません。(" + error + ")", MessageButtons::Ok,
+                           MessageIcon::Stop);
+        return UtilitySave::Failed;
+    }
+    s.utilitySettings = record;
+    if (!defaultMode && *year == s.schoolYear) displayTakesUp(c, record);
+    return UtilitySave::Saved;
+}
+
+}  // namespace cal
