@@ -5,6 +5,7 @@
 #include "app/app.h"
 #include "state/app_state.h"
 #include "app/command_line.h"
+#include "app/user_folders.h"
 #include "ui/platform.h"
 #include "qt/font_substitutions.h"
 #include "qt/headless_dialogs.h"
@@ -56,7 +57,7 @@ int runProgram(const cal::CommandLine& cmd, cal::Dialogs& dialogs, cal::QtFormsS
 
     cal::App app(*state, dialogs, forms, forms, clock, registry);
     forms.setEventSink(&app);
-    app.start({cmd.dataText, currentDirectory()});
+    app.start({cmd.dataText, currentDirectory(), cal::userRecoveryRoot(), cmd.pdfFile.has_value()});
     if (!cmd.pdfFile) return app.run();
 
     const int status = app.printDisplayedMonth();

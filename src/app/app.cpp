@@ -26,6 +26,8 @@ App::App(AppState& state, Dialogs& dialogs, Forms& forms, Drawing& drawing, cons
 }
 
 void App::start(const StartArgs& args) {
+    m_context.state.recoveryRoot = args.recoveryRoot;
+    m_context.state.unattended = args.unattended;
     m_context.forms.createForm(kMainForm);
     MAINFORM_START(m_context, args.commandLine, args.currentDirectory);
 }

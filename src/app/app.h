@@ -12,8 +12,15 @@
 namespace cal {
 
 struct StartArgs {
+    StartArgs(std::string commandLine_, std::optional<std::string> currentDirectory_,
+              std::string recoveryRoot_ = {}, bool unattended_ = false)
+        : commandLine(std::move(commandLine_)), currentDirectory(std::move(currentDirectory_)),
+          recoveryRoot(std::move(recoveryRoot_)), unattended(unattended_) {}
+
     std::string commandLine;                      // the data folder text, may be empty
     std::optional<std::string> currentDirectory;  // nothing when it cannot be read
+    std::string recoveryRoot;  // where recovery files go; empty: none are kept
+    bool unattended = false;   // printing without a user
 };
 
 class App final : public EventSink {

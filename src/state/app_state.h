@@ -8,6 +8,8 @@
 #include "state/print_state.h"
 
 #include <array>
+#include <cstdint>
+#include <map>
 #include <string>
 
 namespace cal {
@@ -39,6 +41,16 @@ struct AppState {
     // A month file that existed but could not be read, so that it is not
     // saved over unasked.
     std::string unreadableMonthFile;
+
+    // Where the recovery files of unsaved months go (the user's state folder);
+    // empty: none are kept. Set once at start-up.
+    std::string recoveryRoot;
+    bool recoveryFailureTold = false;  // a recovery file that cannot be written is told once
+    // A run without a user (printing from the command line): recovery files
+    // are neither offered nor removed.
+    bool unattended = false;
+    // The content of each file as last read or written, by path.
+    std::map<std::string, std::uint64_t> knownFiles;
 
     PrintState print;
     DisplaySettings display;

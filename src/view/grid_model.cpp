@@ -5,6 +5,7 @@
 #include "view/bitmap_toolkit.h"
 #include "layout/grid.h"
 #include "view/month_drawing.h"
+#include "view/recovery.h"
 #include "ui/names.h"
 
 #include <array>
@@ -114,6 +115,7 @@ void store(Context& c, bool ask) {
     for (std::size_t i = 0; i < kLineChecks.size(); ++i)
         rec.lineCheck[i + 1].set(c.forms.checkState(kDayEditor, kLineChecks[i]) == 1 ? 1 : 0);
     repaintCells(c);
+    keepRecovery(c);
 }
 
 }  // namespace

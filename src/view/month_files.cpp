@@ -5,6 +5,8 @@
 #include "state/context.h"
 #include "ui/names.h"
 #include "view/empty_year.h"
+#include "view/file_guard.h"
+#include "view/recovery.h"
 
 namespace cal {
 
@@ -32,11 +34,13 @@ void CALENDAR_LOAD(Context& c, int month) {
         return;
     }
     s.unreadableMonthFile.clear();
+    rememberFile(s, path);
     if (read == RecordRead::Short)
         c.dialogs.messageBox(kMainForm, "お知らせ",
                              "カレンダーデータ(" + path +
                                  ")ファイルが途中までしかないため、足りない部分を空のデータとして読み込みました。",
                              MessageButtons::Ok, MessageIcon::Information);
+    offerRecovery(c);
 }
 
 SaveResult CALENDAR_SAVE(Context& c, int month) {
@@ -50,6 +54,9 @@ SaveResult CALENDAR_SAVE(Context& c, int month) {
                                  MessageButtons::YesNo, MessageIcon::Exclamation) != MessageAnswer::Yes)
             return SaveResult::Skipped;
     }
+    // Declining to write over someone else's changes keeps the edits, as a
+    // failed write does.
+    if (!mayOverwrite(c, path, kMainForm)) return SaveResult::Failed;
     std::string error;
     if (!writeMonthFile(path, s.monthCells, error)) {
         c.dialogs.messageBox(kMainForm, "エラー",
@@ -58,6 +65,8 @@ SaveResult CALENDAR_SAVE(Context& c, int month) {
         return SaveResult::Failed;
     }
     if (path == s.unreadableMonthFile) s.unreadableMonthFile.clear();
+    rememberFile(s, path);
+    if (month == s.currentMonth) dropRecovery(c);
     return SaveResult::Saved;
 }
 
@@ -68,6 +77,7 @@ void CALENDAR_UT_YOMU(Context& c, const std::string& path) {
 bool readYearSettings(Context& c, const std::string& path, YearSettings& into, std::string_view owner) {
     std::string error;
     const RecordRead read = readYearSettings(path, into, error);
+    if (read == RecordRead::Whole || read == RecordRead::Short) rememberFile(c.state, path);
     if (read == RecordRead::Unreadable)
         c.dialogs.messageBox(owner, "エラー",
                              "カレンダー設定ファイル(" + path + ")が読み込めません。(" + error + ")",

@@ -16,8 +16,10 @@ void CALENDAR_LOAD(Context& context, int month);
 
 enum class SaveResult { Saved, Skipped, Failed };
 // Writes monthCells to the month file of the year they were loaded for
-// (`currentYear` before any load), replacing it whole. A failure is reported
-// and the cells stay in memory.
+// (`currentYear` before any load), replacing it whole, and removes the
+// month's recovery file. A failure is reported and the cells stay in memory;
+// so do they when the file was changed by someone else since it was read and
+// the user declines to write over it (Failed, without a further message).
 SaveResult CALENDAR_SAVE(Context& context, int month);
 
 // Reads the file into yearSettings; a missing file changes nothing. A short

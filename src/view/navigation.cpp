@@ -4,6 +4,7 @@
 #include "data/file_io.h"
 #include "data/month_file.h"
 #include "view/month_files.h"
+#include "view/recovery.h"
 #include "data/year_file.h"
 #include "tools/numbers.h"
 #include "tools/string_tools.h"
@@ -60,6 +61,7 @@ void monthStep(Context& c, std::string_view owner, MonthStep step) {
                       c.dialogs.messageBox(owner, "問い合せ", "データを更新して、月を変更しますか.", MessageButtons::YesNo,
                                          MessageIcon::Information) == MessageAnswer::Yes;
     if (save) CALENDAR_SAVE(c, s.currentMonth);
+    else dropRecovery(c);
 
     const int startMonth = s.currentMonth;
     const std::string startYear = s.currentYear;

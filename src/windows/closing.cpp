@@ -2,6 +2,7 @@
 
 #include "state/context.h"
 #include "view/month_files.h"
+#include "view/recovery.h"
 #include "view/grid_model.h"
 
 namespace cal {
@@ -17,6 +18,7 @@ int closingSequence(Context& c, std::string_view owner) {
     // left behind. A month that could not be written stays open rather than
     // being lost.
     if (save) storeShownDay(c);
+    else dropRecovery(c);
     if (save && CALENDAR_SAVE(c, c.state.currentMonth) == SaveResult::Failed) return 1;
     c.forms.endProgram();
     return 0;

@@ -20,8 +20,11 @@ struct Harness {
 
     Harness() { forms.setEventSink(&app); }
     Context& context() { return app.context(); }
+    // Where the program keeps recovery files; empty (the default): none.
+    std::string recoveryRoot;
+
     // Starts the program on the temporary data folder.
-    void start() { app.start({dir.path(), dir.path()}); }
+    void start() { app.start({dir.path(), dir.path(), recoveryRoot, false}); }
     // Makes the forms exist without running the start-up.
     void createForms();
 };

@@ -37,9 +37,11 @@ TEST_F(MonthFile, RoundTripKeepsEveryByteIncludingReservedAreas) {
     h.dir.write("Calendar_dat", kJanuary, bytes);
     CALENDAR_LOAD(h.context(), 1);
     EXPECT_TRUE(h.forms.messages.empty());
+    // Emptied by someone else since: written over after はい.
     h.dir.write("Calendar_dat", kJanuary, "");
+    h.forms.answerMessages({MessageAnswer::Yes});
     EXPECT_EQ(CALENDAR_SAVE(h.context(), 1), SaveResult::Saved);
-    EXPECT_EQ(h.dir.read("Calendar_dat", kJanuary), bytes);
+    EXPECT_TRUE(h.dir.read("Calendar_dat", kJanuary) == bytes);
 }
 
 TEST_F(MonthFile, SavingOverALongerFileLeavesExactlyFortyThreeRecords) {

@@ -9,7 +9,9 @@
 #include "ui/names.h"
 #include "view/grid_model.h"
 #include "view/month_drawing.h"
+#include "view/file_guard.h"
 #include "view/month_files.h"
+#include "view/recovery.h"
 #include "windows/form4/form4_controls.h"
 
 namespace cal {
@@ -39,8 +41,12 @@ bool readAndShow(Context& c, const std::string& path) {
 bool copyDefault(Context& c, const std::string& year) {
     const std::string from = defaultSettingsPath(c.state.dataDir);
     const std::string to = yearSettingsPath(c.state.dataDir, year);
+    if (!mayOverwrite(c, to, kYearUtility)) return false;
     std::string error;
-    if (copyFileReplacing(from, to, error)) return true;
+    if (copyFileReplacing(from, to, error)) {
+        rememberFile(c.state, to);
+        return true;
+    }
     c.dialogs.messageBox(kYearUtility, "エラー",
                        "カレンダー設定ファイル(" + to + ")をデフォルト(" + from + ")から作成できませんでした。(" +
                            error + ")",
@@ -68,6 +74,8 @@ void refreshDisplay(Context& c) {
     if (save) {
         storeShownDay(c);
         keepMonth = CALENDAR_SAVE(c, s.currentMonth) != SaveResult::Saved;
+    } else {
+        dropRecovery(c);
     }
     CALENDAR_UT_YOMU(c, yearSettingsPath(s.dataDir, s.schoolYear));
     if (!keepMonth) CALENDAR_LOAD(c, s.currentMonth);

@@ -7,6 +7,7 @@
 #include "state/context.h"
 #include "tools/numbers.h"
 #include "ui/names.h"
+#include "view/file_guard.h"
 #include "view/month_files.h"
 #include "windows/form4/form4_controls.h"
 
@@ -105,6 +106,7 @@ UtilitySave FORM4_UPDATE(Context& c) {
     record.reservedHead.set(leadingInt(c.forms.text(kYearUtility, kYearField)));
     takeControls(c, record);
 
+    if (!mayOverwrite(c, path, kYearUtility)) return UtilitySave::Failed;
     std::string error;
     if (!writeYearSettings(path, record, error)) {
         c.dialogs.messageBox(kYearUtility, "エラー",
@@ -112,6 +114,7 @@ UtilitySave FORM4_UPDATE(Context& c) {
                            MessageIcon::Stop);
         return UtilitySave::Failed;
     }
+    rememberFile(s, path);
     s.utilitySettings = record;
     if (!defaultMode && *year == s.schoolYear) displayTakesUp(c, record);
     return UtilitySave::Saved;

@@ -4,6 +4,7 @@
 #include "state/handler_table.h"
 #include "data/file_io.h"
 #include "ui/names.h"
+#include "view/file_guard.h"
 
 #include <array>
 #include <utility>
@@ -32,8 +33,12 @@ bool askUpdate(Context& c, const char* owner) {
 // Writes the 21 setting fields to master/CalendarH.dat; reports a failure.
 bool writeSettings(Context& c, const char* owner) {
     const std::string path = dataPath(c.state.dataDir, "master", "CalendarH.dat");
+    if (!mayOverwrite(c, path, owner)) return false;
     std::string error;
-    if (saveSettingsFile(c.forms, path, error)) return true;
+    if (saveSettingsFile(c.forms, path, error)) {
+        rememberFile(c.state, path);
+        return true;
+    }
     c.dialogs.messageBox(owner, "エラー",
                        "表示・印刷関連設定ファイル(" + path + ")に書き込めません。(" + error + ")",
                        MessageButtons::Ok, MessageIcon::Stop);

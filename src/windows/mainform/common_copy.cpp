@@ -9,6 +9,7 @@
 #include "view/grid_model.h"
 #include "view/month_drawing.h"
 #include "ui/names.h"
+#include "view/recovery.h"
 
 namespace cal {
 
@@ -47,6 +48,7 @@ void BUTTON8_ON(Context& c) {
     CALENDAR_LOAD(c, s.currentMonth);
     repaintCells(c);
     s.dayChanged = 0;
+    keepRecovery(c);
     DAT_SET(c);
 }
 

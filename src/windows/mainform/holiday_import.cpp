@@ -5,6 +5,7 @@
 #include "layout/month_layout.h"
 #include "view/month_drawing.h"
 #include "ui/names.h"
+#include "view/recovery.h"
 
 namespace cal {
 
@@ -38,6 +39,7 @@ void BUTTON70_ON(Context& c) {
             importDay(c, s.monthCells[static_cast<std::size_t>(place.cell)], place.day);
     repaintCells(c);
     s.dayChanged = 0;
+    if (yes) keepRecovery(c);
 }
 
 }  // namespace cal

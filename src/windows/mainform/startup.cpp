@@ -14,6 +14,7 @@
 #include "layout/month_layout.h"
 #include "ui/form_description.h"
 #include "ui/names.h"
+#include "view/file_guard.h"
 
 #include <cstdio>
 
@@ -36,6 +37,8 @@ void loadDisplaySettings(Context& c) {
         c.dialogs.messageBox(kMainForm, "エラー",
                            "表示・印刷関連設定ファイル(" + path + ")が読み込めません。(" + error + ")",
                            MessageButtons::Ok, MessageIcon::Stop);
+    else
+        rememberFile(c.state, path);
     DisplaySettings d = deriveDisplaySettings(c.forms);
     if (!gridIsUsable(d)) {
         const DisplaySettings defaults;

@@ -1,0 +1,19 @@
+#pragma once
+// Nothing written over a file that someone else changed since the program
+// read it, unasked.
+
+#include <string>
+#include <string_view>
+
+namespace cal {
+
+struct AppState;
+struct Context;
+
+// Notes what the file holds now, after it was read or written.
+void rememberFile(AppState& state, const std::string& path);
+// True when the file may be written: it is unchanged since it was read or
+// written, was never read, or the user answers はい to overwriting it.
+bool mayOverwrite(Context& context, const std::string& path, std::string_view owner);
+
+}  // namespace cal
