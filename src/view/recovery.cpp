@@ -89,7 +89,8 @@ void offerRecovery(Context& c) {
     if (!kept) return;
     const std::string monthPath = monthFilePath(s.dataDir, cellsYear(s), s.currentMonth);
     const std::optional<std::int64_t> saved = fileModifiedTime(monthPath);
-    if (saved && *kept <= *saved) return;
+    // File times are coarse: one written in the same tick still counts.
+    if (saved && *kept < *saved) return;
 
     auto cells = std::make_unique<MonthCells>();
     std::string error;

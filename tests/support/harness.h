@@ -24,7 +24,9 @@ struct Harness {
     std::string recoveryRoot;
 
     // Starts the program on the temporary data folder.
-    void start() { app.start({dir.path(), dir.path(), recoveryRoot, false}); }
+    void start() { startOn(dir.path()); }
+    // Starts the program on another data folder (a second run on one folder).
+    void startOn(const std::string& dataDir) { app.start({dataDir, dataDir, recoveryRoot, false}); }
     // Makes the forms exist without running the start-up.
     void createForms();
 };

@@ -67,6 +67,20 @@ TEST_F(YearUtilityRecord, NoToTheQuestionWritesNothing) {
     EXPECT_EQ(h.forms.messages.at(0).title, "問い合せ");
 }
 
+TEST_F(YearUtilityRecord, AFileChangedElsewhereSinceItWasReadIsWrittenOverOnlyAfterYes) {
+    open();
+    type("EDIT146", "ぱんだ組");
+    const std::string theirs(sizeof(YearSettings), 'x');
+    writeBytes(yearFile("2024"), theirs);
+    h.forms.answerMessages({MessageAnswer::Yes, MessageAnswer::No});
+    EXPECT_EQ(FORM4_UPDATE(c()), UtilitySave::Failed);
+    EXPECT_EQ(h.forms.messages.at(1).message, yearFile("2024") + " は開いた後に他で変更されています。上書きしますか。");
+    EXPECT_TRUE(readBytes(yearFile("2024")) == theirs);
+    h.forms.answerMessages({MessageAnswer::Yes, MessageAnswer::Yes});
+    EXPECT_EQ(FORM4_UPDATE(c()), UtilitySave::Saved);
+    EXPECT_EQ(fieldText(readSettings(yearFile("2024"))->className), "ぱんだ組");
+}
+
 TEST_F(YearUtilityRecord, DefaultModeSavesTheDefaultWithTheYearFieldsNumber) {
     open();
     h.forms.setCheckState(kYearUtility, "RADIO1", 0);
