@@ -3,6 +3,7 @@
 #include "state/context.h"
 #include "print/printed_page.h"
 #include "ui/top_mess_box.h"
+#include "ui/names.h"
 #include "ui/printer.h"
 #include "view/grid_model.h"
 
@@ -19,6 +20,24 @@ void warn(Context& c, int error, const char* text) {
     TopMessBox(c.dialogs, Modality::System, 0, MessageIcon::Stop, MessageButtons::Ok, "ERR=" + std::to_string(error) + text, "警　告");
 }
 
+// Lines that run past their cell are named before printing; without a user
+// the list is told and the page printed all the same.
+bool mayPrintOverflow(Context& c) {
+    const std::vector<LineOverflow> lines = linesOffThePage(c);
+    if (lines.empty()) return true;
+    std::string text = "次の予定が枠に入りきりません。印刷しますか。";
+    constexpr std::size_t kNamed = 10;
+    for (std::size_t i = 0; i < lines.size() && i < kNamed; ++i)
+        text += "\r\n" + std::to_string(lines[i].day) + "日 " + std::to_string(lines[i].line) + "行目";
+    if (lines.size() > kNamed) text += "\r\nほか " + std::to_string(lines.size() - kNamed) + " 件";
+    if (c.state.unattended) {
+        c.dialogs.messageBox(kMainForm, "お知らせ", text, MessageButtons::Ok, MessageIcon::Information);
+        return true;
+    }
+    return c.dialogs.messageBox(kMainForm, "問い合せ", text, MessageButtons::YesNo, MessageIcon::Question) ==
+           MessageAnswer::Yes;
+}
+
 bool mayPrint(const PrintState& p) {
     return p.ready == 1 && p.dialogAnswer != 0 && p.printer && p.documentStarted;
 }
@@ -27,6 +46,7 @@ bool mayPrint(const PrintState& p) {
 
 void BUTTON7_ON(Context& c) {
     DAT_UPDATE(c);
+    if (!mayPrintOverflow(c)) return;
     c.state.print.failed = false;
     PRN_SETTEI_ON(c, 2);
     PRN_ZIKKOU1P_ON(c);

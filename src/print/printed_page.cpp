@@ -9,6 +9,7 @@
 #include "ui/names.h"
 #include "ui/printer.h"
 #include "view/bitmap_toolkit.h"
+#include "layout/line_fit.h"
 #include "layout/month_layout.h"
 
 namespace cal {
@@ -62,12 +63,14 @@ struct Page {
         }
     }
 
-    // A ticked line, and for lines 3 … 8 its small picture, stays off the page.
+    // A ticked line, and for lines 3 … 8 its small picture, stays off the
+    // page; nothing of a day is drawn outside its frame.
     void day(const DayBox& box, const DayCell& cell, const DayPlace& place, Point at) {
         const DayColors colors = dayColors(c.state.yearSettings, c.state.currentMonth, place.day, place.k);
+        const Rect& f = box.frame;
+        surface.clip(at.x + f.x, at.y + f.y, at.x + f.x + f.width, at.y + f.y + f.height);
         surface.text(at.x + box.number.x, at.y + box.number.y, dayText(place.day), box.numberMag, box.numberMag,
                      colors.number);
-        const Rect& f = box.frame;
         surface.rectangle(at.x + f.x, at.y + f.y, at.x + f.x + f.width, at.y + f.y + f.height, colors.frame);
         const Rect& p = box.picture;
         draw(fieldName(cell.pictureFile[1]), at.x + p.x, at.y + p.y, p.width, p.height);
@@ -81,6 +84,7 @@ struct Page {
             if (cell.lineCheck[j].get() == 0)
                 surface.text(at.x + box.lines[j].x, at.y + box.lines[j].y, fieldText(cell.lineText[j]), 1, 1,
                              kColorOrdinary);
+        surface.noClip();
     }
 
     void grid() {
@@ -95,16 +99,24 @@ struct Page {
     }
 };
 
+// Box size and margins are read from the setting fields at print time.
+int tenths(const Context& c, const char* field) {
+    return static_cast<int>(leadingValue(c.forms.text(kMainForm, field)) * 10);
+}
+
 }  // namespace
+
+std::vector<LineOverflow> linesOffThePage(const Context& c) {
+    const AppState& s = c.state;
+    return overflowingLines(s.monthCells,
+                            dayPlaces(monthLayout(s.yearSettings, s.currentMonth), s.display.columns, s.display.rows),
+                            paperDayBox(tenths(c, "EDIT3"), tenths(c, "EDIT4")));
+}
 
 void drawPrintedPage(Context& c, Printer& printer) {
     PictureRun pictures(c.forms, c.drawing, kMainForm, c.state.dataDir);
-    // Box size and margins are read from the setting fields at print time.
-    auto tenths = [&](const char* field) {
-        return static_cast<int>(leadingValue(c.forms.text(kMainForm, field)) * 10);
-    };
-    Page page{c, printer, printer.page(), pictures, tenths("EDIT3"), tenths("EDIT4"), tenths("EDIT5"),
-              tenths("EDIT6")};
+    Page page{c, printer, printer.page(), pictures, tenths(c, "EDIT3"), tenths(c, "EDIT4"), tenths(c, "EDIT5"),
+              tenths(c, "EDIT6")};
     // A failure abandons the rest of the page.
     printer.setFont(kGothic, 12);
     page.border();

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "layout/line_fit.h"
+
+#include <vector>
+
 namespace cal {
 
 class Printer;
@@ -8,5 +12,7 @@ struct Context;
 // Draws the displayed month on the started page: the border of frame
 // pictures, the title band, the weekday names and the day cells.
 void drawPrintedPage(Context& context, Printer& printer);
+// The schedule lines of the displayed month that run past their cell on the page.
+std::vector<LineOverflow> linesOffThePage(const Context& context);
 
 }  // namespace cal

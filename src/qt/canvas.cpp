@@ -66,6 +66,7 @@ void Canvas::text(double x, double y, std::string_view text, double magX, double
     font.setPointSizeF(points * dpiY(scale) / m_image.logicalDpiY());
 
     QPainter painter(&m_image);
+    if (m_clip) painter.setClipRect(*m_clip);
     painter.setFont(font);
     painter.setPen(paletteColor(color));
     painter.translate(x * scale.x, y * scale.y);
@@ -74,6 +75,14 @@ void Canvas::text(double x, double y, std::string_view text, double magX, double
     painter.drawText(QPointF(0, metrics.ascent()), toQString(text));
     painter.end();
     m_owner.update();
+}
+
+void Canvas::clip(double x1, double y1, double x2, double y2) {
+    const ScreenScale scale = widgetScale(m_owner);
+    const int left = toPixelsX(std::min(x1, x2), scale);
+    const int top = toPixelsY(std::min(y1, y2), scale);
+    // Both edges included, as an outline drawn on them covers them.
+    m_clip = QRect(QPoint(left, top), QPoint(toPixelsX(std::max(x1, x2), scale), toPixelsY(std::max(y1, y2), scale)));
 }
 
 void Canvas::rectangle(double x1, double y1, double x2, double y2, int color) {
@@ -85,6 +94,7 @@ void Canvas::rectangle(double x1, double y1, double x2, double y2, int color) {
     const int bottom = toPixelsY(std::max(y1, y2), scale);
 
     QPainter painter(&m_image);
+    if (m_clip) painter.setClipRect(*m_clip);
     painter.setPen(QPen(paletteColor(color), 1));
     painter.setBrush(Qt::NoBrush);
     // An aliased one-pixel outline of (l, t, w, h) covers l..l+w and t..t+h:
@@ -104,6 +114,7 @@ void Canvas::stretch(const Bitmap& bitmap, double x, double y, double width, dou
     if (picture.isNull()) return;
 
     QPainter painter(&m_image);
+    if (m_clip) painter.setClipRect(*m_clip);
     painter.drawImage(target.topLeft(), picture);
     painter.end();
     m_owner.update();

@@ -6,6 +6,9 @@
 
 #include <QColor>
 #include <QImage>
+#include <QRect>
+
+#include <optional>
 
 class QPainter;
 class QRect;
@@ -31,6 +34,8 @@ public:
               int color) override;
     void rectangle(double x1, double y1, double x2, double y2, int color) override;
     void stretch(const Bitmap& bitmap, double x, double y, double width, double height) override;
+    void clip(double x1, double y1, double x2, double y2) override;
+    void noClip() override { m_clip.reset(); }
 
 private:
     bool ready();
@@ -38,6 +43,7 @@ private:
     QWidget& m_owner;
     QColor m_background;
     QImage m_image;
+    std::optional<QRect> m_clip;  // pixels
 };
 
 // A surface for a form or control that does not exist: drawing goes nowhere.
@@ -47,6 +53,8 @@ public:
     void text(double, double, std::string_view, double, double, int) override {}
     void rectangle(double, double, double, double, int) override {}
     void stretch(const Bitmap&, double, double, double, double) override {}
+    void clip(double, double, double, double) override {}
+    void noClip() override {}
 };
 
 }  // namespace cal::qtui

@@ -45,6 +45,15 @@ void PrintedPage::stretch(const Bitmap& bitmap, double x, double y, double width
     m_printer.drawPicture(bitmap, x, y, width, height);
 }
 
+void PrintedPage::clip(double x1, double y1, double x2, double y2) {
+    // Half the outline's width beyond the edges keeps a frame drawn there whole.
+    const double edge = kLineWidth / 2;
+    m_printer.setClip(QRectF(QPointF(std::min(x1, x2) - edge, std::min(y1, y2) - edge),
+                             QPointF(std::max(x1, x2) + edge, std::max(y1, y2) + edge)));
+}
+
+void PrintedPage::noClip() { m_printer.setClip(std::nullopt); }
+
 // ---- document and page steps -----------------------------------------------
 
 PagePrinter::~PagePrinter() {
@@ -169,6 +178,12 @@ void PagePrinter::drawText(double x, double y, std::string_view text, double mag
     const QFontMetricsF metrics(m_painter.font(), m_painter.device());
     m_painter.drawText(QPointF(0, metrics.ascent()), toQString(text));
     m_painter.restore();
+}
+
+void PagePrinter::setClip(const std::optional<QRectF>& area) {
+    if (!drawable()) return;
+    if (area) m_painter.setClipRect(*area);
+    else m_painter.setClipping(false);
 }
 
 void PagePrinter::drawRectangle(double x1, double y1, double x2, double y2, int color) {

@@ -19,11 +19,13 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPointer>
+#include <QRectF>
 #include <QString>
 #include <QWidget>
 
 #include <map>
 #include <memory>
+#include <optional>
 
 class QPaintDevice;
 class QPdfWriter;
@@ -55,6 +57,8 @@ public:
               int color) override;
     void rectangle(double x1, double y1, double x2, double y2, int color) override;
     void stretch(const Bitmap& bitmap, double x, double y, double width, double height) override;
+    void clip(double x1, double y1, double x2, double y2) override;
+    void noClip() override;
 
 private:
     PagePrinter& m_printer;
@@ -107,6 +111,7 @@ private:
     void drawText(double x, double y, std::string_view text, double magX, double magY, int color);
     void drawRectangle(double x1, double y1, double x2, double y2, int color);
     void drawPicture(const Bitmap& bitmap, double x, double y, double width, double height);
+    void setClip(const std::optional<QRectF>& area);
     // Every drawing needs an open document; answers whether there is one.
     bool drawable();
     // The document's copy of the bitmap's file, at least `size` pixels (at

@@ -32,6 +32,10 @@ public:
     virtual void rectangle(double x1, double y1, double x2, double y2, int color) = 0;
     virtual void stretch(const Bitmap& bitmap, double x, double y, double width,
                          double height) = 0;
+    // Keeps what is drawn next inside the rectangle from (x1, y1) to (x2, y2),
+    // an outline drawn on its edges included, until noClip.
+    virtual void clip(double x1, double y1, double x2, double y2) = 0;
+    virtual void noClip() = 0;
 };
 
 class Drawing {

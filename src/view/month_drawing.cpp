@@ -13,12 +13,14 @@ namespace {
 
 std::string cellName(int n) { return "PICTURE" + std::to_string(n); }
 
-// Each cell is a picture control of its own: the day is drawn from its top-left.
+// Each cell is a picture control of its own: the day is drawn from its
+// top-left, and nothing of it outside its frame.
 void paintDay(const Context& c, PictureRun& run, Surface& surface, const DayBox& box, const DayCell& cell,
               const DayPlace& place) {
     const DayColors colors = dayColors(c.state.yearSettings, c.state.currentMonth, place.day, place.k);
-    surface.text(box.number.x, box.number.y, dayText(place.day), box.numberMag, box.numberMag, colors.number);
     const Rect& f = box.frame;
+    surface.clip(f.x, f.y, f.x + f.width, f.y + f.height);
+    surface.text(box.number.x, box.number.y, dayText(place.day), box.numberMag, box.numberMag, colors.number);
     surface.rectangle(f.x, f.y, f.x + f.width, f.y + f.height, colors.frame);
     const Rect& p = box.picture;
     run.draw(surface, fieldName(cell.pictureFile[1]), p.x, p.y, p.width, p.height);
@@ -28,6 +30,7 @@ void paintDay(const Context& c, PictureRun& run, Surface& surface, const DayBox&
         const Rect& r = box.smallPictures[j];
         run.draw(surface, fieldName(cell.pictureFile[j]), r.x, r.y, r.width, r.height);
     }
+    surface.noClip();
 }
 
 }  // namespace

@@ -119,5 +119,51 @@ TEST_F(PrintJob, ShownDayIsStoredBeforePrintingButNothingSaved) {
     EXPECT_FALSE(h.dir.exists("Calendar_dat", "Calendar200306.dat"));
 }
 
+// June 2003 starts on a Sunday: day d is cell d. At the standard 70 mm box
+// a full-width line 1 fits 14 characters, line 3 on 19.
+class PrintOverflow : public PrintJob {
+protected:
+    void line(int day, int j, const std::string& text) {
+        storeField(h.state->monthCells[static_cast<std::size_t>(day)].lineText[static_cast<std::size_t>(j)], text);
+    }
+};
+
+TEST_F(PrintOverflow, LinesPastTheirCellAreNamedAndNoPrintsNothing) {
+    line(10, 1, "あいうえおかきくけこさしすせ");        // 14: fits
+    line(10, 2, "あいうえおかきくけこさしすせそ");      // 15: runs over
+    line(12, 3, "あいうえおかきくけこさしすせそたちつて");  // 19: fits
+    line(12, 4, "あいうえおかきくけこさしすせそたちつてと");  // 20: runs over
+    line(13, 4, "あいうえおかきくけこさしすせそたちつてと");
+    h.state->monthCells[13].lineCheck[4].set(1);  // ticked: not printed, not named
+    h.forms.answerMessages({MessageAnswer::No});
+    press();
+    ASSERT_EQ(h.forms.messages.size(), 1u);
+    EXPECT_EQ(h.forms.messages[0].title, "問い合せ");
+    EXPECT_EQ(h.forms.messages[0].message, "次の予定が枠に入りきりません。印刷しますか。\r\n10日 2行目\r\n12日 4行目");
+    EXPECT_TRUE(printer().log.empty());
+    EXPECT_FALSE(drewAnything());
+
+    h.forms.answerMessages({MessageAnswer::Yes});
+    press();
+    EXPECT_TRUE(drewAnything());
+}
+
+TEST_F(PrintOverflow, AtMostTenAreNamed) {
+    for (int day = 1; day <= 12; ++day) line(day, 1, "あいうえおかきくけこさしすせそ");
+    h.forms.answerMessages({MessageAnswer::No});
+    press();
+    const std::string& text = h.forms.messages.at(0).message;
+    EXPECT_NE(text.find("\r\n10日 1行目\r\nほか 2 件"), std::string::npos);
+    EXPECT_EQ(text.find("11日"), std::string::npos);
+}
+
+TEST_F(PrintOverflow, WithoutAUserTheListIsToldAndThePagePrinted) {
+    h.state->unattended = true;
+    line(10, 2, "あいうえおかきくけこさしすせそ");
+    press();
+    EXPECT_EQ(h.forms.messages.at(0).buttons, MessageButtons::Ok);
+    EXPECT_TRUE(drewAnything());
+}
+
 }  // namespace
 }  // namespace cal::test

@@ -63,7 +63,7 @@ protected:
     std::vector<DrawCall> at(double x0, double y0, double w, double hgt) const {
         std::vector<DrawCall> inside;
         for (const DrawCall& d : page())
-            if (d.x >= x0 && d.x < x0 + w && d.y >= y0 && d.y < y0 + hgt) inside.push_back(d);
+            if (d.op != "clip" && d.x >= x0 && d.x < x0 + w && d.y >= y0 && d.y < y0 + hgt) inside.push_back(d);
         return inside;
     }
     Harness h;

@@ -21,6 +21,10 @@ public:
         log({m_form, m_control, "rectangle", x1, y1, x2, y2, 0, 0, color, {}});
     }
     void stretch(const Bitmap& bitmap, double x, double y, double w, double h) override;
+    void clip(double x1, double y1, double x2, double y2) override {
+        log({m_form, m_control, "clip", x1, y1, x2, y2, 0, 0, 0, {}});
+    }
+    void noClip() override { log({m_form, m_control, "noclip", 0, 0, 0, 0, 0, 0, 0, {}}); }
 
 private:
     void log(DrawCall call) { m_owner.draws.push_back(std::move(call)); }
@@ -84,6 +88,10 @@ public:
         m_draws.push_back(
             {"PRINTER", {}, "stretch", x, y, w, h, 0, 0, 0, recorded ? recorded->path() : std::string()});
     }
+    void clip(double x1, double y1, double x2, double y2) override {
+        m_draws.push_back({"PRINTER", {}, "clip", x1, y1, x2, y2, 0, 0, 0, {}});
+    }
+    void noClip() override { m_draws.push_back({"PRINTER", {}, "noclip", 0, 0, 0, 0, 0, 0, 0, {}}); }
 
 private:
     std::vector<DrawCall>& m_draws;

@@ -22,7 +22,7 @@ struct ShownMessage {
 };
 
 struct DrawCall {
-    std::string form, control, op;  // op: clear, text, rectangle, stretch
+    std::string form, control, op;  // op: clear, text, rectangle, stretch, clip (corners), noclip
     double x = 0, y = 0, x2 = 0, y2 = 0;  // rectangle: corners; stretch: x2, y2 = width, height
     double magX = 0, magY = 0;
     int color = 0;

@@ -12,8 +12,11 @@ namespace {
 class MonthDrawing : public ::testing::Test {
 protected:
     void SetUp() override { h.createForms(); }
+    // What is drawn in cell n, without the clip around it.
     std::vector<DrawCall> cell(int n) const {
-        return h.forms.drawsOn(kMonthForm, "PICTURE" + std::to_string(n));
+        std::vector<DrawCall> calls = h.forms.drawsOn(kMonthForm, "PICTURE" + std::to_string(n));
+        std::erase_if(calls, [](const DrawCall& d) { return d.op == "clip" || d.op == "noclip"; });
+        return calls;
     }
     static const DrawCall* find(const std::vector<DrawCall>& calls, const std::string& op) {
         for (const DrawCall& d : calls)
@@ -81,6 +84,34 @@ TEST_F(MonthDrawing, SaturdayStartWithThirtyOneDaysStopsAtTheLastCell) {
     EXPECT_EQ(dayNumberOf(35), "29");
     for (const DrawCall& d : h.forms.draws) EXPECT_NE(d.text, "30");
     EXPECT_TRUE(cell(36).empty());
+}
+
+TEST_F(MonthDrawing, NothingOfADayIsDrawnOutsideItsFrame) {
+    showMonth(h, 2003, 1, "水", 31);
+    addPicture(h, "a.bmp");
+    DayCell& rec = h.state->monthCells[4];
+    for (std::size_t j = 1; j <= 8; ++j) storeField(rec.lineText[j], "あいうえおかきくけこさしすせそたちつてと");  // 40 bytes
+    for (std::size_t j = 1; j <= 8; ++j) storeField(rec.pictureFile[j], "a.bmp");
+    GAME_SAIBYOUGA(h.context());
+    const std::vector<DrawCall> calls = h.forms.drawsOn(kMonthForm, "PICTURE4");
+    ASSERT_GE(calls.size(), 3u);
+    EXPECT_EQ(calls.front().op, "clip");
+    EXPECT_EQ(calls.back().op, "noclip");
+    const DrawCall frame = *find(calls, "rectangle");
+    EXPECT_EQ(calls.front().x, frame.x);
+    EXPECT_EQ(calls.front().y, frame.y);
+    EXPECT_EQ(calls.front().x2, frame.x2);
+    EXPECT_EQ(calls.front().y2, frame.y2);
+    for (const DrawCall& d : calls) {
+        EXPECT_GE(d.x, frame.x) << d.op;
+        EXPECT_GE(d.y, frame.y) << d.op;
+        EXPECT_LE(d.x, frame.x2) << d.op;
+        EXPECT_LE(d.y, frame.y2) << d.op;
+        if (d.op == "stretch") {
+            EXPECT_LE(d.x + d.x2, frame.x2);
+            EXPECT_LE(d.y + d.y2, frame.y2);
+        }
+    }
 }
 
 TEST_F(MonthDrawing, HolidayOnASaturdayIsRedNumberAndFrame) {
