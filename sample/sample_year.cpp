@@ -64,13 +64,14 @@ struct DayPlan {
     int unprintedLine;  // 0: every line is printed
 };
 
+// Lines 1 and 2 stand beside the day's picture and hold seven full-width
+// characters at the sample's 50 mm boxes, line 3 below it twelve.
 constexpr DayPlan kDayPlans[] = {
-    {4, {"身体測定", "体操服で登園してください", ""}, picture::kChick, {picture::kStar, ""}, 0},
-    {10, {"お誕生会", "今月生まれのお友だち", "おめでとう！"}, picture::kCake,
-     {picture::kHeart, picture::kStar}, 0},
-    {15, {"避難訓練", "防災ずきんを持ってきてね", ""}, picture::kBell, {picture::kStar, ""}, 0},
-    {20, {"公園へお散歩", "持ち物：水筒・帽子", "職員：引率３名"}, "", {picture::kBall, ""}, 3},
-    {25, {"お弁当の日", "持ち物：お弁当・水筒", ""}, picture::kOnigiri, {picture::kHeart, ""}, 0},
+    {4, {"身体測定", "体操服で登園", "してください"}, picture::kChick, {picture::kStar, ""}, 0},
+    {10, {"お誕生会", "おめでとう！", "今月生まれのお友だち"}, picture::kCake, {picture::kHeart, picture::kStar}, 0},
+    {15, {"避難訓練", "防災ずきんを", "持ってきてね"}, picture::kBell, {picture::kStar, ""}, 0},
+    {20, {"公園へお散歩", "水筒・帽子", "職員：引率３名"}, "", {picture::kBall, ""}, 3},
+    {25, {"お弁当の日", "お弁当・水筒", ""}, picture::kOnigiri, {picture::kHeart, ""}, 0},
 };
 
 // School-year month of a calendar month: April 1 … March 12.
