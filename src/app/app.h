@@ -14,14 +14,15 @@ namespace cal {
 struct StartArgs {
     std::string commandLine;                      // the data folder text, may be empty
     std::optional<std::string> currentDirectory;  // nothing when it cannot be read
+    bool askForDataFolder = false;                // windows with a user to ask
 };
 
 class App final : public EventSink {
 public:
     App(AppState& state, Dialogs& dialogs, Forms& forms, Drawing& drawing, const Clock& clock,
-        const Registry& registry);
+        Registry& registry);
     // All three services from one object (the recording double).
-    App(AppState& state, FormsService& services, const Clock& clock, const Registry& registry)
+    App(AppState& state, FormsService& services, const Clock& clock, Registry& registry)
         : App(state, services, services, services, clock, registry) {}
 
     // Creates the main window and runs its start-up sequence.
