@@ -20,8 +20,8 @@ constexpr Rgb kMark{110, 110, 110};
 bool onMark(double x, double y) {
     const double dx = x - 128, dy = y - 96;
     const double r = std::sqrt(dx * dx + dy * dy);
-    const double angle = std::atan2(dy, dx) * 180.0 / 3.14159265358979;  // 0 right, 90 down
-    const bool ring = r >= 30 && r <= 54 && (angle < 80 || angle > 150);
+    const double angle = std::atan2(dy, dx) * 180.0 / 3.14159265358979;  // 0 right, 90 down, ±180 left
+    const bool ring = r >= 30 && r <= 54 && (angle < 80 && angle > -170);
     const bool stem = x >= 116 && x <= 140 && y >= 140 && y <= 178;
     const double ddx = x - 128, ddy = y - 208;
     const bool dot = ddx * ddx + ddy * ddy <= 15 * 15;

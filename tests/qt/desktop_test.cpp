@@ -1,6 +1,7 @@
 // The program at home on the desktop: the copy button where a click reaches
 // it, Qt's own dialogs in Japanese, and the wait pointer of long work.
 #include "app/app.h"
+#include "data/unknown_picture.h"
 #include "qt/progress_dialog.h"
 #include "qt/qt_forms_service.h"
 #include "qt/translations.h"
@@ -11,6 +12,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QImage>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProgressDialog>
@@ -50,6 +52,18 @@ TEST(CopyButton, StandsInTheVisibleMainWindowAndAClickReachesItsHandler) {
     button->click();
     while (forms.pendingEvents() > 0) forms.waitEvent();
     EXPECT_EQ(runs, 1);
+}
+
+TEST(UnknownPicture, IsABitmapQtDrawsTheRightWayUp) {
+    const std::string bmp = unknownPictureBmp();
+    QImage image;
+    ASSERT_TRUE(image.loadFromData(reinterpret_cast<const uchar*>(bmp.data()), static_cast<int>(bmp.size()), "BMP"));
+    EXPECT_EQ(image.size(), QSize(256, 256));
+    // The question mark's dot lies low in the middle, its ring high: upside
+    // down they would swap.
+    const QRgb ground = image.pixel(128, 20), dot = image.pixel(128, 208), aboveDot = image.pixel(128, 40);
+    EXPECT_LT(qGray(dot), qGray(ground));
+    EXPECT_EQ(aboveDot, ground);
 }
 
 TEST(QtTranslations, ThePrintDialogSpeaksJapanese) {
