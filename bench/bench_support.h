@@ -82,6 +82,10 @@ public:
     std::optional<std::string> value(const std::string&, const std::string&) const override {
         return std::nullopt;
     }
+    bool setValue(const std::string&, const std::string&, const std::string&, std::string& error) override {
+        error = "not stored";
+        return false;
+    }
 };
 
 // The program on the real Qt forms service, started on a data folder.

@@ -5,9 +5,10 @@
 # Everything the build, the tests and the screenshot checks need.
 CALENDAR_PACKAGES=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev libgl1-mesa-dev
+  qt6-base-dev libgl1-mesa-dev qt6-translations-l10n
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-ipafont-gothic xvfb xauth imagemagick poppler-utils
+  desktop-file-utils
 )
 
 # Runs a command with its output kept in a log file; prints the log only

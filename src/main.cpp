@@ -11,6 +11,7 @@
 #include "qt/headless_dialogs.h"
 #include "qt/qt_forms_service.h"
 #include "qt/qt_registry.h"
+#include "qt/translations.h"
 
 #include <QApplication>
 #include <QByteArray>
@@ -57,7 +58,11 @@ int runProgram(const cal::CommandLine& cmd, cal::Dialogs& dialogs, cal::QtFormsS
 
     cal::App app(*state, dialogs, forms, forms, clock, registry);
     forms.setEventSink(&app);
-    app.start({cmd.dataText, currentDirectory(), cal::userRecoveryRoot(), cmd.pdfFile.has_value()});
+    // Printing from the command line asks nobody for a data folder.
+    cal::StartArgs args(cmd.dataText, currentDirectory(), !cmd.pdfFile);
+    args.recoveryRoot = cal::userRecoveryRoot();
+    args.unattended = cmd.pdfFile.has_value();
+    app.start(args);
     if (!cmd.pdfFile) return app.run();
 
     const int status = app.printDisplayedMonth();
@@ -94,6 +99,7 @@ int main(int argc, char* argv[]) {
 
     QApplication application(argc, argv);
     cal::installFontSubstitutions();
+    cal::installQtTranslations(application);
     if (cmd.pdfFile) {
         cal::QtFormsService forms(cal::QtFormsService::Mode::Headless, *cmd.pdfFile);
         cal::HeadlessDialogs dialogs(std::cerr);

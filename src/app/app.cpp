@@ -2,6 +2,7 @@
 
 #include "windows/mainform/mainform_handlers.h"
 #include "windows/form6/form6_handlers.h"
+#include "windows/form6/common_folder_row.h"
 #include "windows/mainform/startup.h"
 #include "data/file_io.h"
 #include "data/month_file.h"
@@ -16,10 +17,11 @@
 namespace cal {
 
 App::App(AppState& state, Dialogs& dialogs, Forms& forms, Drawing& drawing, const Clock& clock,
-         const Registry& registry)
+         Registry& registry)
     : m_context{state, dialogs, forms, drawing, clock, registry} {
     addMainWindowHandlers(m_handlers);
     addSettingsHandlers(m_handlers);
+    addCommonFolderHandlers(m_handlers);
     addMonthWindowHandlers(m_handlers);
     addDayEditorHandlers(m_handlers);
     addYearUtilityHandlers(m_handlers);
@@ -29,7 +31,7 @@ void App::start(const StartArgs& args) {
     m_context.state.recoveryRoot = args.recoveryRoot;
     m_context.state.unattended = args.unattended;
     m_context.forms.createForm(kMainForm);
-    MAINFORM_START(m_context, args.commandLine, args.currentDirectory);
+    MAINFORM_START(m_context, args.commandLine, args.currentDirectory, args.askForDataFolder);
 }
 
 void App::serveMonthStep() {

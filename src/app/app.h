@@ -13,12 +13,13 @@ namespace cal {
 
 struct StartArgs {
     StartArgs(std::string commandLine_, std::optional<std::string> currentDirectory_,
-              std::string recoveryRoot_ = {}, bool unattended_ = false)
+              bool askForDataFolder_ = false)
         : commandLine(std::move(commandLine_)), currentDirectory(std::move(currentDirectory_)),
-          recoveryRoot(std::move(recoveryRoot_)), unattended(unattended_) {}
+          askForDataFolder(askForDataFolder_) {}
 
     std::string commandLine;                      // the data folder text, may be empty
     std::optional<std::string> currentDirectory;  // nothing when it cannot be read
+    bool askForDataFolder = false;                // windows with a user to ask
     std::string recoveryRoot;  // where recovery files go; empty: none are kept
     bool unattended = false;   // printing without a user
 };
@@ -26,9 +27,9 @@ struct StartArgs {
 class App final : public EventSink {
 public:
     App(AppState& state, Dialogs& dialogs, Forms& forms, Drawing& drawing, const Clock& clock,
-        const Registry& registry);
+        Registry& registry);
     // All three services from one object (the recording double).
-    App(AppState& state, FormsService& services, const Clock& clock, const Registry& registry)
+    App(AppState& state, FormsService& services, const Clock& clock, Registry& registry)
         : App(state, services, services, services, clock, registry) {}
 
     // Creates the main window and runs its start-up sequence.

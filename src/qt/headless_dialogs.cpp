@@ -23,4 +23,19 @@ std::string HeadlessDialogs::fileOpenDialog(std::string_view, std::string_view, 
     return kCancelText;
 }
 
+std::string HeadlessDialogs::folderDialog(std::string_view, std::string_view, std::string_view) {
+    return kCancelText;
+}
+
+namespace {
+class SilentProgress final : public Progress {
+public:
+    void step(int) override {}
+};
+}  // namespace
+
+std::unique_ptr<Progress> HeadlessDialogs::progress(std::string_view, std::string_view, int) {
+    return std::make_unique<SilentProgress>();
+}
+
 }  // namespace cal

@@ -1,7 +1,7 @@
 #pragma once
 // Questions and notices for a run without a user (printing from the command
 // line): every box becomes a line on `messages`, answered OK, No or Cancel;
-// input boxes and file dialogs answer cancelled.
+// input boxes, file and folder dialogs answer cancelled; progress is not shown.
 
 #include "ui/dialogs.h"
 
@@ -19,6 +19,9 @@ public:
     std::string inputBox(std::string_view title, std::string_view prompt) override;
     std::string fileOpenDialog(std::string_view owner, std::string_view title, std::string_view pattern,
                                std::string_view patternLabel, std::string_view startFolder) override;
+    std::string folderDialog(std::string_view owner, std::string_view title,
+                             std::string_view startFolder) override;
+    std::unique_ptr<Progress> progress(std::string_view owner, std::string_view title, int steps) override;
 
 private:
     std::ostream& m_messages;

@@ -241,4 +241,22 @@ std::optional<QString> runFileOpenDialog(QWidget* owner, const QString& title,
     return QDir::toNativeSeparators(QFileInfo(files.front()).absoluteFilePath());
 }
 
+std::optional<QString> runFolderDialog(QWidget* owner, const QString& title, const QString& startFolder) {
+    const QString start = !startFolder.isEmpty() && QDir(startFolder).exists() ? startFolder : QDir::homePath();
+    QFileDialog dialog(owner, title, start);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setLabelText(QFileDialog::LookIn, QString::fromUtf8("場所:"));
+    dialog.setLabelText(QFileDialog::FileName, QString::fromUtf8("フォルダ名:"));
+    dialog.setLabelText(QFileDialog::FileType, QString::fromUtf8("種類:"));
+    dialog.setLabelText(QFileDialog::Accept, QString::fromUtf8("選択"));
+    dialog.setLabelText(QFileDialog::Reject, QString::fromUtf8("キャンセル"));
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    const QStringList folders = dialog.selectedFiles();
+    if (folders.isEmpty()) return std::nullopt;
+    return QDir::toNativeSeparators(QFileInfo(folders.front()).absoluteFilePath());
+}
+
 }  // namespace cal::qtui

@@ -59,5 +59,7 @@ std::optional<QString> runInputBox(QWidget* owner, const QString& title, const Q
 // The chosen file's full path in native form, or nothing when cancelled.
 std::optional<QString> runFileOpenDialog(QWidget* owner, const QString& title,
                                          const QString& filter, const QString& startFolder);
+// The chosen folder's full path in native form, or nothing when cancelled.
+std::optional<QString> runFolderDialog(QWidget* owner, const QString& title, const QString& startFolder);
 
 }  // namespace cal::qtui

@@ -6,6 +6,7 @@
 #include "qt/message_boxes.h"
 #include "qt/picture_cache.h"
 #include "qt/picture_widget.h"
+#include "qt/progress_dialog.h"
 #include "qt/qt_bitmap.h"
 #include "qt/qt_printers.h"
 #include "qt/qt_strings.h"
@@ -88,6 +89,18 @@ std::string QtFormsService::fileOpenDialog(std::string_view owner, std::string_v
         qtui::runFileOpenDialog(window(owner), toQString(title),
                                 toQString(qtui::nameFilter(patternLabel, pattern)), toQString(startFolder));
     return path ? toStdString(*path) : kCancelText;
+}
+
+std::string QtFormsService::folderDialog(std::string_view owner, std::string_view title,
+                                         std::string_view startFolder) {
+    const std::optional<QString> path =
+        qtui::runFolderDialog(window(owner), toQString(title), toQString(startFolder));
+    return path ? toStdString(*path) : kCancelText;
+}
+
+std::unique_ptr<Progress> QtFormsService::progress(std::string_view owner, std::string_view title,
+                                                   int steps) {
+    return std::make_unique<qtui::ProgressDialog>(window(owner), toQString(title), steps);
 }
 
 // ---- forms -----------------------------------------------------------------

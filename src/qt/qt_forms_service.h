@@ -42,6 +42,9 @@ public:
     std::string fileOpenDialog(std::string_view owner, std::string_view title,
                                std::string_view pattern, std::string_view patternLabel,
                                std::string_view startFolder) override;
+    std::string folderDialog(std::string_view owner, std::string_view title,
+                             std::string_view startFolder) override;
+    std::unique_ptr<Progress> progress(std::string_view owner, std::string_view title, int steps) override;
 
     bool createForm(std::string_view form) override;
     void destroyForm(std::string_view form) override;

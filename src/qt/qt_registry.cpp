@@ -37,4 +37,16 @@ std::optional<std::string> QtRegistry::value(const std::string& key,
     return qtui::toStdString(value.toString());
 }
 
+bool QtRegistry::setValue(const std::string& key, const std::string& name, const std::string& value,
+                          std::string& error) {
+    QSettings store = openStore();
+    store.beginGroup(qtui::toQString(key));
+    store.setValue(qtui::toQString(name), qtui::toQString(value));
+    store.endGroup();
+    store.sync();
+    if (store.status() == QSettings::NoError) return true;
+    error = qtui::toStdString(store.fileName()) + " に書き込めません";
+    return false;
+}
+
 }  // namespace cal

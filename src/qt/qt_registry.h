@@ -13,6 +13,8 @@ public:
     bool keyExists(const std::string& key) const override;
     std::optional<std::string> value(const std::string& key,
                                      const std::string& name) const override;
+    bool setValue(const std::string& key, const std::string& name, const std::string& value,
+                  std::string& error) override;
 };
 
 }  // namespace cal

@@ -15,7 +15,7 @@ struct Context {
     Forms& forms;
     Drawing& drawing;
     const Clock& clock;
-    const Registry& registry;
+    Registry& registry;
 };
 
 }  // namespace cal

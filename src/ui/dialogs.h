@@ -5,6 +5,7 @@
 // Texts are UTF-8.
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -15,8 +16,16 @@ enum class MessageButtons { Ok = 0, OkCancel = 1, AbortRetryIgnore = 2, YesNoCan
 enum class MessageIcon { Stop = 0, Question = 1, Exclamation = 2, Information = 3 };
 enum class MessageAnswer { Ok = 0, Cancel = 1, Abort = 2, Retry = 3, Ignore = 4, Yes = 5, No = 6 };
 
-// The text a cancelled input box or file-open dialog answers.
+// The text a cancelled input box, file-open or folder dialog answers.
 inline const std::string kCancelText = std::string(1, '\x1b');
+
+// Long work tells how far it is; the user waits, there is no cancelling.
+class Progress {
+public:
+    virtual ~Progress() = default;
+    // `done` steps of the whole are finished.
+    virtual void step(int done) = 0;
+};
 
 class Dialogs {
 public:
@@ -35,6 +44,13 @@ public:
     virtual std::string fileOpenDialog(std::string_view owner, std::string_view title,
                                        std::string_view pattern, std::string_view patternLabel,
                                        std::string_view startFolder) = 0;
+    // Chooses a folder, opening in `startFolder`; answers its full path or kCancelText.
+    virtual std::string folderDialog(std::string_view owner, std::string_view title,
+                                     std::string_view startFolder) = 0;
+    // Progress of long work in `steps` steps: shown only when the work takes
+    // longer than about half a second, gone when the object is destroyed.
+    virtual std::unique_ptr<Progress> progress(std::string_view owner, std::string_view title,
+                                               int steps) = 0;
 };
 
 }  // namespace cal

@@ -35,8 +35,8 @@ private:
     int m_year, m_month;
 };
 
-// Read-only access to the per-user settings store: a key (a group of values)
-// and named string values under it.
+// The per-user settings store: a key (a group of values) and named string
+// values under it.
 class Registry {
 public:
     virtual ~Registry() = default;
@@ -45,6 +45,9 @@ public:
     // The value as UTF-8, or nothing when the key or the value is missing.
     virtual std::optional<std::string> value(const std::string& key,
                                              const std::string& name) const = 0;
+    // Stores the value, creating the key; false with the reason in `error`.
+    virtual bool setValue(const std::string& key, const std::string& name, const std::string& value,
+                          std::string& error) = 0;
 };
 
 }  // namespace cal

@@ -6,13 +6,17 @@
 #include "tools/numbers.h"
 #include "ui/names.h"
 
+#include <memory>
+
 namespace cal {
 
 namespace {
 
 void createEmptyMonths(Context& c, int schoolYear) {
     const std::string empty(kMonthFileSize, '\0');
+    const std::unique_ptr<Progress> progress = c.dialogs.progress(kMainForm, "空カレンダーデータを作成しています", 12);
     for (int i = 0; i < 12; ++i) {
+        progress->step(i);
         const int month = (i + 3) % 12 + 1;  // April … March
         const std::string year = std::to_string(month >= 4 ? schoolYear : schoolYear + 1);
         const std::string path = monthFilePath(c.state.dataDir, year, month);

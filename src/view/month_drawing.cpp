@@ -7,6 +7,8 @@
 #include "layout/month_layout.h"
 #include "ui/names.h"
 
+#include <memory>
+
 namespace cal {
 
 namespace {
@@ -45,9 +47,17 @@ void GAME_SAIBYOUGA(Context& c) {
     const DisplaySettings& d = s.display;
     PictureRun run(c.forms, c.drawing, kMonthForm, s.dataDir);
     const DayBox box = screenDayBox(d.boxWidth, d.boxHeight, d.margin);
-    for (const DayPlace& place : dayPlaces(monthLayout(s.yearSettings, s.currentMonth), d.columns, d.rows))
+    const auto places = dayPlaces(monthLayout(s.yearSettings, s.currentMonth), d.columns, d.rows);
+    // Pictures met for the first time are read from disk: a month full of
+    // them takes a while, and the user sees how far it is.
+    const std::unique_ptr<Progress> progress =
+        c.dialogs.progress(kMonthForm, "カレンダーを表示しています", static_cast<int>(places.size()));
+    int done = 0;
+    for (const DayPlace& place : places) {
         paintDay(c, run, c.drawing.surface(kMonthForm, cellName(place.cell)), box,
                  s.monthCells[static_cast<std::size_t>(place.cell)], place);
+        progress->step(++done);
+    }
 }
 
 void TITLE_SAIBYOUGA(Context& c) {

@@ -26,7 +26,11 @@ struct Harness {
     // Starts the program on the temporary data folder.
     void start() { startOn(dir.path()); }
     // Starts the program on another data folder (a second run on one folder).
-    void startOn(const std::string& dataDir) { app.start({dataDir, dataDir, recoveryRoot, false}); }
+    void startOn(const std::string& dataDir) {
+        StartArgs args(dataDir, dataDir);
+        args.recoveryRoot = recoveryRoot;
+        app.start(args);
+    }
     // Makes the forms exist without running the start-up.
     void createForms();
 };

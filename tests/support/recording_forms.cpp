@@ -143,6 +143,9 @@ void RecordingForms::answerInputs(std::initializer_list<std::string> answers) {
 void RecordingForms::answerFiles(std::initializer_list<std::string> answers) {
     m_fileAnswers.insert(m_fileAnswers.end(), answers);
 }
+void RecordingForms::answerFolders(std::initializer_list<std::string> answers) {
+    m_folderAnswers.insert(m_folderAnswers.end(), answers);
+}
 void RecordingForms::postEvent(Event event) { m_events.push_back(std::move(event)); }
 void RecordingForms::setScreen(int widthMm, int heightMm, int widthPixels, int heightPixels) {
     m_screen[0] = widthMm;
@@ -201,6 +204,33 @@ std::string RecordingForms::fileOpenDialog(std::string_view, std::string_view, s
     std::string answer = m_fileAnswers.front();
     m_fileAnswers.pop_front();
     return answer;
+}
+
+std::string RecordingForms::folderDialog(std::string_view, std::string_view title, std::string_view) {
+    folderDialogTitles.emplace_back(title);
+    if (m_folderAnswers.empty()) return kCancelText;
+    std::string answer = m_folderAnswers.front();
+    m_folderAnswers.pop_front();
+    return answer;
+}
+
+namespace {
+class RecordingProgress final : public Progress {
+public:
+    explicit RecordingProgress(std::vector<std::string>& log) : m_log(log) {}
+    ~RecordingProgress() override { m_log.push_back("end"); }
+    RecordingProgress(const RecordingProgress&) = delete;
+    RecordingProgress& operator=(const RecordingProgress&) = delete;
+    void step(int done) override { m_log.push_back("step " + std::to_string(done)); }
+
+private:
+    std::vector<std::string>& m_log;
+};
+}  // namespace
+
+std::unique_ptr<Progress> RecordingForms::progress(std::string_view, std::string_view title, int steps) {
+    progressLog.push_back(std::string(title) + " " + std::to_string(steps));
+    return std::make_unique<RecordingProgress>(progressLog);
 }
 
 void RecordingForms::buildForm(std::string_view name) {

@@ -80,6 +80,7 @@ public:
     void answerMessages(std::initializer_list<MessageAnswer> answers);
     void answerInputs(std::initializer_list<std::string> answers);
     void answerFiles(std::initializer_list<std::string> answers);
+    void answerFolders(std::initializer_list<std::string> answers);
     void postEvent(Event event);
     void setScreen(int widthMm, int heightMm, int widthPixels, int heightPixels);
 
@@ -89,6 +90,9 @@ public:
     std::vector<std::string> createdForms;
     int unscriptedMessages = 0;
     std::vector<std::string> fileDialogFolders;  // where each file dialog opened
+    std::vector<std::string> folderDialogTitles;  // each folder dialog asked
+    // Each progress shown: "title steps", then "step n" per step, then "end".
+    std::vector<std::string> progressLog;
     std::vector<std::string> messageTexts() const;
     ControlState& control(std::string_view form, std::string_view control);
     const ControlState* findControl(std::string_view form, std::string_view control) const;
@@ -102,6 +106,9 @@ public:
     std::string inputBox(std::string_view title, std::string_view prompt) override;
     std::string fileOpenDialog(std::string_view owner, std::string_view title, std::string_view pattern,
                                std::string_view patternLabel, std::string_view startFolder) override;
+    std::string folderDialog(std::string_view owner, std::string_view title,
+                             std::string_view startFolder) override;
+    std::unique_ptr<Progress> progress(std::string_view owner, std::string_view title, int steps) override;
     bool createForm(std::string_view form) override;
     void destroyForm(std::string_view form) override;
     bool formExists(std::string_view form) const override;
@@ -151,7 +158,7 @@ private:
     std::map<std::string, std::unique_ptr<RecordingSurface>, std::less<>> m_surfaces;
     std::map<std::string, int, std::less<>> m_dialogResults;
     std::deque<MessageAnswer> m_messageAnswers;
-    std::deque<std::string> m_inputAnswers, m_fileAnswers;
+    std::deque<std::string> m_inputAnswers, m_fileAnswers, m_folderAnswers;
     std::deque<Event> m_events;
     EventSink* m_sink = nullptr;
     bool m_ended = false;

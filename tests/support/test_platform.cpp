@@ -9,6 +9,16 @@ namespace cal::test {
 
 namespace fs = std::filesystem;
 
+bool MemoryRegistry::setValue(const std::string& key, const std::string& name, const std::string& value,
+                              std::string& error) {
+    if (!writeFailure.empty()) {
+        error = writeFailure;
+        return false;
+    }
+    keys[key][name] = value;
+    return true;
+}
+
 std::optional<std::string> MemoryRegistry::value(const std::string& key, const std::string& name) const {
     const auto k = keys.find(key);
     if (k == keys.end()) return std::nullopt;

@@ -20,6 +20,10 @@ public:
     std::map<std::string, std::map<std::string, std::string>> keys;
     bool keyExists(const std::string& key) const override { return keys.count(key) != 0; }
     std::optional<std::string> value(const std::string& key, const std::string& name) const override;
+    bool setValue(const std::string& key, const std::string& name, const std::string& value,
+                  std::string& error) override;
+    // Set: every write fails with this reason.
+    std::string writeFailure;
 };
 
 // A data folder with master/, Calendar_dat/ and Calendar_pic/, removed again

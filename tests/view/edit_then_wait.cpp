@@ -23,7 +23,9 @@ int main(int argc, char* argv[]) {
     cal::test::MemoryRegistry registry;
     cal::App app(*state, forms, clock, registry);
     forms.setEventSink(&app);
-    app.start({dataDir, dataDir, argv[2], false});
+    cal::StartArgs args(dataDir, dataDir);
+    args.recoveryRoot = argv[2];
+    app.start(args);
 
     app.handleEvent({cal::kDayEditor, "EDIT22", cal::EventKind::SetFocus});
     forms.setText(cal::kDayEditor, "EDIT22", "おゆうぎ会");

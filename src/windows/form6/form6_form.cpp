@@ -25,6 +25,11 @@ FormDescription settingsForm() {
                 {ControlKind::Text, "TEXT160", "印刷ﾌｫﾝﾄｻｲｽﾞ", 550, 272, 350, 44},
                 {ControlKind::HEdit, "HEDIT160", "", 900, 262, 113, 75},
                 {ControlKind::Button, "F6UPDATE", "設定更新（要再実行）", 538, 356, 475, 94},
+                // The common calendar's folder, stored at once for the user.
+                {ControlKind::Text, "TEXT163", "共通カレンダーのフォルダ", 25, 480, 370, 44},
+                {ControlKind::Edit, "EDIT163", "", 400, 465, 540, 75, {}, 0, true, "共通カレンダーのフォルダ"},
+                {ControlKind::Button, "F6KICK", "参照…", 950, 465, 150, 75, {}, 0, false,
+                 "共通カレンダーのフォルダを参照"},
             },
             true};
 }

@@ -2,6 +2,7 @@
 
 #include "state/display_settings.h"
 #include "state/handler_table.h"
+#include "windows/form6/common_folder_row.h"
 #include "data/file_io.h"
 #include "ui/names.h"
 #include "view/file_guard.h"
@@ -57,6 +58,7 @@ void addSettingsHandlers(HandlerTable& table) {
     table.add("FORM6_START", action([](Context& c, const Event&) {
                   for (const auto& [dialogField, mainField] : kDialogFields)
                       c.forms.setText(kSettingsDialog, dialogField, c.forms.text(kMainForm, mainField));
+                  showCommonDir(c);
               }));
     table.add("F6UPDATE_ON", action([](Context& c, const Event&) {
                   if (!askUpdate(c, kSettingsDialog)) return;

@@ -2,6 +2,7 @@
 
 #include "state/context.h"
 #include "windows/mainform/data_dir.h"
+#include "data/data_folder.h"
 #include "data/file_io.h"
 #include "data/month_file.h"
 #include "view/month_files.h"
@@ -13,16 +14,35 @@
 
 namespace cal {
 
+namespace {
+
+void tellSourceMissing(Context& c) {
+    c.dialogs.messageBox(kMainForm, "警告", "コピー元のカレンダーが存在しないのでコピー実行できません",
+                         MessageButtons::Ok, MessageIcon::Information);
+}
+
+bool offerCommonDir(Context& c, std::string& commonDir) {
+    return c.dialogs.messageBox(kMainForm, "問い合せ",
+                                "共通カレンダーのフォルダが設定されていないか、見つかりません.\r\n"
+                                "共通カレンダーのフォルダを今選びますか",
+                                MessageButtons::YesNo, MessageIcon::Question) == MessageAnswer::Yes &&
+           chooseCommonDir(c, kMainForm, commonDir);
+}
+
+}  // namespace
+
 void BUTTON8_ON(Context& c) {
     AppState& s = c.state;
     const std::string target = monthFilePath(s.dataDir, s.currentYear, s.currentMonth);
     std::string commonDir;
     SPROUTWORKS_REG_GET(c, commonDir);
-    const std::string source = monthFilePath(commonDir, s.currentYear, s.currentMonth);
+    std::string source = monthFilePath(commonDir, s.currentYear, s.currentMonth);
     if (!fileExists(source)) {
-        c.dialogs.messageBox(kMainForm, "警告", "コピー元のカレンダーが存在しないのでコピー実行できません",
-                           MessageButtons::Ok, MessageIcon::Information);
-        return;
+        tellSourceMissing(c);
+        // No folder set, or it is gone: offer to choose it and go on with it.
+        if (folderExists(commonDir) || !offerCommonDir(c, commonDir)) return;
+        source = monthFilePath(commonDir, s.currentYear, s.currentMonth);
+        if (!fileExists(source)) return tellSourceMissing(c);
     }
     if (c.dialogs.messageBox(kMainForm, "問い合せ", "カレンダーのコピー作業を実行しますか", MessageButtons::YesNo,
                            MessageIcon::Information) != MessageAnswer::Yes)

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace cal {
 
@@ -18,8 +19,22 @@ std::string chooseDataDir(Context& context, const std::string& commandLine,
 // why and leaves it unchanged.
 void SPROUTWORKS_REG_GET(Context& context, std::string& commonDir);
 
-// The registry key and value that hold the common calendar folder.
+// The registered common calendar folder, without any message; empty when
+// none is registered.
+std::string registeredCommonDir(const Context& context);
+
+// Lets the user choose the common calendar's folder in a folder dialog and
+// registers it. A folder without Calendar_dat, or a name longer than the
+// registry value can hold, is refused with a message. Answers false when
+// nothing was registered.
+bool chooseCommonDir(Context& context, std::string_view owner, std::string& commonDir);
+
+// The registry key and value that hold the common calendar folder, and the
+// value beside it that remembers the data folder a start without one chose.
 inline constexpr const char* kRegistryKey = "Directory";
 inline constexpr const char* kRegistryValue = "Kick";
+inline constexpr const char* kDataFolderValue = "Data";
+// The longest registry value that can be read back, in Shift-JIS bytes.
+inline constexpr std::size_t kRegistryValueBytes = 255;
 
 }  // namespace cal

@@ -60,11 +60,12 @@ FormDescription mainForm() {
             {ControlKind::Button, "BUTTON70", "祭日・行事ﾃﾞｰﾀ取込", 516, 0, 441, 75},
             {ControlKind::Button, "BUTTON25", "ユーティリティ", 516, 75, 441, 75},
             {ControlKind::Button, "BUTTON71", "表示印刷関連設定", 956, 0, 450, 75},
+            // In the strip, below 表示印刷関連設定, where a teacher can reach it.
+            {ControlKind::Button, "BUTTON8", "共通ｶﾚﾝﾀﾞｰからｺﾋﾟｰ", 956, 75, 450, 75},
             {ControlKind::Text, "TEXT20", "新年度処理", 1406, 9, 375, 56},
             {ControlKind::Button, "BUTTON4", "１年分空ﾃﾞｰﾀ作成", 1406, 75, 384, 75},
             {ControlKind::Button, "BUTTON1", "設定更新（要再実行）", 525, 759, 469, 75},
             {ControlKind::Button, "BUTTON2", "データ読込", 28, 1209, 488, 75},
-            {ControlKind::Button, "BUTTON8", "共通ｶﾚﾝﾀﾞｰからｺﾋﾟｰ", 516, 1209, 488, 75},
         },
         true};
     for (std::size_t i = 0; i < kSettingFields.size(); ++i) {

@@ -2,6 +2,8 @@
 
 #include "state/context.h"
 #include "windows/mainform/data_dir.h"
+#include "windows/mainform/first_start.h"
+#include "data/data_folder.h"
 #include "data/file_io.h"
 #include "data/month_file.h"
 #include "view/month_files.h"
@@ -104,9 +106,11 @@ void readSchoolYearSettings(Context& c) {
 }
 
 void MAINFORM_START(Context& c, const std::string& commandLine,
-                    const std::optional<std::string>& currentDirectory) {
+                    const std::optional<std::string>& currentDirectory, bool askForDataFolder) {
     AppState& s = c.state;
     s.dataDir = chooseDataDir(c, commandLine, currentDirectory);
+    if (askForDataFolder && commandLine.empty() && !isDataFolder(s.dataDir))
+        s.dataDir = firstStartDataDir(c, s.dataDir);
     s.askOnUpdate = 0;
     measureScreen(c);
     takeTodaysMonth(c);

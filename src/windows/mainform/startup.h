@@ -9,8 +9,10 @@ struct Context;
 
 // The main window's start-up: data folder, settings, today's month, the
 // month window and the day editor, the school year's settings and the month.
+// With `askForDataFolder`, a start without a command line from a folder that
+// is no data folder first asks which data folder to use.
 void MAINFORM_START(Context& context, const std::string& commandLine,
-                    const std::optional<std::string>& currentDirectory);
+                    const std::optional<std::string>& currentDirectory, bool askForDataFolder = false);
 
 // Sets currentMonth, currentYear (and EDIT154) and schoolYear from today.
 void takeTodaysMonth(Context& context);

@@ -78,7 +78,9 @@ TEST_F(CommonCopy, MissingRegistryKeyShowsBothMessagesThenNoSource) {
     EXPECT_EQ(h.forms.messageTexts(),
               (std::vector<std::string>{"スプラウトワークスのレジストリがオープンできません",
                                         "スプラウトワークスのレジストリが読み取れません",
-                                        "コピー元のカレンダーが存在しないのでコピー実行できません"}));
+                                        "コピー元のカレンダーが存在しないのでコピー実行できません",
+                                        "共通カレンダーのフォルダが設定されていないか、見つかりません.\r\n"
+                                        "共通カレンダーのフォルダを今選びますか"}));
 }
 
 TEST_F(CommonCopy, RegistryValueOfUpTo255BytesIsRead) {
