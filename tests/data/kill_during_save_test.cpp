@@ -27,12 +27,25 @@ TEST(KillDuringSave, TheFileIsAlwaysOneWholeContentAndNothingIsLeftBehind) {
     ASSERT_TRUE(writeFileReplacing(path, first, error)) << error;
 
     std::mt19937 random(20030115);
-    std::uniform_int_distribution<int> delayMicroseconds(0, 25000);
+    std::uniform_int_distribution<int> delayMicroseconds(0, 40000);
     int changed = 0;
     for (int run = 0; run < 200; ++run) {
+        // The delay counts from the loop's start, however slow the start-up
+        // (a sanitizer build on a busy machine).
+        int out[2];
+        ASSERT_EQ(::pipe(out), 0);
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+        posix_spawn_file_actions_addclose(&actions, out[0]);
         pid_t child = 0;
         char* const argv[] = {const_cast<char*>(SAVE_LOOP_PATH), const_cast<char*>(path.c_str()), nullptr};
-        ASSERT_EQ(::posix_spawn(&child, SAVE_LOOP_PATH, nullptr, nullptr, argv, environ), 0);
+        ASSERT_EQ(::posix_spawn(&child, SAVE_LOOP_PATH, &actions, nullptr, argv, environ), 0);
+        posix_spawn_file_actions_destroy(&actions);
+        ::close(out[1]);
+        char ready[8] = {};
+        ASSERT_GT(::read(out[0], ready, sizeof ready - 1), 0);
+        ::close(out[0]);
         std::this_thread::sleep_for(std::chrono::microseconds(delayMicroseconds(random)));
         ::kill(child, SIGKILL);
         int status = 0;

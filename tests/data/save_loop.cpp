@@ -1,5 +1,6 @@
 // Saves one month-sized file over and over until it is killed, alternating
-// the two save-loop contents, the second first. Ends with 1 when a save fails.
+// the two save-loop contents, the second first; says "ready" once it runs.
+// Ends with 1 when a save fails.
 #include "data/file_io.h"
 #include "data/save_contents.h"
 
@@ -13,6 +14,8 @@ int main(int argc, char** argv) {
     }
     const std::string contents[2] = {cal::test::saveLoopContent(0), cal::test::saveLoopContent(1)};
     std::string error;
+    std::printf("ready\n");
+    std::fflush(stdout);
     for (unsigned i = 1;; ++i) {
         if (!cal::writeFileReplacing(argv[1], contents[i % 2], error)) {
             std::fprintf(stderr, "%s\n", error.c_str());
