@@ -65,7 +65,7 @@ int runProgram(const cal::CommandLine& cmd, cal::Dialogs& dialogs, cal::QtFormsS
     app.start(args);
     if (!cmd.pdfFile) return app.run();
 
-    const int status = app.printDisplayedMonth();
+    const int status = cmd.schoolYear ? app.printSchoolYear(*cmd.schoolYear) : app.printDisplayedMonth();
     if (status == 0) std::cout << "印刷しました: " << *cmd.pdfFile << std::endl;
     return status;
 }

@@ -7,6 +7,7 @@
 #include "data/file_io.h"
 #include "data/month_file.h"
 #include "print/print_job.h"
+#include "print/year_print.h"
 #include "windows/form3/form3_handlers.h"
 #include "windows/form2/form2_handlers.h"
 #include "windows/form4/form4_handlers.h"
@@ -62,6 +63,19 @@ int App::printDisplayedMonth() {
     }
     BUTTON7_ON(m_context);
     return s.print.failed ? 1 : 0;
+}
+
+int App::printSchoolYear(int schoolYear) {
+    const YearPrint printed = cal::printSchoolYear(m_context, schoolYear);
+    for (const std::string& month : printed.missing)
+        m_context.dialogs.messageBox(kMainForm, "お知らせ",
+                                     month + "のカレンダーデータがないため、その月は印刷しませんでした。",
+                                     MessageButtons::Ok, MessageIcon::Information);
+    if (!printed.error.empty()) {
+        m_context.dialogs.messageBox(kMainForm, "エラー", printed.error, MessageButtons::Ok, MessageIcon::Stop);
+        return 2;
+    }
+    return m_context.state.print.failed ? 1 : 0;
 }
 
 int App::handleEvent(const Event& event) {

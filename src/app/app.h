@@ -41,6 +41,10 @@ public:
     // Prints the displayed month without any window or question, for the
     // command line; answers the exit status (0 printed, 1 not).
     int printDisplayedMonth();
+    // Prints a whole school year the same way; months without their file
+    // are named and left out. Answers 0 printed, 1 a printer failure, 2
+    // nothing to print.
+    int printSchoolYear(int schoolYear);
 
     int handleEvent(const Event& event) override;
     Context& context() { return m_context; }

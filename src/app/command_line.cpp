@@ -23,7 +23,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
     CommandLine result;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (arg == "--print-pdf" || arg == "--month") {
+        if (arg == "--print-pdf" || arg == "--month" || arg == "--school-year") {
             if (i + 1 >= args.size()) {
                 result.error = arg + " の後に値がありません";
                 return result;
@@ -35,6 +35,13 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
                     return result;
                 }
                 result.pdfFile = value;
+            } else if (arg == "--school-year") {
+                const std::optional<YearMonth> april = parseMonth(value + "-04");
+                if (value.size() != 4 || !april) {
+                    result.error = "--school-year の値が正しくありません（例: --school-year 2025、1900〜2200）: " + value;
+                    return result;
+                }
+                result.schoolYear = april->year;
             } else if (!(result.month = parseMonth(value))) {
                 result.error = "--month の値が正しくありません（例: --month 2025-04、年は1900〜2200）: " + value;
                 return result;
@@ -48,6 +55,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
         if (!result.dataText.empty()) result.dataText += ' ';
         result.dataText += arg;
     }
+    if (result.schoolYear && !result.pdfFile) result.error = "--school-year は --print-pdf と一緒に使います";
     return result;
 }
 

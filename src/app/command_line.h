@@ -2,6 +2,8 @@
 // The program's command line. Options begin with "--":
 //   --print-pdf FILE   print the displayed month to FILE as a PDF and exit
 //   --month YYYY-MM    display that month instead of today's
+//   --school-year YYYY with --print-pdf: print that school year, April to
+//                      March, one page a month
 // Every other argument is part of the data folder text, the arguments
 // joined by single blanks.
 
@@ -19,6 +21,7 @@ struct CommandLine {
     std::string dataText;               // empty: use the working folder
     std::optional<std::string> pdfFile; // --print-pdf
     std::optional<YearMonth> month;     // --month
+    std::optional<int> schoolYear;      // --school-year
     std::string error;                  // not empty: a message for the user, the program stops
 };
 

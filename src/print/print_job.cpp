@@ -38,11 +38,20 @@ bool mayPrintOverflow(Context& c) {
            MessageAnswer::Yes;
 }
 
-bool mayPrint(const PrintState& p) {
+}  // namespace
+
+bool printerReady(const PrintState& p) {
     return p.ready == 1 && p.dialogAnswer != 0 && p.printer && p.documentStarted;
 }
 
-}  // namespace
+int startNextPage(Context& c) {
+    Printer& printer = *c.state.print.printer;
+    int error = printer.endPage();
+    if (error == 0) error = printer.startPage();
+    if (error == 0) error = printer.setMapMode(2);
+    if (error != 0) warn(c, error, " ｼｽﾃﾑ異常　印刷開始準備中エラーが発生しました．");
+    return error;
+}
 
 void BUTTON7_ON(Context& c) {
     DAT_UPDATE(c);
@@ -83,7 +92,7 @@ void PRN_SETTEI_ON(Context& c, int paperMode) {
 
 void PRN_ZIKKOU1P_ON(Context& c) {
     PrintState& p = c.state.print;
-    if (!mayPrint(p)) return;
+    if (!printerReady(p)) return;
     drawPrintedPage(c, *p.printer);
     if (const int error = p.printer->error(); error != 0)
         warn(c, error, " ｼｽﾃﾑ異常　印刷中エラーが発生しました．");
@@ -92,7 +101,7 @@ void PRN_ZIKKOU1P_ON(Context& c) {
 void PRN_CLOSE_ON(Context& c) {
     PrintState& p = c.state.print;
     if (!p.printer) return;
-    if (!mayPrint(p)) {
+    if (!printerReady(p)) {
         // A document started without a usable printer or after a cancelled
         // dialog is never left open in the spooler.
         if (p.documentStarted) p.printer->abortDocument();

@@ -11,4 +11,11 @@ void PRN_SETTEI_ON(Context& context, int paperMode);
 void PRN_ZIKKOU1P_ON(Context& context);
 void PRN_CLOSE_ON(Context& context);
 
+struct PrintState;
+// True when the set-up passed the dialog and a document is open.
+bool printerReady(const PrintState& print);
+// Ends the page and starts the next one in 0.1 mm; warns on a failure and
+// answers its number.
+int startNextPage(Context& context);
+
 }  // namespace cal

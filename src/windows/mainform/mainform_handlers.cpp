@@ -8,6 +8,7 @@
 #include "print/print_job.h"
 #include "view/navigation.h"
 #include "ui/names.h"
+#include "windows/mainform/year_print_button.h"
 
 namespace cal {
 
@@ -26,6 +27,7 @@ void addMainWindowHandlers(HandlerTable& table) {
     table.add("BUTTON6_ON", action([](Context& c, const Event& e) { monthStep(c, e.form, MonthStep::Next); }));
     table.add("BUTTON2_ON", action([](Context& c, const Event&) { BUTTON2_ON(c); }));
     table.add("BUTTON7_ON", action([](Context& c, const Event&) { BUTTON7_ON(c); }));
+    table.add("BUTTON72_ON", action([](Context& c, const Event&) { BUTTON72_ON(c); }));
     table.add("BUTTON70_ON", action([](Context& c, const Event&) { BUTTON70_ON(c); }));
 }
 
