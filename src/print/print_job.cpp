@@ -3,10 +3,12 @@
 #include "state/context.h"
 #include "print/printed_page.h"
 #include "ui/top_mess_box.h"
+#include "ui/names.h"
 #include "ui/printer.h"
 #include "view/grid_model.h"
 
 #include <string>
+#include <vector>
 
 namespace cal {
 
@@ -21,6 +23,17 @@ void warn(Context& c, int error, const char* text) {
 
 bool mayPrint(const PrintState& p) {
     return p.ready == 1 && p.dialogAnswer != 0 && p.printer && p.documentStarted;
+}
+
+// The page is printed without them: the user learns which files to replace.
+void reportUndrawnPictures(Context& c, const std::vector<std::string>& paths) {
+    if (paths.empty()) return;
+    c.state.print.failed = true;
+    std::string names;
+    for (const std::string& path : paths) names += "\n" + path.substr(path.find_last_of("/\\") + 1);
+    c.dialogs.messageBox(kMainForm, "警告",
+                         "次の絵は壊れているか読めない形式のため印刷できませんでした。" + names,
+                         MessageButtons::Ok, MessageIcon::Stop);
 }
 
 }  // namespace
@@ -84,6 +97,7 @@ void PRN_CLOSE_ON(Context& c) {
     if (error == 0) error = p.printer->close();
     p.documentStarted = false;
     if (error != 0) warn(c, error, " ｼｽﾃﾑ異常　印刷終了処理中エラーが発生しました．");
+    reportUndrawnPictures(c, p.printer->undrawnPictures());
 }
 
 }  // namespace cal
