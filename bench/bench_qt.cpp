@@ -6,11 +6,18 @@
 #include "qt/picture_cache.h"
 #include "qt/qt_strings.h"
 
-#include <QDir>
 #include <QImage>
 
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <sstream>
+#include <string>
 #include <system_error>
+#include <vector>
 
 namespace calbench {
 
@@ -22,12 +29,23 @@ bool decodePicture(const std::string& path) {
 
 std::uintmax_t embeddedImagesAsPng(const std::string& pdfPath, const std::string& folder) {
     std::filesystem::create_directories(folder);
-    const std::string command = "pdfimages -png '" + pdfPath + "' '" + folder + "/image' 2>/dev/null";
-    if (std::system(command.c_str()) != 0) return 0;
+    // pdfimages writes one file per drawing; the list names the object each
+    // drawing shows, and every object counts once.
+    const std::string list = folder + "/list.txt";
+    if (std::system(("pdfimages -list '" + pdfPath + "' > '" + list + "' 2>/dev/null").c_str()) != 0 ||
+        std::system(("pdfimages -png '" + pdfPath + "' '" + folder + "/image' 2>/dev/null").c_str()) != 0)
+        return 0;
+    std::ifstream rows(list);
+    std::string line;
+    std::set<std::string> objects;
     std::uintmax_t total = 0;
-    const QDir dir(cal::qtui::toQString(folder));
-    for (const QString& name : dir.entryList({QStringLiteral("image-*.png")}, QDir::Files)) {
-        const QString pngPath = dir.filePath(name);
+    for (int row = 0; std::getline(rows, line); ++row) {
+        std::istringstream cells(line);
+        std::vector<std::string> cell{std::istream_iterator<std::string>(cells), {}};
+        if (row < 2 || cell.size() < 11 || !objects.insert(cell[10]).second) continue;
+        char name[32];
+        std::snprintf(name, sizeof name, "/image-%03d.png", std::stoi(cell[1]));
+        const QString pngPath = cal::qtui::toQString(folder + name);
         const QString again = pngPath + QStringLiteral(".qt.png");
         // The same writer as every other PNG here.
         if (!QImage(pngPath).save(again, "PNG")) return 0;

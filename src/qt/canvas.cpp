@@ -30,24 +30,23 @@ QImage filledImage(const QSize& size, const QColor& color) {
 
 }  // namespace
 
-Canvas::Canvas(QWidget& owner, QColor background)
-    : m_owner(owner),
-      m_background(background),
-      m_image(filledImage(owner.size(), background)),
-      m_base(background) {}
+Canvas::Canvas(QWidget& owner, QColor background) : m_owner(owner), m_background(background), m_base(background) {}
 
 Canvas::~Canvas() {
     if (m_cache != nullptr && !m_cacheAlive.isNull()) m_cache->forget(*this);
 }
 
 const QImage& Canvas::image() {
+    ready();
     if (m_waiting > 0 && m_cache != nullptr && !m_cacheAlive.isNull()) m_cache->settle();
     if (m_redrawQueued) redraw();
     return m_image;
 }
 
 void Canvas::fit(const QSize& size) {
-    if (size == m_image.size()) return;
+    // The image is made when something is first drawn: a canvas that is
+    // never drawn on (a window that is never shown) costs nothing.
+    if (m_image.isNull() || size == m_image.size()) return;
     QImage grown = filledImage(size, m_background);
     if (!grown.isNull() && !m_image.isNull()) {
         QPainter painter(&grown);
@@ -58,10 +57,14 @@ void Canvas::fit(const QSize& size) {
 
 void Canvas::paint(QPainter& painter, const QRect& area) {
     if (m_redrawQueued) redraw();
-    if (!m_image.isNull()) painter.drawImage(area, m_image, area);
+    if (m_image.isNull())
+        painter.fillRect(area, m_background);
+    else
+        painter.drawImage(area, m_image, area);
 }
 
 bool Canvas::ready() {
+    if (m_image.isNull()) m_image = filledImage(m_owner.size(), m_background);
     // A hidden widget gets its resize events only when shown: catch up here.
     fit(m_owner.size());
     return !m_image.isNull();
