@@ -8,16 +8,25 @@
 namespace calbench::key {
 
 inline constexpr const char* kRepaintNoPictures = "repaint.no_pictures";  // seconds
-inline constexpr const char* kDecodeOnce = "decode.each_file_once";       // seconds
-inline constexpr const char* kRepaintUnchanged = "repaint.unchanged";     // seconds
-inline constexpr const char* kRepaintFirst = "repaint.first";             // seconds
-inline constexpr const char* kPngBytes = "png.bytes";                     // bytes
 inline constexpr const char* kPrintNoPictures = "print.no_pictures";      // seconds
-inline constexpr const char* kPrintPictures = "print.pictures";           // seconds
 inline constexpr const char* kPdfNoPictures = "pdf.bytes.no_pictures";    // bytes
-inline constexpr const char* kPdfPictures = "pdf.bytes.pictures";         // bytes
-inline constexpr const char* kPdfImages = "pdf.images";                   // image objects
-inline constexpr const char* kPdfJpegImages = "pdf.images.jpeg";          // of them DCT-coded
+inline constexpr const char* kStartWindow = "start.minimal_window";       // seconds
+inline constexpr const char* kStartCalendar = "start.calendar_sample";    // seconds
+inline constexpr const char* kPdfMinimal = "print_pdf.minimal";           // seconds
+inline constexpr const char* kPdfCalendar = "print_pdf.calendar_sample";  // seconds
+
+// Per picture size and number of distinct files.
+inline std::string of(const char* what, PictureSize size, int distinct) {
+    return std::string(what) + "." + sizeName(size) + "." + std::to_string(distinct);
+}
+inline constexpr const char* kDecodeOnce = "decode.each_file_once";  // seconds, the month's files
+inline constexpr const char* kRepaintUnchanged = "repaint.unchanged";  // seconds
+inline constexpr const char* kRepaintFirst = "repaint.first";          // seconds, until every picture is in
+inline constexpr const char* kPrintPictures = "print.pictures";        // seconds
+inline constexpr const char* kPdfPictures = "pdf.bytes.pictures";      // bytes
+inline constexpr const char* kPngBytes = "png.bytes.embedded";         // bytes
+inline constexpr const char* kPdfImages = "pdf.images";                // image objects
+inline constexpr const char* kPdfJpegImages = "pdf.images.jpeg";       // of them DCT-coded
 
 // KiB, per kind of probe and number of distinct files.
 inline std::string memoryPeak(ProbeKind kind, int distinct) {
@@ -26,5 +35,6 @@ inline std::string memoryPeak(ProbeKind kind, int distinct) {
 inline std::string memoryKept(ProbeKind kind, int distinct) {
     return std::string("memory.kept_kb.") + probeKindName(kind) + "." + std::to_string(distinct);
 }
+inline std::string memoryMonth(int month) { return "memory.month_kb." + std::to_string(month); }
 
 }  // namespace calbench::key

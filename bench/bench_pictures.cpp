@@ -3,6 +3,7 @@
 
 #include "bench_pictures.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <numbers>
@@ -108,6 +109,39 @@ sample::Canvas drawTestPicture(int index) {
     }
     canvas.strokeRect(0, 0, w, h, 6, ink);
     return canvas;
+}
+
+std::string photoBmp(int index) {
+    const int w = kPhotoWidth, h = kPhotoHeight;
+    const int stride = (w * 3 + 3) / 4 * 4;
+    std::string bytes(54 + static_cast<std::size_t>(stride) * h, '\0');
+    const auto put32 = [&](std::size_t at, std::uint32_t v) {
+        for (int i = 0; i < 4; ++i) bytes[at + i] = static_cast<char>((v >> (8 * i)) & 0xFF);
+    };
+    bytes[0] = 'B';
+    bytes[1] = 'M';
+    put32(2, static_cast<std::uint32_t>(bytes.size()));
+    put32(10, 54);
+    put32(14, 40);
+    put32(18, static_cast<std::uint32_t>(w));
+    put32(22, static_cast<std::uint32_t>(h));
+    bytes[26] = 1;
+    bytes[28] = 24;
+    Random random(static_cast<std::uint32_t>(index) + 1000);
+    const Rgb light = hsv(index * 53.0, 0.35, 0.95), shade = hsv(index * 53.0 + 140, 0.6, 0.35);
+    for (int y = 0; y < h; ++y) {
+        char* row = bytes.data() + 54 + static_cast<std::size_t>(stride) * (h - 1 - y);
+        for (int x = 0; x < w; ++x) {
+            const double t = 0.5 + 0.5 * std::sin(x * 0.003 + index) * std::cos(y * 0.004 - index);
+            const Rgb c = mix(light, shade, t);
+            const int grain = static_cast<int>(random.next() % 9) - 4;
+            const auto channel = [grain](std::uint8_t v) { return static_cast<char>(std::clamp(v + grain, 0, 255)); };
+            row[3 * x] = channel(c.b);
+            row[3 * x + 1] = channel(c.g);
+            row[3 * x + 2] = channel(c.r);
+        }
+    }
+    return bytes;
 }
 
 }  // namespace calbench

@@ -1,27 +1,59 @@
-// Decoding and re-encoding pictures with Qt for the reference measurements.
+// Decoding and re-encoding pictures with the Qt service's own code for the
+// reference measurements.
 
 #include "bench_support.h"
 
-#include "qt/qt_bitmap.h"
+#include "qt/picture_cache.h"
 #include "qt/qt_strings.h"
 
+#include <QImage>
+
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <sstream>
+#include <string>
 #include <system_error>
+#include <vector>
 
 namespace calbench {
 
 bool decodePicture(const std::string& path) {
-    QImage image;
-    return image.load(cal::qtui::toQString(path)) && !image.isNull();
+    cal::qtui::PictureCache cache;
+    const std::optional<cal::qtui::PictureFile> file = cache.probe(cal::qtui::toQString(path));
+    return file && !cal::qtui::masterPicture(*file).isNull();
 }
 
-std::uintmax_t savePictureAsPng(const std::string& path, const std::string& pngPath) {
-    QImage image;
-    if (!image.load(cal::qtui::toQString(path))) return 0;
-    if (!image.save(cal::qtui::toQString(pngPath), "PNG")) return 0;
-    std::error_code ec;
-    const std::uintmax_t size = std::filesystem::file_size(pngPath, ec);
-    return ec ? 0 : size;
+std::uintmax_t embeddedImagesAsPng(const std::string& pdfPath, const std::string& folder) {
+    std::filesystem::create_directories(folder);
+    // pdfimages writes one file per drawing; the list names the object each
+    // drawing shows, and every object counts once.
+    const std::string list = folder + "/list.txt";
+    if (std::system(("pdfimages -list '" + pdfPath + "' > '" + list + "' 2>/dev/null").c_str()) != 0 ||
+        std::system(("pdfimages -png '" + pdfPath + "' '" + folder + "/image' 2>/dev/null").c_str()) != 0)
+        return 0;
+    std::ifstream rows(list);
+    std::string line;
+    std::set<std::string> objects;
+    std::uintmax_t total = 0;
+    for (int row = 0; std::getline(rows, line); ++row) {
+        std::istringstream cells(line);
+        std::vector<std::string> cell{std::istream_iterator<std::string>(cells), {}};
+        if (row < 2 || cell.size() < 11 || !objects.insert(cell[10]).second) continue;
+        char name[32];
+        std::snprintf(name, sizeof name, "/image-%03d.png", std::stoi(cell[1]));
+        const QString pngPath = cal::qtui::toQString(folder + name);
+        const QString again = pngPath + QStringLiteral(".qt.png");
+        // The same writer as every other PNG here.
+        if (!QImage(pngPath).save(again, "PNG")) return 0;
+        std::error_code ec;
+        total += std::filesystem::file_size(again.toStdString(), ec);
+        if (ec) return 0;
+    }
+    return total;
 }
 
 }  // namespace calbench

@@ -7,11 +7,13 @@
 #include "data/year_file.h"
 #include "data/year_settings.h"
 #include "tools/string_tools.h"
+#include "qt/picture_cache.h"
 
 #include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <malloc.h>
@@ -77,16 +79,26 @@ PictureStore::~PictureStore() {
     fs::remove_all(m_folder, ec);
 }
 
-const std::string& PictureStore::path(int index) {
-    const auto found = m_paths.find(index);
+const char* sizeName(PictureSize size) { return size == PictureSize::Large ? "4000x3000" : "640x480"; }
+
+const std::string& PictureStore::path(int index, PictureSize size) {
+    const auto found = m_paths.find({index, size});
     if (found != m_paths.end()) return found->second;
-    const std::vector<std::uint8_t> bytes = sample::encodeBmp24(drawTestPicture(index));
-    const std::string path = (fs::path(m_folder) / pictureName(index)).string();
-    writeOrThrow(path, std::string(bytes.begin(), bytes.end()));
-    return m_paths.emplace(index, path).first->second;
+    constexpr int kPhotosMade = 8;
+    const std::string path =
+        (fs::path(m_folder) / (std::string(sizeName(size)) + "-" + pictureName(index))).string();
+    if (size == PictureSize::Large && index > kPhotosMade) {
+        fs::create_hard_link(this->path((index - 1) % kPhotosMade + 1, size), path);
+    } else if (size == PictureSize::Large) {
+        writeOrThrow(path, photoBmp(index));
+    } else {
+        const std::vector<std::uint8_t> bytes = sample::encodeBmp24(drawTestPicture(index));
+        writeOrThrow(path, std::string(bytes.begin(), bytes.end()));
+    }
+    return m_paths.emplace(std::pair{index, size}, path).first->second;
 }
 
-DataFolder::DataFolder(int pictures) : m_path(uniqueTempFolder("calendar-bench").string()) {
+DataFolder::DataFolder(int pictures, PictureSize size) : m_path(uniqueTempFolder("calendar-bench").string()) {
     for (const char* folder : {"master", "Calendar_dat", "Calendar_pic"})
         fs::create_directories(fs::path(m_path) / folder);
 
@@ -101,8 +113,11 @@ DataFolder::DataFolder(int pictures) : m_path(uniqueTempFolder("calendar-bench")
     writeOrThrow(cal::monthFilePath(m_path, std::to_string(kYear), kMonth),
                  std::string(cal::kMonthFileSize, '\0'));
 
-    for (int i = 1; i <= pictures; ++i)
-        fs::copy_file(PictureStore::instance().path(i), picturePath(i));
+    for (int i = 1; i <= pictures; ++i) {
+        std::error_code linkError;
+        fs::create_hard_link(PictureStore::instance().path(i, size), picturePath(i), linkError);
+        if (linkError) fs::copy_file(PictureStore::instance().path(i, size), picturePath(i));
+    }
 }
 
 DataFolder::~DataFolder() {
@@ -118,11 +133,11 @@ std::string DataFolder::file(const std::string& name) const { return (fs::path(m
 
 // ---- the displayed month -------------------------------------------------
 
-void installMonth(cal::AppState& s, int distinct) {
+void installMonth(cal::AppState& s, int distinct, int first) {
     int next = 0;
     const auto picture = [&]() -> std::string {
         if (distinct <= 0) return {};
-        return pictureName(next++ % distinct + 1);
+        return pictureName(first + next++ % distinct + 1);
     };
 
     s.currentMonth = kMonth;
@@ -164,6 +179,11 @@ Program::Program(const std::string& dataDir, const std::string& pdfPath)
     start(dataDir);
 }
 
+void Program::settlePictures() {
+    m_forms->pictures().settle();
+    settleEvents();
+}
+
 Program::~Program() {
     // The program's objects before the service they use.
     m_app.reset();
@@ -180,6 +200,14 @@ void Program::start(const std::string& dataDir) {
 }
 
 // ---- timings and memory ------------------------------------------------------
+
+double timeCommand(const std::string& command) {
+    const double start = now();
+    const int status = std::system(command.c_str());
+    const double seconds = now() - start;
+    if (status != 0) throw std::runtime_error("failed (" + std::to_string(status) + "): " + command);
+    return seconds;
+}
 
 double now() {
     return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
@@ -215,7 +243,9 @@ void releaseFreeMemory() { malloc_trim(0); }
 
 std::string memoryProbeLine(const MemoryReading& reading) {
     std::ostringstream line;
-    line << "memory-probe " << reading.seconds << ' ' << reading.peakKb << ' ' << reading.keptKb << '\n';
+    line << "memory-probe " << reading.seconds << ' ' << reading.peakKb << ' ' << reading.keptKb;
+    for (const long kb : reading.monthsKb) line << ' ' << kb;
+    line << '\n';
     return line.str();
 }
 
@@ -235,8 +265,10 @@ MemoryReading runMemoryProbe(ProbeKind kind, int distinct) {
     std::istringstream in(output);
     std::string word;
     while (in >> word)
-        if (word == "memory-probe" && in >> reading.seconds >> reading.peakKb >> reading.keptKb && status == 0)
+        if (word == "memory-probe" && in >> reading.seconds >> reading.peakKb >> reading.keptKb && status == 0) {
+            for (long kb = 0; in >> kb;) reading.monthsKb.push_back(kb);
             return reading;
+        }
     throw std::runtime_error("the memory probe failed: " + output);
 }
 

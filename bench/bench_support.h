@@ -29,21 +29,31 @@ inline constexpr int kDays = 31;
 // "pic07.bmp" for index 7.
 std::string pictureName(int index);
 
-// 24-bit BMP files of pictures 1 … count, each drawn differently, made once
-// per run in a folder of their own and copied into data folders from there.
+// The two sizes of pictures: 640 × 480 clip-art and 4000 × 3000 photos.
+enum class PictureSize { Small, Large };
+const char* sizeName(PictureSize size);
+// The picture places of the month: seven in each of 31 days, three in the
+// title band and the six frames (printed only).
+inline constexpr int kMonthSlots = 226;
+
+// 24-bit BMP files of pictures 1 … count, made once per run in a folder of
+// their own and linked into data folders from there. Small pictures are all
+// drawn differently; of the photos, eight are made and the others are links
+// to them (the same bytes under another name, which the program treats as
+// another file; reading them still reads every byte).
 class PictureStore {
 public:
     static PictureStore& instance();
     ~PictureStore();
     PictureStore(const PictureStore&) = delete;
     PictureStore& operator=(const PictureStore&) = delete;
-    // The full path of picture `index`, drawing it on first use.
-    const std::string& path(int index);
+    // The full path of picture `index`, making it on first use.
+    const std::string& path(int index, PictureSize size);
 
 private:
     PictureStore();
     std::string m_folder;
-    std::map<int, std::string> m_paths;
+    std::map<std::pair<int, PictureSize>, std::string> m_paths;
 };
 
 // A data folder with master/, Calendar_dat/ and Calendar_pic/ that starts the
@@ -51,8 +61,8 @@ private:
 // an empty month file, no picture names in either. Removed on destruction.
 class DataFolder {
 public:
-    // Copies pictures 1 … `pictures` into Calendar_pic/.
-    explicit DataFolder(int pictures);
+    // Links pictures 1 … `pictures` into Calendar_pic/.
+    explicit DataFolder(int pictures, PictureSize size = PictureSize::Small);
     ~DataFolder();
     DataFolder(const DataFolder&) = delete;
     DataFolder& operator=(const DataFolder&) = delete;
@@ -67,9 +77,10 @@ private:
 };
 
 // Puts the month into the displayed state: the texts of every day and, when
-// `distinct` > 0, pictures chosen round-robin among pictures 1 … distinct in
-// every cell slot (1, 3 … 8), the title band and the six frames.
-void installMonth(cal::AppState& state, int distinct);
+// `distinct` > 0, pictures chosen round-robin among pictures first + 1 …
+// first + distinct in every cell slot (1, 3 … 8), the title band and the six
+// frames.
+void installMonth(cal::AppState& state, int distinct, int first = 0);
 
 class FixedClock final : public cal::Clock {
 public:
@@ -100,6 +111,9 @@ public:
     Program& operator=(const Program&) = delete;
 
     cal::Context& context() { return m_app->context(); }
+    cal::QtFormsService& forms() { return *m_forms; }
+    // Waits for the pictures being decoded and draws them in.
+    void settlePictures();
     cal::AppState& state() { return *m_state; }
     // What the headless service reported instead of showing boxes.
     std::string messages() const { return m_messages.str(); }
@@ -119,12 +133,15 @@ private:
 // Runs the Qt events that are waiting (window updates), outside any timing.
 void settleEvents();
 
-// Reading and decoding one picture file as the Qt service does; answers
-// false when it cannot be decoded.
+// Reading one picture file in one pass into its reduced master copy, as the
+// Qt service does; answers false when it cannot be decoded.
 bool decodePicture(const std::string& path);
-// Saves the decoded picture as PNG at `pngPath`; answers the file's size,
-// 0 on failure.
-std::uintmax_t savePictureAsPng(const std::string& path, const std::string& pngPath);
+// The images a PDF file embeds, each saved as a PNG file of its own size by
+// Qt's writer; answers their total size, 0 when there are none or poppler's
+// pdfimages is missing.
+std::uintmax_t embeddedImagesAsPng(const std::string& pdfPath, const std::string& folder);
+// Seconds one run of a shell command takes; throws when it fails.
+double timeCommand(const std::string& command);
 
 // Seconds of a steady clock.
 double now();
@@ -151,6 +168,7 @@ struct MemoryReading {
     double seconds = 0;
     long peakKb = 0;  // peak resident size above the size before
     long keptKb = 0;  // resident size afterwards above the size before
+    std::vector<long> monthsKb;  // repaint: the resident growth after each month
 };
 // Measures in this process.
 MemoryReading memoryProbe(ProbeKind kind, int distinct);

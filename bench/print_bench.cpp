@@ -1,6 +1,7 @@
 // Printing the month page to a PDF file through the program's print button,
 // on the headless Qt service: with the six frame pictures, the title band and
-// 217 cell pictures from 12 files, and with no pictures at all.
+// 217 cell pictures from 12, 50, 226 or 1,000 files (a month holds 226 of
+// them) of either size, and with no pictures at all.
 
 #include "bench_keys.h"
 #include "bench_support.h"
@@ -9,6 +10,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <exception>
 #include <filesystem>
@@ -19,8 +21,6 @@
 namespace calbench {
 
 namespace {
-
-constexpr int kDistinct = 12;
 
 std::string readAll(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -55,11 +55,11 @@ PdfFacts inspect(const std::string& path) {
 
 // One print of the month with pictures from `distinct` files (0: none) in a
 // fresh program and data folder; only the print button is timed.
-void printOnce(benchmark::State& state, int distinct, const char* timeKey, const char* sizeKey) {
-    DataFolder folder(distinct);
+void printOnce(benchmark::State& state, int distinct, PictureSize size) {
+    DataFolder folder(distinct, size);
     const std::string pdf = folder.file("page.pdf");
     Program program(folder.path(), pdf);
-    installMonth(program.state(), distinct);
+    installMonth(program.state(), std::min(distinct, kMonthSlots));
     settleEvents();
 
     const double start = now();
@@ -70,25 +70,31 @@ void printOnce(benchmark::State& state, int distinct, const char* timeKey, const
         throw std::runtime_error("the print reported a failure: " + program.messages());
 
     const PdfFacts facts = inspect(pdf);
+    const std::string timeKey = distinct > 0 ? key::of(key::kPrintPictures, size, distinct) : key::kPrintNoPictures;
     // CALENDAR_BENCH_KEEP_PDF=FOLDER keeps the last page of each kind there.
     if (const char* keep = std::getenv("CALENDAR_BENCH_KEEP_PDF"); keep != nullptr && *keep != '\0')
-        std::filesystem::copy_file(pdf, std::filesystem::path(keep) / (std::string(timeKey) + ".pdf"),
+        std::filesystem::copy_file(pdf, std::filesystem::path(keep) / (timeKey + ".pdf"),
                                    std::filesystem::copy_options::overwrite_existing);
     recordSample(timeKey, seconds);
-    recordSample(sizeKey, static_cast<double>(facts.bytes));
     state.counters["pdf_KiB"] = static_cast<double>(facts.bytes) / 1024.0;
     state.counters["images"] = static_cast<double>(facts.images);
     state.counters["jpeg_images"] = static_cast<double>(facts.jpegImages);
-    if (distinct > 0) {
-        recordSample(key::kPdfImages, static_cast<double>(facts.images));
-        recordSample(key::kPdfJpegImages, static_cast<double>(facts.jpegImages));
+    if (distinct == 0) {
+        recordSample(key::kPdfNoPictures, static_cast<double>(facts.bytes));
+    } else {
+        recordSample(key::of(key::kPdfPictures, size, distinct), static_cast<double>(facts.bytes));
+        recordSample(key::of(key::kPdfImages, size, distinct), static_cast<double>(facts.images));
+        recordSample(key::of(key::kPdfJpegImages, size, distinct), static_cast<double>(facts.jpegImages));
+        // The honest size reference: each image as embedded, saved as PNG.
+        const std::uintmax_t png = embeddedImagesAsPng(pdf, folder.file("images"));
+        if (png > 0) recordSample(key::of(key::kPngBytes, size, distinct), static_cast<double>(png));
     }
     settleEvents();
 }
 
 void BM_PrintNoPictures(benchmark::State& state) {
     try {
-        for (auto _ : state) printOnce(state, 0, key::kPrintNoPictures, key::kPdfNoPictures);
+        for (auto _ : state) printOnce(state, 0, PictureSize::Small);
     } catch (const std::exception& e) {
         state.SkipWithError(e.what());
     }
@@ -96,15 +102,22 @@ void BM_PrintNoPictures(benchmark::State& state) {
 
 void BM_PrintPictures(benchmark::State& state) {
     try {
-        for (auto _ : state) printOnce(state, kDistinct, key::kPrintPictures, key::kPdfPictures);
+        const PictureSize size = state.range(0) == 0 ? PictureSize::Small : PictureSize::Large;
+        for (auto _ : state) printOnce(state, static_cast<int>(state.range(1)), size);
     } catch (const std::exception& e) {
         state.SkipWithError(e.what());
     }
 }
 
+void pictureArgs(benchmark::internal::Benchmark* b) {
+    for (int size : {0, 1})
+        for (int distinct : {12, 50, 226, 1000}) b->Args({size, distinct});
+    b->ArgNames({"large", "distinct"});
+}
+
 }  // namespace
 
 BENCHMARK(BM_PrintNoPictures)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(5);
-BENCHMARK(BM_PrintPictures)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(5);
+BENCHMARK(BM_PrintPictures)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(1)->Apply(pictureArgs);
 
 }  // namespace calbench

@@ -1,5 +1,7 @@
 // Repainting the month window (title band, cell clearing, day cells) on the
-// real Qt service, with and without 640 × 480 pictures in every cell.
+// real Qt service: without pictures, with nothing changed since the last
+// repaint, and the first time, until every picture is in; with 12, 50, 226
+// and 1,000 distinct files of clip-art (640 × 480) or photos (4000 × 3000).
 
 #include "bench_keys.h"
 #include "bench_support.h"
@@ -8,6 +10,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <exception>
 #include <stdexcept>
 
@@ -15,14 +18,15 @@ namespace calbench {
 
 namespace {
 
-constexpr int kDistinct = 12;
+// The distinct files one month shows: a larger library is seen over
+// several months, each with pictures of its own.
+int monthDistinct(int distinct) { return std::min(distinct, kMonthSlots); }
 
-void timedRepaint(benchmark::State& state, Program& program, const char* key) {
+double timedRepaint(Program& program) {
     const double start = now();
     cal::repaintMonth(program.context());
-    const double seconds = now() - start;
-    state.SetIterationTime(seconds);
-    recordSample(key, seconds);
+    program.settlePictures();
+    return now() - start;
 }
 
 // (a) The month with every picture name empty: texts and frames only.
@@ -34,53 +38,57 @@ void BM_RepaintNoPictures(benchmark::State& state) {
         cal::repaintMonth(program.context());
         settleEvents();
         for (auto _ : state) {
-            timedRepaint(state, program, key::kRepaintNoPictures);
-            settleEvents();
+            const double seconds = timedRepaint(program);
+            state.SetIterationTime(seconds);
+            recordSample(key::kRepaintNoPictures, seconds);
         }
     } catch (const std::exception& e) {
         state.SkipWithError(e.what());
     }
 }
 
-// (b) Reading and decoding each distinct picture file once, with Qt.
+PictureSize sizeOf(const benchmark::State& state) {
+    return state.range(0) == 0 ? PictureSize::Small : PictureSize::Large;
+}
+
+// (b) Reading each distinct file of the month once, in one pass, into its
+// reduced copy: the decoding a first repaint cannot avoid.
 void BM_DecodeEachFileOnce(benchmark::State& state) {
+    const PictureSize size = sizeOf(state);
+    const int distinct = static_cast<int>(state.range(1));
     try {
-        DataFolder folder(kDistinct);
-        std::uintmax_t pngBytes = 0;
-        for (int i = 1; i <= kDistinct; ++i) {
-            const std::uintmax_t size = savePictureAsPng(folder.picturePath(i), folder.file("p.png"));
-            if (size == 0) throw std::runtime_error("cannot re-encode " + folder.picturePath(i));
-            pngBytes += size;
-        }
-        recordSample(key::kPngBytes, static_cast<double>(pngBytes));
+        DataFolder folder(distinct, size);
         for (auto _ : state) {
             const double start = now();
-            for (int i = 1; i <= kDistinct; ++i)
+            for (int i = 1; i <= monthDistinct(distinct); ++i)
                 if (!decodePicture(folder.picturePath(i))) throw std::runtime_error("cannot decode");
             const double seconds = now() - start;
             state.SetIterationTime(seconds);
-            recordSample(key::kDecodeOnce, seconds);
+            recordSample(key::of(key::kDecodeOnce, size, distinct), seconds);
         }
-        state.counters["files"] = kDistinct;
-        state.counters["png_KiB"] = static_cast<double>(pngBytes) / 1024.0;
     } catch (const std::exception& e) {
         state.SkipWithError(e.what());
     }
 }
 
-// (c) The picture month painted before: the steady state.
+// (c) The picture month painted before: the steady state. With more files
+// than a month shows, the months before it have shown the others.
 void BM_RepaintUnchanged(benchmark::State& state) {
+    const PictureSize size = sizeOf(state);
+    const int distinct = static_cast<int>(state.range(1));
     try {
-        DataFolder folder(kDistinct);
+        DataFolder folder(distinct, size);
         Program program(folder.path());
-        installMonth(program.state(), kDistinct);
-        for (int warm = 0; warm < 2; ++warm) {
-            cal::repaintMonth(program.context());
-            settleEvents();
+        for (int first = kMonthSlots; first < distinct; first += kMonthSlots) {
+            installMonth(program.state(), std::min(kMonthSlots, distinct - first), first);
+            timedRepaint(program);
         }
+        installMonth(program.state(), monthDistinct(distinct));
+        for (int warm = 0; warm < 2; ++warm) timedRepaint(program);
         for (auto _ : state) {
-            timedRepaint(state, program, key::kRepaintUnchanged);
-            settleEvents();
+            const double seconds = timedRepaint(program);
+            state.SetIterationTime(seconds);
+            recordSample(key::of(key::kRepaintUnchanged, size, distinct), seconds);
         }
     } catch (const std::exception& e) {
         state.SkipWithError(e.what());
@@ -88,28 +96,37 @@ void BM_RepaintUnchanged(benchmark::State& state) {
 }
 
 // (d) The first repaint of the picture month in a program that has never
-// seen its files: a fresh data folder, service and program every time; only
-// the repaint is timed.
+// seen its files, until every picture is drawn in: a fresh data folder,
+// service and program every time; start-up is not timed.
 void BM_FirstRepaint(benchmark::State& state) {
+    const PictureSize size = sizeOf(state);
+    const int distinct = static_cast<int>(state.range(1));
     try {
         for (auto _ : state) {
-            DataFolder folder(kDistinct);
+            DataFolder folder(distinct, size);
             Program program(folder.path());
-            installMonth(program.state(), kDistinct);
+            installMonth(program.state(), monthDistinct(distinct));
             settleEvents();
-            timedRepaint(state, program, key::kRepaintFirst);
-            settleEvents();
+            const double seconds = timedRepaint(program);
+            state.SetIterationTime(seconds);
+            recordSample(key::of(key::kRepaintFirst, size, distinct), seconds);
         }
     } catch (const std::exception& e) {
         state.SkipWithError(e.what());
     }
 }
 
+void pictureArgs(benchmark::internal::Benchmark* b) {
+    for (int size : {0, 1})
+        for (int distinct : {12, 50, 226, 1000}) b->Args({size, distinct});
+    b->ArgNames({"large", "distinct"});
+}
+
 }  // namespace
 
-BENCHMARK(BM_RepaintNoPictures)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(30);
-BENCHMARK(BM_DecodeEachFileOnce)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(20);
-BENCHMARK(BM_RepaintUnchanged)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(30);
-BENCHMARK(BM_FirstRepaint)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(8);
+BENCHMARK(BM_RepaintNoPictures)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(20);
+BENCHMARK(BM_DecodeEachFileOnce)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(1)->Apply(pictureArgs);
+BENCHMARK(BM_RepaintUnchanged)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(10)->Apply(pictureArgs);
+BENCHMARK(BM_FirstRepaint)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(1)->Apply(pictureArgs);
 
 }  // namespace calbench

@@ -8,6 +8,7 @@
 #include "view/grid_model.h"
 
 #include <string>
+#include <vector>
 
 namespace cal {
 
@@ -36,6 +37,17 @@ bool mayPrintOverflow(Context& c) {
     }
     return c.dialogs.messageBox(kMainForm, "問い合せ", text, MessageButtons::YesNo, MessageIcon::Question) ==
            MessageAnswer::Yes;
+}
+
+// The page is printed without them: the user learns which files to replace.
+void reportUndrawnPictures(Context& c, const std::vector<std::string>& paths) {
+    if (paths.empty()) return;
+    c.state.print.failed = true;
+    std::string names;
+    for (const std::string& path : paths) names += "\n" + path.substr(path.find_last_of("/\\") + 1);
+    c.dialogs.messageBox(kMainForm, "警告",
+                         "次の絵は壊れているか読めない形式のため印刷できませんでした。" + names,
+                         MessageButtons::Ok, MessageIcon::Stop);
 }
 
 }  // namespace
@@ -113,6 +125,7 @@ void PRN_CLOSE_ON(Context& c) {
     if (error == 0) error = p.printer->close();
     p.documentStarted = false;
     if (error != 0) warn(c, error, " ｼｽﾃﾑ異常　印刷終了処理中エラーが発生しました．");
+    reportUndrawnPictures(c, p.printer->undrawnPictures());
 }
 
 }  // namespace cal

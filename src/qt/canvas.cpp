@@ -9,6 +9,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPen>
+#include <QTimer>
 #include <QWidget>
 
 #include <algorithm>
@@ -16,6 +17,10 @@
 namespace cal::qtui {
 
 namespace {
+
+// Steps remembered at most while no picture is awaited; beyond, the image
+// so far becomes the start of the next redraw.
+constexpr std::size_t kMaxSteps = 2000;
 
 QImage filledImage(const QSize& size, const QColor& color) {
     QImage image(size, QImage::Format_RGB32);
@@ -25,11 +30,23 @@ QImage filledImage(const QSize& size, const QColor& color) {
 
 }  // namespace
 
-Canvas::Canvas(QWidget& owner, QColor background)
-    : m_owner(owner), m_background(background), m_image(filledImage(owner.size(), background)) {}
+Canvas::Canvas(QWidget& owner, QColor background) : m_owner(owner), m_background(background), m_base(background) {}
+
+Canvas::~Canvas() {
+    if (m_cache != nullptr && !m_cacheAlive.isNull()) m_cache->forget(*this);
+}
+
+const QImage& Canvas::image() {
+    ready();
+    if (m_waiting > 0 && m_cache != nullptr && !m_cacheAlive.isNull()) m_cache->settle();
+    if (m_redrawQueued) redraw();
+    return m_image;
+}
 
 void Canvas::fit(const QSize& size) {
-    if (size == m_image.size()) return;
+    // The image is made when something is first drawn: a canvas that is
+    // never drawn on (a window that is never shown) costs nothing.
+    if (m_image.isNull() || size == m_image.size()) return;
     QImage grown = filledImage(size, m_background);
     if (!grown.isNull() && !m_image.isNull()) {
         QPainter painter(&grown);
@@ -38,11 +55,16 @@ void Canvas::fit(const QSize& size) {
     m_image = std::move(grown);
 }
 
-void Canvas::paint(QPainter& painter, const QRect& area) const {
-    if (!m_image.isNull()) painter.drawImage(area, m_image, area);
+void Canvas::paint(QPainter& painter, const QRect& area) {
+    if (m_redrawQueued) redraw();
+    if (m_image.isNull())
+        painter.fillRect(area, m_background);
+    else
+        painter.drawImage(area, m_image, area);
 }
 
 bool Canvas::ready() {
+    if (m_image.isNull()) m_image = filledImage(m_owner.size(), m_background);
     // A hidden widget gets its resize events only when shown: catch up here.
     fit(m_owner.size());
     return !m_image.isNull();
@@ -51,12 +73,71 @@ bool Canvas::ready() {
 void Canvas::clear() {
     if (!ready()) return;
     m_image.fill(Qt::white);
+    m_base = Qt::white;
+    m_baseImage = QImage();
+    m_steps.clear();
+    m_waiting = 0;
     m_owner.update();
 }
 
-void Canvas::text(double x, double y, std::string_view text, double magX, double magY,
-                  int color) {
-    if (text.empty() || magX <= 0 || magY <= 0 || !ready()) return;
+void Canvas::text(double x, double y, std::string_view text, double magX, double magY, int color) {
+    if (text.empty() || magX <= 0 || magY <= 0) return;
+    record({Step::Kind::Text, x, y, magX, magY, color, std::string(text), {}});
+}
+
+void Canvas::rectangle(double x1, double y1, double x2, double y2, int color) {
+    record({Step::Kind::Rectangle, x1, y1, x2, y2, color, {}, {}});
+}
+
+void Canvas::stretch(const Bitmap& bitmap, double x, double y, double width, double height) {
+    const auto* qtBitmap = dynamic_cast<const QtBitmap*>(&bitmap);
+    if (qtBitmap == nullptr || !qtBitmap->file()) return;
+    m_cache = &qtBitmap->cache();
+    m_cacheAlive = m_cache->lifetime();
+    record({Step::Kind::Picture, x, y, width, height, 0, {}, *qtBitmap->file()});
+}
+
+void Canvas::clip(double x1, double y1, double x2, double y2) {
+    record({Step::Kind::Clip, x1, y1, x2, y2, 0, {}, {}});
+}
+
+void Canvas::noClip() { record({Step::Kind::NoClip, 0, 0, 0, 0, 0, {}, {}}); }
+
+void Canvas::record(Step step) {
+    if (!ready()) return;
+    if (m_steps.size() >= kMaxSteps && m_waiting == 0) {
+        m_baseImage = m_image;
+        // The clip in force stays with the steps that follow.
+        const auto lastClip = std::find_if(m_steps.rbegin(), m_steps.rend(), [](const Step& s) {
+            return s.kind == Step::Kind::Clip || s.kind == Step::Kind::NoClip;
+        });
+        std::optional<Step> clipInForce;
+        if (lastClip != m_steps.rend()) clipInForce = *lastClip;
+        m_steps.clear();
+        if (clipInForce) m_steps.push_back(*clipInForce);
+    }
+    draw(step);
+    m_steps.push_back(std::move(step));
+    m_owner.update();
+}
+
+void Canvas::draw(const Step& step) {
+    switch (step.kind) {
+    case Step::Kind::Text: drawText(step); break;
+    case Step::Kind::Rectangle: drawRectangle(step); break;
+    case Step::Kind::Picture: drawPicture(step); break;
+    case Step::Kind::Clip: {
+        const ScreenScale scale = widgetScale(m_owner);
+        // Both edges included, as an outline drawn on them covers them.
+        m_clip = QRect(QPoint(toPixelsX(std::min(step.x1, step.x2), scale), toPixelsY(std::min(step.y1, step.y2), scale)),
+                       QPoint(toPixelsX(std::max(step.x1, step.x2), scale), toPixelsY(std::max(step.y1, step.y2), scale)));
+        break;
+    }
+    case Step::Kind::NoClip: m_clip.reset(); break;
+    }
+}
+
+void Canvas::drawText(const Step& step) {
     const ScreenScale scale = widgetScale(m_owner);
     QFont font = m_owner.font();
     double points = font.pointSizeF();
@@ -68,55 +149,67 @@ void Canvas::text(double x, double y, std::string_view text, double magX, double
     QPainter painter(&m_image);
     if (m_clip) painter.setClipRect(*m_clip);
     painter.setFont(font);
-    painter.setPen(paletteColor(color));
-    painter.translate(x * scale.x, y * scale.y);
-    painter.scale(magX, magY);
+    painter.setPen(paletteColor(step.color));
+    painter.translate(step.x1 * scale.x, step.y1 * scale.y);
+    painter.scale(step.x2, step.y2);
     const QFontMetricsF metrics(font, &m_image);
-    painter.drawText(QPointF(0, metrics.ascent()), toQString(text));
-    painter.end();
-    m_owner.update();
+    painter.drawText(QPointF(0, metrics.ascent()), toQString(step.text));
 }
 
-void Canvas::clip(double x1, double y1, double x2, double y2) {
+void Canvas::drawRectangle(const Step& step) {
     const ScreenScale scale = widgetScale(m_owner);
-    const int left = toPixelsX(std::min(x1, x2), scale);
-    const int top = toPixelsY(std::min(y1, y2), scale);
-    // Both edges included, as an outline drawn on them covers them.
-    m_clip = QRect(QPoint(left, top), QPoint(toPixelsX(std::max(x1, x2), scale), toPixelsY(std::max(y1, y2), scale)));
-}
-
-void Canvas::rectangle(double x1, double y1, double x2, double y2, int color) {
-    if (!ready()) return;
-    const ScreenScale scale = widgetScale(m_owner);
-    const int left = toPixelsX(std::min(x1, x2), scale);
-    const int right = toPixelsX(std::max(x1, x2), scale);
-    const int top = toPixelsY(std::min(y1, y2), scale);
-    const int bottom = toPixelsY(std::max(y1, y2), scale);
+    const int left = toPixelsX(std::min(step.x1, step.x2), scale);
+    const int right = toPixelsX(std::max(step.x1, step.x2), scale);
+    const int top = toPixelsY(std::min(step.y1, step.y2), scale);
+    const int bottom = toPixelsY(std::max(step.y1, step.y2), scale);
 
     QPainter painter(&m_image);
     if (m_clip) painter.setClipRect(*m_clip);
-    painter.setPen(QPen(paletteColor(color), 1));
+    painter.setPen(QPen(paletteColor(step.color), 1));
     painter.setBrush(Qt::NoBrush);
     // An aliased one-pixel outline of (l, t, w, h) covers l..l+w and t..t+h:
     // both corners included.
     painter.drawRect(left, top, right - left, bottom - top);
-    painter.end();
-    m_owner.update();
 }
 
-void Canvas::stretch(const Bitmap& bitmap, double x, double y, double width, double height) {
-    const auto* qtBitmap = dynamic_cast<const QtBitmap*>(&bitmap);
-    if (qtBitmap == nullptr || !qtBitmap->file() || !ready()) return;
-    const QRect target = controlRect({x, y, width, height}, widgetScale(m_owner));
-    if (target.isEmpty()) return;
+void Canvas::drawPicture(const Step& step) {
+    const QRect target = controlRect({step.x1, step.y1, step.x2, step.y2}, widgetScale(m_owner));
+    if (target.isEmpty() || m_cache == nullptr || m_cacheAlive.isNull()) return;
+    if (m_cache->background() && !m_cache->ready(step.file)) {
+        // Drawn when it arrives.
+        ++m_waiting;
+        m_cache->request(step.file, *this);
+        return;
+    }
     // Already at the drawn size: a plain copy of pixels.
-    const QImage picture = qtBitmap->scaled(target.size());
+    m_cache->beginRun();
+    const QImage picture = m_cache->scaled(step.file, target.size());
+    m_cache->endRun();
     if (picture.isNull()) return;
-
     QPainter painter(&m_image);
     if (m_clip) painter.setClipRect(*m_clip);
     painter.drawImage(target.topLeft(), picture);
-    painter.end();
+}
+
+void Canvas::pictureArrived() {
+    if (m_redrawQueued) return;
+    // Pictures arriving together make one redraw.
+    m_redrawQueued = true;
+    QTimer::singleShot(0, &m_owner, [this] {
+        if (m_redrawQueued) redraw();
+    });
+}
+
+void Canvas::redraw() {
+    m_redrawQueued = false;
+    if (!ready()) return;
+    if (!m_baseImage.isNull() && m_baseImage.size() == m_image.size())
+        m_image = m_baseImage;
+    else
+        m_image.fill(m_base);
+    m_waiting = 0;
+    m_clip.reset();
+    for (const Step& step : m_steps) draw(step);
     m_owner.update();
 }
 

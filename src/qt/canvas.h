@@ -1,14 +1,25 @@
 #pragma once
 // The drawing surface of a picture control or of a form: a persistent image
 // the widget paints, drawn on in tenths of a millimetre.
+//
+// With the picture cache decoding in the background, a picture whose file
+// has not been decoded yet is left out at first; the canvas remembers what
+// was drawn on it since it was last cleared and, when the picture arrives,
+// draws all of that again in the same order. Once every picture is in, the
+// image is the one drawing everything at once gives.
 
 #include "ui/forms_service.h"
+#include "qt/picture_cache.h"
 
 #include <QColor>
 #include <QImage>
+#include <QPointer>
 #include <QRect>
+#include <QString>
 
 #include <optional>
+#include <string>
+#include <vector>
 
 class QPainter;
 class QRect;
@@ -17,17 +28,23 @@ class QWidget;
 
 namespace cal::qtui {
 
-class Canvas final : public Surface {
+class Canvas final : public Surface, private PictureWaiter {
 public:
     // `owner` is the widget that shows the image; its font and its screen
     // decide how text is drawn. The image starts filled with `background`.
     Canvas(QWidget& owner, QColor background);
+    ~Canvas();
+    Canvas(const Canvas&) = delete;
+    Canvas& operator=(const Canvas&) = delete;
 
-    const QImage& image() const { return m_image; }
+    // The image with every picture drawn: waits for pictures still decoding.
+    const QImage& image();
     // Follows the widget's size: what was drawn stays, new area gets the
     // background.
     void fit(const QSize& size);
-    void paint(QPainter& painter, const QRect& area) const;
+    void paint(QPainter& painter, const QRect& area);
+    // Pictures drawn on the canvas whose files are still being decoded.
+    int waitingPictures() const { return m_waiting; }
 
     void clear() override;
     void text(double x, double y, std::string_view text, double magX, double magY,
@@ -35,15 +52,39 @@ public:
     void rectangle(double x1, double y1, double x2, double y2, int color) override;
     void stretch(const Bitmap& bitmap, double x, double y, double width, double height) override;
     void clip(double x1, double y1, double x2, double y2) override;
-    void noClip() override { m_clip.reset(); }
+    void noClip() override;
 
 private:
+    // One drawing call, as it was made.
+    struct Step {
+        enum class Kind { Text, Rectangle, Picture, Clip, NoClip } kind;
+        double x1, y1, x2, y2;  // a text's magnification in x2, y2
+        int color = 0;
+        std::string text;
+        PictureFile file;
+    };
+
     bool ready();
+    void record(Step step);
+    void draw(const Step& step);
+    void drawText(const Step& step);
+    void drawRectangle(const Step& step);
+    void drawPicture(const Step& step);
+    void pictureArrived() override;
+    // Draws everything since the last clear again.
+    void redraw();
 
     QWidget& m_owner;
     QColor m_background;
     QImage m_image;
-    std::optional<QRect> m_clip;  // pixels
+    std::optional<QRect> m_clip;  // pixels, while drawing the steps
+    QColor m_base;       // the colour the remembered steps start from
+    QImage m_baseImage;  // or this image, when there were too many steps
+    std::vector<Step> m_steps;
+    int m_waiting = 0;
+    bool m_redrawQueued = false;
+    PictureCache* m_cache = nullptr;  // the cache waited on, while it lives
+    QPointer<QObject> m_cacheAlive;
 };
 
 // A surface for a form or control that does not exist: drawing goes nowhere.

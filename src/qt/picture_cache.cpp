@@ -1,10 +1,13 @@
 #include "qt/picture_cache.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QThread>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -90,16 +93,27 @@ QImage halved(const QImage& image) {
     return half;
 }
 
-// Halved until it fits within kMasterSide pixels each way.
-QImage masterCopy(const QImage& full) {
-    const QSize bound(PictureCache::kMasterSide, PictureCache::kMasterSide);
-    QImage reduced = drawableImage(full);
-    while (!fitsWithin(reduced.size(), bound) && reduced.width() >= 2 && reduced.height() >= 2)
-        reduced = halved(reduced);
-    if (fitsWithin(reduced.size(), bound)) return reduced;
-    // A thin strip, still too long.
-    const QSize fitted = reduced.size().scaled(bound, Qt::KeepAspectRatio).expandedTo({1, 1});
-    return smoothlyScaled(reduced, fitted);
+// Halvings, as a factor, that bring `size` within `bound` each way, stopping
+// before a side would drop below one pixel.
+int factorToFit(QSize size, const QSize& bound) {
+    int factor = 1;
+    while (!fitsWithin(size, bound) && size.width() >= 2 && size.height() >= 2 && factor < kMaxBmpFactor) {
+        size /= 2;
+        factor *= 2;
+    }
+    return factor;
+}
+
+// Halvings that keep `size` at least twice `target` before each halving, as
+// smoothlyScaled does.
+int factorAbove(QSize size, const QSize& target) {
+    int factor = 1;
+    while (size.width() >= 2 * target.width() && size.height() >= 2 * target.height() && size.width() >= 2 &&
+           size.height() >= 2 && factor < kMaxBmpFactor) {
+        size /= 2;
+        factor *= 2;
+    }
+    return factor;
 }
 
 }  // namespace
@@ -136,6 +150,21 @@ std::optional<FileState> fileState(const QString& path) {
 #endif
 }
 
+QImage reducedPicture(const PictureFile& file, int factor) {
+    if (file.bmp) return readReducedBmp(file.path, *file.bmp, factor);
+    QImage picture = drawableImage(decodePicture(file.path));
+    for (; factor > 1 && picture.width() >= 2 && picture.height() >= 2; factor /= 2) picture = halved(picture);
+    return picture;
+}
+
+QImage masterPicture(const PictureFile& file) {
+    const QSize bound(PictureCache::kMasterSide, PictureCache::kMasterSide);
+    const QImage reduced = reducedPicture(file, factorToFit(file.size, bound));
+    if (reduced.isNull() || fitsWithin(reduced.size(), bound)) return reduced;
+    // A thin strip, still too long.
+    return smoothlyScaled(reduced, reduced.size().scaled(bound, Qt::KeepAspectRatio).expandedTo({1, 1}));
+}
+
 QImage decodePicture(const QString& path) {
     // One read of the whole file: much cheaper than the reader's small reads.
     QFile file(path);
@@ -151,16 +180,41 @@ QImage decodePicture(const QString& path) {
 
 // ---- the cache -------------------------------------------------------------
 
+PictureCache::PictureCache(qsizetype limitBytes) : m_limit(limitBytes) {
+    // One worker fewer than the cores, at least one: the window stays quick.
+    m_pool.setMaxThreadCount(std::max(1, QThread::idealThreadCount() - 1));
+}
+
+PictureCache::~PictureCache() {
+    m_waiting.clear();
+    m_pool.waitForDone();
+}
+
 std::optional<PictureFile> PictureCache::probe(const QString& path) {
-    const std::optional<FileState> state = fileState(path);
+    auto it = m_headers.find(path);
+    const std::uint64_t run = currentRun();
+    std::optional<FileState> state;
+    if (it != m_headers.end() && run != 0 && it->second.checkedIn == run)
+        state = it->second.state;  // looked at once in this run
+    else
+        state = fileState(path);
     if (!state) return std::nullopt;
-    if (const auto it = m_headers.find(path); it != m_headers.end() && it->second.state == *state)
-        return PictureFile{path, *state, it->second.size};
-    const std::optional<QSize> size = headerSize(path);
-    if (!size) return std::nullopt;
-    if (m_headers.size() >= kHeaderLimit) m_headers.clear();
-    m_headers.insert_or_assign(path, Header{*state, *size});
-    return PictureFile{path, *state, *size};
+    if (it == m_headers.end() || it->second.state != *state) {
+        Header header{*state, {}, bmpLayout(path), run};
+        if (header.bmp)
+            header.size = {header.bmp->width, header.bmp->height};
+        else if (const std::optional<QSize> size = headerSize(path))
+            header.size = *size;
+        if (m_headers.size() >= kHeaderLimit) m_headers.clear();
+        it = m_headers.insert_or_assign(path, std::move(header)).first;
+    }
+    it->second.checkedIn = run;
+    const PictureFile file{path, *state, it->second.size, it->second.bmp};
+    if (!file.size.isValid() || failed(file)) {
+        noteFailure(path, *state);
+        return std::nullopt;
+    }
+    return file;
 }
 
 QImage PictureCache::scaled(const PictureFile& file, const QSize& size) {
@@ -176,49 +230,125 @@ QImage PictureCache::scaled(const PictureFile& file, const QSize& size) {
 }
 
 QImage PictureCache::scaledCopy(const PictureFile& file, const QSize& size) {
-    if (size.isEmpty()) return {};
+    if (size.isEmpty() || failed(file)) return {};
     const Key key = masterKey(file);
-    if (const QImage* master = find(key)) {
-        if (fitsWithin(size, master->size()) || master->size() == file.size)
-            return smoothlyScaled(*master, size);
-        return smoothlyScaled(decode(file), size);
+    const QImage* master = find(key);
+    if (master == nullptr) {
+        ++m_decodes;
+        const QImage made = masterPicture(file);
+        if (made.isNull()) {
+            noteFailure(file.path, file.state);
+            return {};
+        }
+        keep(key, made);
+        master = find(key);
+        if (master == nullptr) return smoothlyScaled(made, size);  // larger than the whole bound
     }
-    // One decode gives the master and the picture asked for.
-    const QImage full = decode(file);
-    const QImage master = masterCopy(full);
-    if (!master.isNull()) keep(key, master);
-    const bool fromMaster = fitsWithin(size, master.size()) || master.size() == full.size();
-    return smoothlyScaled(fromMaster ? master : full, size);
+    if (fitsWithin(size, master->size()) || master->size() == file.size) return smoothlyScaled(*master, size);
+    // Larger than the master: read again, reduced to just above the size.
+    ++m_decodes;
+    const QImage picture = reducedPicture(file, factorAbove(file.size, size));
+    if (picture.isNull()) noteFailure(file.path, file.state);
+    return smoothlyScaled(picture, size);
+}
+
+bool PictureCache::ready(const PictureFile& file) const {
+    return m_index.contains(masterKey(file)) || failed(file);
+}
+
+void PictureCache::request(const PictureFile& file, PictureWaiter& waiter) {
+    const Key key = masterKey(file);
+    auto [it, added] = m_waiting.try_emplace(key);
+    if (std::find(it->second.begin(), it->second.end(), &waiter) == it->second.end())
+        it->second.push_back(&waiter);
+    if (!added) return;
+    ++m_decodes;
+    m_pool.start([this, file, key, notifier = QPointer<QObject>(m_notifier.get())] {
+        const QImage master = masterPicture(file);
+        if (notifier.isNull()) return;
+        QMetaObject::invokeMethod(
+            notifier.data(), [this, key, state = file.state, master] { arrived(key, state, master); },
+            Qt::QueuedConnection);
+    });
+}
+
+void PictureCache::arrived(const Key& key, const FileState& state, const QImage& master) {
+    if (master.isNull())
+        noteFailure(std::get<0>(key), state);
+    else
+        keep(key, master);
+    const auto it = m_waiting.find(key);
+    if (it == m_waiting.end()) return;
+    const std::vector<PictureWaiter*> waiters = std::move(it->second);
+    m_waiting.erase(it);
+    for (PictureWaiter* waiter : waiters) waiter->pictureArrived();
+    // Outside a run nothing is held beyond the bound.
+    if (m_openRuns == 0) evictDownTo(m_limit);
+}
+
+void PictureCache::forget(PictureWaiter& waiter) {
+    for (auto& [key, waiters] : m_waiting) std::erase(waiters, &waiter);
+}
+
+void PictureCache::settle() {
+    m_pool.waitForDone();
+    QCoreApplication::sendPostedEvents(m_notifier.get(), QEvent::MetaCall);
+}
+
+void PictureCache::beginRun() {
+    if (m_openRuns++ == 0) ++m_run;
+}
+
+void PictureCache::endRun() {
+    if (m_openRuns > 0 && --m_openRuns == 0) evictDownTo(m_limit);
+}
+
+bool PictureCache::failed(const PictureFile& file) const {
+    const auto it = m_failed.find(file.path);
+    return it != m_failed.end() && it->second == file.state;
+}
+
+void PictureCache::noteFailure(const QString& path, const FileState& state) {
+    if (m_failed.size() >= kHeaderLimit) m_failed.clear();
+    m_failed.insert_or_assign(path, state);
+    if (m_failureNotes.size() >= kHeaderLimit) m_failureNotes.clear();
+    m_failureNotes.insert_or_assign(path, ++m_failureSerial);
+}
+
+std::vector<QString> PictureCache::failuresSince(std::uint64_t mark) const {
+    std::vector<QString> paths;
+    for (const auto& [path, serial] : m_failureNotes)
+        if (serial > mark) paths.push_back(path);
+    return paths;
 }
 
 PictureCache::Key PictureCache::masterKey(const PictureFile& file) {
     return {file.path, file.state.modified, file.state.bytes, 0, 0};
 }
 
-QImage PictureCache::decode(const PictureFile& file) {
-    ++m_decodes;
-    return decodePicture(file.path);
-}
-
 const QImage* PictureCache::find(const Key& key) {
     const auto it = m_index.find(key);
     if (it == m_index.end()) return nullptr;
     m_entries.splice(m_entries.begin(), m_entries, it->second);
+    it->second->run = currentRun();
     return &it->second->image;
 }
 
 void PictureCache::keep(const Key& key, const QImage& image) {
     const qsizetype cost = image.sizeInBytes();
-    if (cost > m_limit) return;  // too big to keep at all
+    if (cost > m_limit || m_index.contains(key)) return;  // too big to keep at all, or kept
     evictDownTo(m_limit - cost);
-    m_entries.push_front({key, image});
+    m_entries.push_front({key, image, currentRun()});
     m_index.emplace(key, m_entries.begin());
     m_bytes += cost;
 }
 
 void PictureCache::evictDownTo(qsizetype limit) {
+    const std::uint64_t run = currentRun();
     while (m_bytes > limit && !m_entries.empty()) {
         const Entry& oldest = m_entries.back();
+        // Everything the open run used is newer than anything it did not.
+        if (run != 0 && oldest.run == run) return;
         m_bytes -= oldest.image.sizeInBytes();
         m_index.erase(oldest.key);
         m_entries.pop_back();
@@ -229,6 +359,7 @@ void PictureCache::clear() {
     m_index.clear();
     m_entries.clear();
     m_headers.clear();
+    m_failed.clear();
     m_bytes = 0;
 }
 

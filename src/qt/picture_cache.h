@@ -2,15 +2,23 @@
 // Picture files: what a file's header says, decoding, and a bounded cache
 // of reduced copies and of pictures scaled to the size they are drawn at.
 
+#include "qt/bmp_reader.h"
+
 #include <QImage>
+#include <QObject>
+#include <QPointer>
 #include <QSize>
 #include <QString>
+#include <QThreadPool>
 
 #include <cstddef>
 #include <list>
 #include <map>
+#include <memory>
 #include <optional>
+#include <set>
 #include <tuple>
+#include <vector>
 
 namespace cal::qtui {
 
@@ -25,12 +33,14 @@ struct FileState {
 struct PictureFile {
     QString path;
     FileState state;
-    QSize size;  // pixels, from the header
+    QSize size;                     // pixels, from the header
+    std::optional<BmpLayout> bmp;   // set when the one-pass reader reads it
 };
 
 // One look at the file system; nothing when `path` is not a regular file.
 std::optional<FileState> fileState(const QString& path);
-// The whole picture at full size; a null image when it cannot be decoded.
+// The whole picture at full size with Qt's reader; a null image when it
+// cannot be decoded.
 QImage decodePicture(const QString& path);
 // The picture with 32-bit pixels, the format painting and scaling are
 // fastest with.
@@ -39,36 +49,92 @@ QImage drawableImage(const QImage& image);
 // reductions first halve by averaging, which is much cheaper than Qt's
 // smooth scaling of the whole picture.
 QImage smoothlyScaled(const QImage& image, const QSize& size);
+// The picture reduced by `factor` (a power of two) each way, as halving that
+// often would give; bitmaps the one-pass reader knows never exist at full
+// size. Null when the file cannot be decoded.
+QImage reducedPicture(const PictureFile& file, int factor);
+// The reduced master copy of a file: halved until it fits kMasterSide
+// pixels each way.
+QImage masterPicture(const PictureFile& file);
 
-// Pictures for the screen. Each file state is decoded once into a reduced
-// master copy (halved until it fits kMasterSide pixels each way); every drawn
-// size is scaled from the master, unless it is larger than the master and
-// the file has more to give. Masters and scaled pictures share one byte
-// limit: the least recently used go first. A file changed on disk (new time
-// or size) is a new key, so it is decoded anew.
+// Told when a picture it asked for has been decoded (or has failed).
+class PictureWaiter {
+public:
+    virtual void pictureArrived() = 0;
+
+protected:
+    ~PictureWaiter() = default;
+};
+
+// Pictures for the screen and the printer. Each file state is decoded once
+// into a reduced master copy; every drawn size is scaled from the master,
+// unless it is larger than the master and the file has more to give.
+// Masters and scaled pictures share one byte bound, least recently used
+// first; what the drawing runs in progress use is never evicted. A file
+// changed on disk (new time or size) is a new key, so it is decoded anew; a
+// file that could not be decoded is not tried again until it changes.
+//
+// The bound: a master holds at most 256 × 256 pixels of 4 bytes (256 KiB,
+// 192 KiB for a 4:3 photo). A month draws at most 226 distinct pictures
+// (seven in each of 31 days, three in the title band, the fallback), so its
+// masters take at most 56.5 MiB; the drawn sizes on screen are a few KiB
+// each. 80 MiB holds the whole month with room for the day editor's larger
+// copies and the pictures of the next month, and caps what paging through
+// many months of different pictures can keep.
 class PictureCache {
 public:
-    static constexpr qsizetype kDefaultLimit = qsizetype{32} * 1024 * 1024;
+    static constexpr qsizetype kDefaultLimit = qsizetype{80} * 1024 * 1024;
     static constexpr int kMasterSide = 256;
 
-    explicit PictureCache(qsizetype limitBytes = kDefaultLimit) : m_limit(limitBytes) {}
+    explicit PictureCache(qsizetype limitBytes = kDefaultLimit);
+    ~PictureCache();
+    PictureCache(const PictureCache&) = delete;
+    PictureCache& operator=(const PictureCache&) = delete;
 
-    // The file's state and its header; nothing when it is not a picture Qt
-    // can read. The format comes from the file's contents, whatever its name
-    // says. The header of a file state already read is remembered: only the
-    // state is looked up again.
+    // The file's state and its header; nothing when it is not a picture that
+    // can be read or it failed to decode in this state. The format comes from
+    // the file's contents, whatever its name says. The header of a file
+    // state already read is remembered, and within a drawing run the state
+    // is looked up once.
     std::optional<PictureFile> probe(const QString& path);
     // The picture scaled (aspect not kept) to `size`; null when it cannot be
     // decoded or the size is empty. A hit touches no file.
     QImage scaled(const PictureFile& file, const QSize& size);
     // The same for a caller that keeps the picture itself (a printed
-    // document): from the master when that is large enough, else decoded
-    // now; only the master is kept.
+    // document): from the master when that is large enough, else read now
+    // reduced to just above `size`; only the master is kept.
     QImage scaledCopy(const PictureFile& file, const QSize& size);
+
+    // Decoding in the background: masters are then made on worker threads
+    // for waiters that ask, and the screen never waits for a file.
+    void setBackground(bool on) { m_background = on; }
+    bool background() const { return m_background; }
+    // Whether the master of the file is here (or the file failed): drawing
+    // it now reads no file.
+    bool ready(const PictureFile& file) const;
+    // Starts decoding the file's master unless that is under way, and tells
+    // `waiter` when it is done.
+    void request(const PictureFile& file, PictureWaiter& waiter);
+    // Drops every request of `waiter`.
+    void forget(PictureWaiter& waiter);
+    // Waits for the decodes under way and takes their results in.
+    void settle();
+    // Alive as long as the cache: lets a waiter tell whether it still is.
+    QObject* lifetime() const { return m_notifier.get(); }
+
+    // A drawing run: while one is open, nothing it used is evicted.
+    void beginRun();
+    void endRun();
+
+    // Files that could not be drawn, each time one is refused or fails:
+    // the paths noted after `mark` (a value of failureMark()).
+    std::uint64_t failureMark() const { return m_failureSerial; }
+    std::vector<QString> failuresSince(std::uint64_t mark) const;
 
     qsizetype bytes() const { return m_bytes; }
     std::size_t entries() const { return m_entries.size(); }
-    // How many times a file was decoded since the cache was made.
+    // How many times a file was decoded (or a decode started) since the
+    // cache was made.
     int decodes() const { return m_decodes; }
     void clear();
 
@@ -78,19 +144,24 @@ private:
     struct Entry {
         Key key;
         QImage image;
+        std::uint64_t run = 0;  // the run that used it last
     };
     struct Header {
         FileState state;
-        QSize size;
+        QSize size;  // invalid when the file is not a readable picture
+        std::optional<BmpLayout> bmp;
+        std::uint64_t checkedIn = 0;  // the run that looked at the file last
     };
     static constexpr std::size_t kHeaderLimit = 4096;
 
     static Key masterKey(const PictureFile& file);
-    // The whole picture, decoded now: it lives only until it is reduced.
-    QImage decode(const PictureFile& file);
     const QImage* find(const Key& key);
     void keep(const Key& key, const QImage& image);
     void evictDownTo(qsizetype limit);
+    bool failed(const PictureFile& file) const;
+    void noteFailure(const QString& path, const FileState& state);
+    void arrived(const Key& key, const FileState& state, const QImage& master);
+    std::uint64_t currentRun() const { return m_openRuns > 0 ? m_run : 0; }
 
     qsizetype m_limit;
     qsizetype m_bytes = 0;
@@ -98,6 +169,15 @@ private:
     std::list<Entry> m_entries;  // most recently used first
     std::map<Key, std::list<Entry>::iterator> m_index;
     std::map<QString, Header> m_headers;  // path → header of its last state seen
+    std::map<QString, FileState> m_failed;  // path → the state that failed
+    std::map<QString, std::uint64_t> m_failureNotes;  // path → serial of its last failure
+    std::uint64_t m_failureSerial = 0;
+    std::uint64_t m_run = 0;
+    int m_openRuns = 0;
+    bool m_background = false;
+    std::map<Key, std::vector<PictureWaiter*>> m_waiting;  // masters being decoded
+    std::unique_ptr<QObject> m_notifier = std::make_unique<QObject>();
+    QThreadPool m_pool;  // after the notifier: waits for its workers first
 };
 
 }  // namespace cal::qtui

@@ -2,7 +2,8 @@
 // A bitmap file known by its header: loading reads only the picture's size,
 // and the pixels are decoded when the picture is drawn. One bitmap serves
 // one drawing run: what it learned of a path stays known for its life, so
-// loading the same path again touches no file.
+// loading the same path again touches no file, and the cache keeps what the
+// run draws while the bitmap lives.
 
 #include "ui/forms_service.h"
 #include "qt/picture_cache.h"
@@ -20,12 +21,16 @@ namespace cal::qtui {
 class QtBitmap final : public Bitmap {
 public:
     // Screen drawing takes its scaled pictures from `cache`.
-    explicit QtBitmap(PictureCache& cache) : m_cache(cache) {}
+    explicit QtBitmap(PictureCache& cache) : m_cache(cache) { m_cache.beginRun(); }
+    ~QtBitmap() override { m_cache.endRun(); }
+    QtBitmap(const QtBitmap&) = delete;
+    QtBitmap& operator=(const QtBitmap&) = delete;
 
     bool load(const std::string& path) override;
     int width() const override { return m_file ? m_file->size.width() : 0; }
     int height() const override { return m_file ? m_file->size.height() : 0; }
 
+    PictureCache& cache() const { return m_cache; }
     // The file loaded last; nullptr when the last load failed.
     const PictureFile* file() const { return m_file; }
     // The picture scaled to `size`, through the cache; null when nothing is

@@ -20,6 +20,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 
 #include <cmath>
@@ -33,7 +34,10 @@ using qtui::toStdString;
 
 QtFormsService::QtFormsService()
     : m_nowhere(std::make_unique<qtui::NullSurface>()),
-      m_pictures(std::make_unique<qtui::PictureCache>()) {}
+      m_pictures(std::make_unique<qtui::PictureCache>()) {
+    // The month appears at once; its pictures follow as they are decoded.
+    m_pictures->setBackground(true);
+}
 
 QtFormsService::QtFormsService(Mode mode, std::string pdfPath)
     : m_nowhere(std::make_unique<qtui::NullSurface>()),
@@ -380,12 +384,22 @@ void QtFormsService::setFontSize(std::string_view form, std::string_view control
 }
 
 void QtFormsService::setWaitPointer(std::string_view, bool wait) {
-    if (wait == m_waitPointer || headless()) return;
-    if (wait)
+    if (headless()) return;
+    m_waitWanted = wait;
+    if (wait && !m_waitPointer) {
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    else
-        QGuiApplication::restoreOverrideCursor();
-    m_waitPointer = wait;
+        m_waitPointer = true;
+    } else if (!wait && m_waitPointer && !m_restoreQueued) {
+        // Back to normal once the handler is done: a drawing run that checks
+        // hundreds of pictures changes the pointer twice, not hundreds of times.
+        m_restoreQueued = true;
+        QTimer::singleShot(0, m_pointerTimer.get(), [this] {
+            m_restoreQueued = false;
+            if (m_waitWanted || !m_waitPointer) return;
+            QGuiApplication::restoreOverrideCursor();
+            m_waitPointer = false;
+        });
+    }
 }
 
 int QtFormsService::deviceCaps(std::string_view form, int code) const {
@@ -406,7 +420,8 @@ int QtFormsService::deviceCaps(std::string_view form, int code) const {
 
 Surface& QtFormsService::surface(std::string_view form, std::string_view control) {
     FormWindow* window = find(form);
-    if (window == nullptr) return *m_nowhere;
+    // Windows that are never shown are never painted.
+    if (window == nullptr || headless()) return *m_nowhere;
     if (control.empty()) return window->canvas();
     FormControl* c = window->control(control);
     if (c == nullptr || c->picture == nullptr) return *m_nowhere;
@@ -418,8 +433,8 @@ std::unique_ptr<Bitmap> QtFormsService::createBitmap() {
 }
 
 std::shared_ptr<Printer> QtFormsService::createPrinter() {
-    if (headless()) return std::make_shared<qtui::PdfPrinter>(toQString(m_pdfPath));
-    return std::make_shared<qtui::WindowPrinter>(window("MAINFORM"));
+    if (headless()) return std::make_shared<qtui::PdfPrinter>(toQString(m_pdfPath), m_pictures.get());
+    return std::make_shared<qtui::WindowPrinter>(window("MAINFORM"), m_pictures.get());
 }
 
 }  // namespace cal

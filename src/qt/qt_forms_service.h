@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include <QObject>
+
 class QWidget;
 
 namespace cal {
@@ -109,7 +111,10 @@ private:
     std::vector<ModalRun> m_modalRuns;  // innermost last
     EventSink* m_sink = nullptr;
     bool m_ended = false;
-    bool m_waitPointer = false;
+    bool m_waitPointer = false;  // the wait pointer is shown
+    bool m_waitWanted = false;   // and the program still asks for it
+    bool m_restoreQueued = false;
+    std::unique_ptr<QObject> m_pointerTimer = std::make_unique<QObject>();
     // Set while waitEvent sleeps in Qt's event loop; a dialog ended or a form
     // destroyed from there (a timer, say) then wakes the waiting loop.
     bool m_sleeping = false;

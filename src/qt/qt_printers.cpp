@@ -77,6 +77,8 @@ int PagePrinter::startDocument(std::string_view name) {
     m_unitsPerDot = 1;
     m_fontFamily = toQString(kGothic);
     m_fontPoints = 12;
+    m_undrawn.clear();
+    if (m_cache != nullptr) m_failureMark = m_cache->failureMark();
     if (!m_accepted) {
         m_emptyDocument = true;
         return 0;
@@ -89,6 +91,8 @@ int PagePrinter::startDocument(std::string_view name) {
     }
     m_painter.setRenderHint(QPainter::SmoothPixmapTransform);
     m_painter.setRenderHint(QPainter::TextAntialiasing);
+    // Pictures kept whole (Flate in a PDF): clip-art stays sharp, and smaller.
+    m_painter.setRenderHint(QPainter::LosslessImageRendering);
     return 0;
 }
 
@@ -96,7 +100,10 @@ int PagePrinter::startPage() {
     if (m_emptyDocument) return 0;
     if (!printing()) return printfail::kNotPrinting;
     // Beginning the painter opened the first page.
-    if (m_pages > 0 && !newPage()) return printfail::kNewPage;
+    if (m_pages > 0) {
+        flushPage();
+        if (!newPage()) return printfail::kNewPage;
+    }
     ++m_pages;
     return 0;
 }
@@ -122,7 +129,9 @@ void PagePrinter::setFont(std::string_view name, double points) {
 
 int PagePrinter::endPage() {
     if (m_emptyDocument) return 0;
-    return printing() ? 0 : printfail::kNotPrinting;
+    if (!printing()) return printfail::kNotPrinting;
+    flushPage();
+    return 0;
 }
 
 int PagePrinter::endDocument() {
@@ -131,6 +140,10 @@ int PagePrinter::endDocument() {
         return 0;
     }
     if (!printing()) return printfail::kNotPrinting;
+    flushPage();
+    if (m_cache != nullptr)
+        for (const QString& path : m_cache->failuresSince(m_failureMark)) m_failed.insert(path);
+    for (const QString& path : m_failed) m_undrawn.push_back(toStdString(path));
     const bool painted = m_painter.end();
     const int result = finishDevice(painted);
     forgetDocument();
@@ -151,6 +164,8 @@ int PagePrinter::close() {
 
 void PagePrinter::forgetDocument() {
     m_pictures.clear();
+    m_steps.clear();
+    m_failed.clear();
     m_emptyDocument = false;
     m_pages = 0;
 }
@@ -166,51 +181,21 @@ bool PagePrinter::drawable() {
 void PagePrinter::drawText(double x, double y, std::string_view text, double magX, double magY,
                            int color) {
     if (!drawable() || text.empty() || magX <= 0 || magY <= 0) return;
-    // Points are converted with the device's resolution, and the map mode
-    // scales once more: take that scale back out.
-    QFont font(m_fontFamily);
-    font.setPointSizeF(m_fontPoints * m_unitsPerDot);
-    m_painter.save();
-    m_painter.setFont(font);
-    m_painter.setPen(paletteColor(color));
-    m_painter.translate(x, y);
-    m_painter.scale(magX, magY);
-    const QFontMetricsF metrics(m_painter.font(), m_painter.device());
-    m_painter.drawText(QPointF(0, metrics.ascent()), toQString(text));
-    m_painter.restore();
+    Step step{Step::Kind::Text, m_painter.transform(), QRectF(x, y, magX, magY), color, toQString(text),
+              m_fontFamily, m_fontPoints * m_unitsPerDot, {}, {}};
+    m_steps.push_back(std::move(step));
 }
 
 void PagePrinter::setClip(const std::optional<QRectF>& area) {
     if (!drawable()) return;
-    if (area) m_painter.setClipRect(*area);
-    else m_painter.setClipping(false);
+    m_steps.push_back({area ? Step::Kind::Clip : Step::Kind::NoClip, m_painter.transform(), area.value_or(QRectF()),
+                       0, {}, {}, 0, {}, {}});
 }
 
 void PagePrinter::drawRectangle(double x1, double y1, double x2, double y2, int color) {
     if (!drawable()) return;
-    QPen pen(paletteColor(color));
-    pen.setWidthF(kLineWidth);
-    pen.setJoinStyle(Qt::MiterJoin);
-    m_painter.setPen(pen);
-    m_painter.setBrush(Qt::NoBrush);
-    m_painter.drawRect(QRectF(QPointF(std::min(x1, x2), std::min(y1, y2)),
-                              QPointF(std::max(x1, x2), std::max(y1, y2))));
-}
-
-const QImage& PagePrinter::documentPicture(const QtBitmap& bitmap, QSize size) {
-    const PictureFile& file = *bitmap.file();
-    size = size.boundedTo(file.size);  // never more than the file has
-    auto it = m_pictures.find(file.path);
-    if (it != m_pictures.end()) {
-        const QImage& kept = it->second;
-        if (kept.isNull() || (size.width() <= kept.width() && size.height() <= kept.height()))
-            return kept;
-        // Drawn larger than before: a larger copy from now on.
-        size = size.expandedTo(kept.size());
-    }
-    if (it == m_pictures.end()) it = m_pictures.emplace(file.path, QImage()).first;
-    it->second = bitmap.scaledCopy(size);
-    return it->second;
+    const QRectF area(QPointF(std::min(x1, x2), std::min(y1, y2)), QPointF(std::max(x1, x2), std::max(y1, y2)));
+    m_steps.push_back({Step::Kind::Rectangle, m_painter.transform(), area, color, {}, {}, 0, {}, {}});
 }
 
 void PagePrinter::drawPicture(const Bitmap& bitmap, double x, double y, double width,
@@ -218,6 +203,7 @@ void PagePrinter::drawPicture(const Bitmap& bitmap, double x, double y, double w
     if (!drawable()) return;
     const auto* qtBitmap = dynamic_cast<const QtBitmap*>(&bitmap);
     if (qtBitmap == nullptr || !qtBitmap->file() || width <= 0 || height <= 0) return;
+    if (m_cache == nullptr) m_cache = &qtBitmap->cache();
     // The pixels the picture needs: the drawn size in device dots at no more
     // than kPictureDpi.
     const QRectF target(x, y, width, height);
@@ -227,16 +213,81 @@ void PagePrinter::drawPicture(const Bitmap& bitmap, double x, double y, double w
     const double perDotY = std::min(1.0, kPictureDpi / device->logicalDpiY());
     const QSize pixels(std::max(1, qRound(dots.width() * perDotX)),
                        std::max(1, qRound(dots.height() * perDotY)));
-    // The same image object every time: a PDF then holds the picture once.
-    const QImage& picture = documentPicture(*qtBitmap, pixels);
-    if (picture.isNull()) return;
-    m_painter.drawImage(target, picture);
+    m_steps.push_back({Step::Kind::Picture, m_painter.transform(), target, 0, {}, {}, 0, *qtBitmap->file(), pixels});
+}
+
+void PagePrinter::flushPage() {
+    std::map<QString, std::pair<const PictureFile*, QSize>> largest;
+    for (const Step& step : m_steps) {
+        if (step.kind != Step::Kind::Picture) continue;
+        auto [it, added] = largest.try_emplace(step.file.path, &step.file, step.pixels);
+        it->second.second = it->second.second.expandedTo(step.pixels);
+    }
+    for (const auto& [path, picture] : largest) documentPicture(*picture.first, picture.second);
+    for (const Step& step : m_steps) paintStep(step);
+    m_painter.setClipping(false);
+    m_steps.clear();
+}
+
+void PagePrinter::paintStep(const Step& step) {
+    m_painter.setTransform(step.transform);
+    switch (step.kind) {
+    case Step::Kind::Text: {
+        // Points are converted with the device's resolution, and the map mode
+        // scales once more: the size was taken back out when it was drawn.
+        QFont font(step.fontFamily);
+        font.setPointSizeF(step.fontPoints);
+        m_painter.setFont(font);
+        m_painter.setPen(paletteColor(step.color));
+        m_painter.translate(step.area.x(), step.area.y());
+        m_painter.scale(step.area.width(), step.area.height());
+        const QFontMetricsF metrics(m_painter.font(), m_painter.device());
+        m_painter.drawText(QPointF(0, metrics.ascent()), step.text);
+        break;
+    }
+    case Step::Kind::Rectangle: {
+        QPen pen(paletteColor(step.color));
+        pen.setWidthF(kLineWidth);
+        pen.setJoinStyle(Qt::MiterJoin);
+        m_painter.setPen(pen);
+        m_painter.setBrush(Qt::NoBrush);
+        m_painter.drawRect(step.area);
+        break;
+    }
+    case Step::Kind::Picture: {
+        // The same image object every time: a PDF then holds the picture once.
+        const QImage& picture = m_pictures[step.file.path];
+        if (picture.isNull())
+            m_failed.insert(step.file.path);
+        else
+            m_painter.drawImage(step.area, picture);
+        break;
+    }
+    case Step::Kind::Clip: m_painter.setClipRect(step.area); break;
+    case Step::Kind::NoClip: m_painter.setClipping(false); break;
+    }
+}
+
+const QImage& PagePrinter::documentPicture(const PictureFile& file, QSize size) {
+    size = size.boundedTo(file.size);  // never more than the file has
+    auto it = m_pictures.find(file.path);
+    if (it != m_pictures.end()) {
+        const QImage& kept = it->second;
+        if (kept.isNull() || (size.width() <= kept.width() && size.height() <= kept.height()))
+            return kept;
+        // Drawn larger than on an earlier page: a larger copy from now on.
+        size = size.expandedTo(kept.size());
+    }
+    if (it == m_pictures.end()) it = m_pictures.emplace(file.path, QImage()).first;
+    if (m_cache != nullptr) it->second = m_cache->scaledCopy(file, size);
+    return it->second;
 }
 
 // ---- the system's printers -------------------------------------------------
 
-WindowPrinter::WindowPrinter(QWidget* owner)
-    : m_owner(owner), m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
+WindowPrinter::WindowPrinter(QWidget* owner, PictureCache* pictures)
+    : PagePrinter(pictures),
+      m_owner(owner), m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
     m_printer->setFullPage(true);
     m_printer->setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
 }
@@ -290,7 +341,8 @@ void WindowPrinter::abortDevice(QPainter& painter) {
 
 // ---- PDF files -------------------------------------------------------------
 
-PdfPrinter::PdfPrinter(QString path) : m_path(std::move(path)) {}
+PdfPrinter::PdfPrinter(QString path, PictureCache* pictures)
+    : PagePrinter(pictures), m_path(std::move(path)) {}
 
 PdfPrinter::~PdfPrinter() { abortDocument(); }
 

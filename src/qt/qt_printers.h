@@ -21,11 +21,14 @@
 #include <QPointer>
 #include <QRectF>
 #include <QString>
+#include <QTransform>
 #include <QWidget>
 
 #include <map>
-#include <memory>
 #include <optional>
+#include <memory>
+#include <set>
+#include <vector>
 
 class QPaintDevice;
 class QPdfWriter;
@@ -83,13 +86,15 @@ public:
     int endDocument() override;
     int abortDocument() override;
     int close() override;
+    std::vector<std::string> undrawnPictures() const override { return m_undrawn; }
 
     bool printing() const { return m_painter.isActive(); }
     // Distinct picture files decoded for the open document.
     std::size_t documentPictures() const { return m_pictures.size(); }
 
 protected:
-    PagePrinter() = default;
+    // Files that cannot be drawn are also learned from `pictures`, when given.
+    explicit PagePrinter(PictureCache* pictures) : m_cache(pictures) {}
 
     // Set by the print dialog: documents begin only when it was accepted.
     void setAccepted(bool accepted) { m_accepted = accepted; }
@@ -108,16 +113,33 @@ protected:
 
 private:
     friend class PrintedPage;
+    // One drawing call of the page, kept until the page is complete: only
+    // then is the largest size of each picture known, and each is embedded
+    // once, at that size.
+    struct Step {
+        enum class Kind { Text, Rectangle, Picture, Clip, NoClip } kind;
+        QTransform transform;
+        QRectF area;  // a text's position and magnification; a rectangle; a picture's place
+        int color = 0;
+        QString text;
+        QString fontFamily;
+        double fontPoints = 0;
+        PictureFile file;
+        QSize pixels;  // what a picture needs at its place
+    };
+
     void drawText(double x, double y, std::string_view text, double magX, double magY, int color);
     void drawRectangle(double x1, double y1, double x2, double y2, int color);
     void drawPicture(const Bitmap& bitmap, double x, double y, double width, double height);
     void setClip(const std::optional<QRectF>& area);
     // Every drawing needs an open document; answers whether there is one.
     bool drawable();
-    // The document's copy of the bitmap's file, at least `size` pixels (at
-    // most the file's own); made on its first drawing and again only when
-    // drawn larger.
-    const QImage& documentPicture(const QtBitmap& bitmap, QSize size);
+    // Draws the steps of the page so far.
+    void flushPage();
+    void paintStep(const Step& step);
+    // The document's copy of a file, at least `size` pixels (at most the
+    // file's own); made on its first drawing and again only when drawn larger.
+    const QImage& documentPicture(const PictureFile& file, QSize size);
     void forgetDocument();
 
     QPainter m_painter;
@@ -126,6 +148,11 @@ private:
     double m_fontPoints = 12;
     double m_unitsPerDot = 1;  // world units per device dot: 1 in mode 1
     std::map<QString, QImage> m_pictures;  // path → picture, per document
+    std::vector<Step> m_steps;  // the page being drawn
+    PictureCache* m_cache;
+    std::uint64_t m_failureMark = 0;
+    std::set<QString> m_failed;  // files the open document could not draw
+    std::vector<std::string> m_undrawn;  // of the last finished document
     bool m_accepted = false;
     bool m_emptyDocument = false;  // started without an accepted dialog
     int m_pages = 0;  // pages started in the open document
@@ -136,7 +163,7 @@ private:
 class WindowPrinter final : public PagePrinter {
 public:
     // The dialog is owned by `owner`'s window while it lives.
-    explicit WindowPrinter(QWidget* owner);
+    explicit WindowPrinter(QWidget* owner, PictureCache* pictures = nullptr);
     ~WindowPrinter() override;
 
     int setPaperMode(int paper, int orientation) override;
@@ -160,7 +187,7 @@ private:
 // written beside the target under a temporary name and renamed over it.
 class PdfPrinter final : public PagePrinter {
 public:
-    explicit PdfPrinter(QString path);
+    explicit PdfPrinter(QString path, PictureCache* pictures = nullptr);
     ~PdfPrinter() override;
 
     int setPaperMode(int paper, int orientation) override;

@@ -4,7 +4,9 @@
 
 #include "ui/drawing.h"
 
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace cal {
 
@@ -29,6 +31,9 @@ public:
     // Ends a started document without output, leaving nothing in the spooler.
     virtual int abortDocument() = 0;
     virtual int close() = 0;
+    // The picture files the last finished document could not draw (damaged
+    // or unreadable), each once.
+    virtual std::vector<std::string> undrawnPictures() const { return {}; }
 };
 
 }  // namespace cal

@@ -101,6 +101,17 @@ TEST_F(PrintJob, DrawingAndClosingFailuresWarn) {
     EXPECT_TRUE(h.state->print.failed);
 }
 
+TEST_F(PrintJob, PicturesThatCouldNotBeDrawnAreNamedAfterThePageIsPrinted) {
+    printer().undrawn = {"/data/Calendar_pic/壊れた.bmp", "/data/Calendar_pic/big.bmp"};
+    press();
+    EXPECT_EQ(jobSteps().back(), "close");
+    ASSERT_EQ(h.forms.messages.size(), 1u);
+    const ShownMessage& m = h.forms.messages[0];
+    EXPECT_EQ(m.title, "警告");
+    EXPECT_EQ(m.message, "次の絵は壊れているか読めない形式のため印刷できませんでした。\n壊れた.bmp\nbig.bmp");
+    EXPECT_TRUE(h.state->print.failed);
+}
+
 TEST_F(PrintJob, NoPrinterAtAllIsReportedOnce) {
     h.state->print.printer.reset();
     h.forms.printingPossible = false;

@@ -2,6 +2,7 @@
 // each file state decoded once into a reduced master, drawn sizes scaled
 // from it, within a byte bound.
 
+#include "bmp_files.h"
 #include "qt/canvas.h"
 #include "qt/picture_cache.h"
 #include "qt/qt_bitmap.h"
@@ -11,6 +12,7 @@
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
+#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -167,28 +169,35 @@ TEST_F(PictureCacheTest, ABitmapKnowsEachPathForItsRunAndTheNextRunLooksAgain) {
     PictureCache cache;
     const QString path = write("a.bmp", Qt::red, {640, 480});
     const std::string name = path.toStdString();
-    QtBitmap run(cache);
-    ASSERT_TRUE(run.load(name));
-    EXPECT_EQ(run.scaled({27, 22}).pixel(5, 5), qRgb(255, 0, 0));
+    {
+        QtBitmap run(cache);
+        ASSERT_TRUE(run.load(name));
+        EXPECT_EQ(run.scaled({27, 22}).pixel(5, 5), qRgb(255, 0, 0));
 
-    // Replaced while the run goes on: the run keeps what it learned.
-    write("a.bmp", Qt::blue, {320, 240});
-    ASSERT_TRUE(run.load(name));
-    EXPECT_EQ(run.width(), 640);
-    EXPECT_EQ(run.scaled({50, 42}).pixel(5, 5), qRgb(255, 0, 0));
-    EXPECT_EQ(cache.decodes(), 1);
+        // Replaced while the run goes on: the run, and any bitmap made for
+        // a check inside it, keeps what it learned.
+        write("a.bmp", Qt::blue, {320, 240});
+        ASSERT_TRUE(run.load(name));
+        EXPECT_EQ(run.width(), 640);
+        QtBitmap check(cache);
+        ASSERT_TRUE(check.load(name));
+        EXPECT_EQ(check.width(), 640);
+        EXPECT_EQ(run.scaled({50, 42}).pixel(5, 5), qRgb(255, 0, 0));
+        EXPECT_EQ(cache.decodes(), 1);
+    }
+    {
+        QtBitmap next(cache);
+        ASSERT_TRUE(next.load(name));
+        EXPECT_EQ(next.width(), 320);
+        EXPECT_EQ(next.scaled({27, 22}).pixel(5, 5), qRgb(0, 0, 255));
+        EXPECT_EQ(cache.decodes(), 2);
 
-    QtBitmap next(cache);
-    ASSERT_TRUE(next.load(name));
-    EXPECT_EQ(next.width(), 320);
-    EXPECT_EQ(next.scaled({27, 22}).pixel(5, 5), qRgb(0, 0, 255));
-    EXPECT_EQ(cache.decodes(), 2);
-
-    // Removed: loading it again in the same run touches no file.
-    ASSERT_TRUE(QFile::remove(path));
-    ASSERT_TRUE(next.load(name));
-    EXPECT_EQ(next.height(), 240);
-    EXPECT_EQ(next.scaled({27, 22}).pixel(5, 5), qRgb(0, 0, 255));
+        // Removed: loading it again in the same run touches no file.
+        ASSERT_TRUE(QFile::remove(path));
+        ASSERT_TRUE(next.load(name));
+        EXPECT_EQ(next.height(), 240);
+        EXPECT_EQ(next.scaled({27, 22}).pixel(5, 5), qRgb(0, 0, 255));
+    }
     EXPECT_FALSE(QtBitmap(cache).load(name));
 }
 
@@ -212,6 +221,86 @@ TEST_F(PictureCacheTest, ARepaintWithNothingChangedDecodesNothing) {
     const QImage& image = dynamic_cast<qtui::Canvas&>(surface).image();
     const qtui::ScreenScale scale = qtui::widgetScale(*forms.window("FORM3"));
     EXPECT_EQ(image.pixel(qtui::toPixelsX(30, scale), qtui::toPixelsY(30, scale)), qRgb(255, 0, 0));
+}
+
+TEST_F(PictureCacheTest, ADrawingRunKeepsWhatItUsesWhateverTheBound) {
+    // Room for two masters; a run draws four pictures twice over.
+    PictureCache cache(2 * 64 * 48 * 4);
+    std::vector<std::string> paths;
+    for (const char* name : {"a.bmp", "b.bmp", "c.bmp", "d.bmp"})
+        paths.push_back(write(name, Qt::red).toStdString());
+    {
+        QtBitmap run(cache);
+        for (int round = 0; round < 2; ++round)
+            for (const std::string& path : paths) {
+                ASSERT_TRUE(run.load(path));
+                EXPECT_FALSE(run.scaled({27, 22}).isNull());
+            }
+        EXPECT_EQ(cache.decodes(), 4);
+    }
+    // Once the run is over, the bound holds again.
+    EXPECT_LE(cache.bytes(), 2 * 64 * 48 * 4);
+}
+
+TEST_F(PictureCacheTest, AFileThatFailedIsNotTriedAgainUntilItChanges) {
+    PictureCache cache;
+    const QString path = dir.filePath(QStringLiteral("broken.bmp"));
+    const QByteArray whole = testbmp::makeBmp(40, 40, {8, 1, false});
+    ASSERT_TRUE(testbmp::writeFile(path, whole.left(whole.size() / 2)));
+    const PictureFile broken = probe(cache, path);
+    EXPECT_TRUE(cache.scaled(broken, {10, 10}).isNull());
+    EXPECT_EQ(cache.decodes(), 1);
+    const std::uint64_t mark = cache.failureMark();
+    EXPECT_FALSE(cache.probe(path));
+    EXPECT_TRUE(cache.scaled(broken, {12, 12}).isNull());
+    EXPECT_EQ(cache.decodes(), 1);
+    EXPECT_EQ(cache.failuresSince(mark), std::vector<QString>{path});
+
+    ASSERT_TRUE(testbmp::writeFile(path, whole));
+    const PictureFile mended = probe(cache, path);
+    EXPECT_EQ(cache.scaled(mended, {40, 40}).pixel(0, 39), testbmp::paletteColour(8, testbmp::indexAt(8, 0, 39)));
+    EXPECT_EQ(cache.decodes(), 2);
+}
+
+// Text and frames at once, pictures when decoded; then the same image as
+// drawing everything in one go.
+TEST_F(PictureCacheTest, TheWindowShowsItsTextAtOnceAndItsPicturesAsTheyArrive) {
+    const std::string path = write("a.bmp", Qt::red, {4000, 300}).toStdString();
+    const auto draw = [&](QtFormsService& forms) -> qtui::Canvas& {
+        forms.createForm("FORM3");
+        Surface& surface = forms.surface("FORM3", "PICTURE61");
+        surface.clear();
+        const std::unique_ptr<Bitmap> bitmap = forms.createBitmap();
+        EXPECT_TRUE(bitmap->load(path));
+        surface.rectangle(5, 5, 200, 150, 2);
+        surface.stretch(*bitmap, 10, 10, 150, 100);
+        surface.text(20, 20, "あいう", 1, 1, 2);  // over the picture
+        return dynamic_cast<qtui::Canvas&>(surface);
+    };
+    QtFormsService background;
+    qtui::Canvas& waiting = draw(background);
+    QWidget& widget = *background.window("FORM3")->findChild<QWidget*>(QStringLiteral("PICTURE61"));
+    const qtui::ScreenScale scale = qtui::widgetScale(widget);
+    const QPoint inPicture(qtui::toPixelsX(100, scale), qtui::toPixelsY(90, scale));
+    if (waiting.waitingPictures() == 1) {
+        // What the window paints now: the frame, the text, no picture yet.
+        const QImage now = widget.grab().toImage();
+        EXPECT_EQ(now.pixel(inPicture), qRgb(255, 255, 255));
+    }
+    const QImage arrived = waiting.image();
+    EXPECT_EQ(waiting.waitingPictures(), 0);
+    EXPECT_EQ(arrived.pixel(inPicture), qRgb(255, 0, 0));
+
+    QtFormsService atOnce;
+    atOnce.pictures().setBackground(false);
+    EXPECT_EQ(draw(atOnce).image(), arrived);
+}
+
+TEST_F(PictureCacheTest, ThePrintOnlyServicePaintsNoWindow) {
+    QtFormsService forms(QtFormsService::Mode::Headless, dir.filePath(QStringLiteral("out.pdf")).toStdString());
+    forms.createForm("FORM3");
+    EXPECT_EQ(dynamic_cast<qtui::Canvas*>(&forms.surface("FORM3", "PICTURE61")), nullptr);
+    EXPECT_EQ(dynamic_cast<qtui::Canvas*>(&forms.surface("FORM3", "")), nullptr);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The printers: a PDF file checked with poppler's tools, and the system
 // printer's dialog, cancelled or accepted, printing to a PDF file.
 
+#include "bmp_files.h"
 #include "qt_test_support.h"
 #include "ui/form_description.h"
 #include "qt/qt_bitmap.h"
@@ -147,7 +148,7 @@ TEST_F(PrinterTest, APdfPageIsA3LandscapeWithRealTextWhereItWasDrawn) {
     EXPECT_NEAR(big->height(), 2 * kTwelvePoints, 0.5 * kTwelvePoints);
 }
 
-TEST_F(PrinterTest, APictureIsEmbeddedOnceAtTheLargestSizeItIsDrawnAt) {
+TEST_F(PrinterTest, APictureIsEmbeddedOnceLosslesslyAtTheLargestSizeItIsDrawnAt) {
     if (!popplerInstalled()) GTEST_SKIP() << "poppler-utils are not installed";
     const std::unique_ptr<Bitmap> frame = picture("frame.bmp", Qt::green, {640, 480});
     const std::unique_ptr<Bitmap> title = picture("title.BMP", Qt::blue, {640, 480});
@@ -157,20 +158,70 @@ TEST_F(PrinterTest, APictureIsEmbeddedOnceAtTheLargestSizeItIsDrawnAt) {
     // One pixel per 0.1 mm, never more than the file has.
     for (int i = 0; i < 50; ++i) printer.page().stretch(*frame, 100 + 100 * i, 100, 95, 80);
     printer.page().stretch(*stamp, 500, 1000, 190, 160);
-    // Drawn larger after a smaller drawing: a larger copy from then on.
+    // Drawn small first and larger later: still one image, the larger.
     printer.page().stretch(*title, 500, 300, 50, 42);
     printer.page().stretch(*title, 500, 500, 190, 160);
     printer.page().stretch(*title, 800, 500, 95, 80);
+    ASSERT_EQ(printer.endPage(), 0);
     EXPECT_EQ(printer.documentPictures(), 3u);
-    // Once a file, and the title again when drawn larger than its master.
+    // Once a file, and the title again because it is drawn larger than its master.
     EXPECT_EQ(cache.decodes(), 4);
     ASSERT_EQ(finish(printer), 0);
     EXPECT_EQ(printer.documentPictures(), 0u);  // released with the document
+    EXPECT_TRUE(printer.undrawnPictures().empty());
 
     const QString list = run("pdfimages", {QStringLiteral("-list"), path("out.pdf")});
     QList<int> widths = imageWidths(list).values();
     std::sort(widths.begin(), widths.end());
-    EXPECT_EQ(widths, QList<int>({50, 64, 95, 190})) << list.toStdString();
+    EXPECT_EQ(widths, QList<int>({64, 95, 190})) << list.toStdString();
+    EXPECT_FALSE(list.contains(QStringLiteral("jpeg"))) << list.toStdString();
+}
+
+TEST_F(PrinterTest, APictureBeyondQtsOwnLimitIsPrintedAndADamagedOneIsNamed) {
+    if (!popplerInstalled()) GTEST_SKIP() << "poppler-utils are not installed";
+    // 12000 × 12000 pixels: more than Qt's reader will hold, small on disk.
+    const QString huge = path("huge.bmp");
+    ASSERT_TRUE(testbmp::writeFile(huge, testbmp::hugeRle8(12000, 12000)));
+    EXPECT_TRUE(QImage(huge).isNull());
+    // A header that promises rows the file does not hold.
+    const QString damaged = path("damaged.bmp");
+    const QByteArray whole = testbmp::makeBmp(40, 40, {8, 1, false});
+    ASSERT_TRUE(testbmp::writeFile(damaged, whole.left(whole.size() / 2)));
+
+    PdfPrinter printer(path("out.pdf"), &cache);
+    begin(printer);
+    {
+        qtui::QtBitmap bitmap(cache);
+        ASSERT_TRUE(bitmap.load(huge.toStdString()));
+        EXPECT_EQ(bitmap.width(), 12000);
+        printer.page().stretch(bitmap, 100, 100, 190, 160);
+        ASSERT_TRUE(bitmap.load(damaged.toStdString()));
+        printer.page().stretch(bitmap, 400, 100, 95, 80);
+    }
+    ASSERT_EQ(finish(printer), 0);
+    ASSERT_EQ(printer.undrawnPictures().size(), 1u);
+    EXPECT_EQ(QString::fromStdString(printer.undrawnPictures().front()), damaged);
+
+    const QString list = run("pdfimages", {QStringLiteral("-list"), path("out.pdf")});
+    EXPECT_EQ(imageWidths(list).values(), QList<int>({190})) << list.toStdString();
+    // The top band of the huge picture is palette colour 1.
+    const QString png = path("page");
+    run("pdftoppm", {QStringLiteral("-r"), QStringLiteral("254"), QStringLiteral("-png"), path("out.pdf"), png});
+    const QImage page(png + QStringLiteral("-1.png"));
+    ASSERT_FALSE(page.isNull());
+    EXPECT_EQ(page.pixel(195, 110), testbmp::paletteColour(8, 1));
+
+    // Printed again: the damaged file, remembered as such, is named again
+    // without being read.
+    const int decodes = cache.decodes();
+    begin(printer);
+    {
+        qtui::QtBitmap bitmap(cache);
+        EXPECT_FALSE(bitmap.load(damaged.toStdString()));
+    }
+    ASSERT_EQ(finish(printer), 0);
+    EXPECT_EQ(printer.undrawnPictures().size(), 1u);
+    EXPECT_EQ(cache.decodes(), decodes);
 }
 
 TEST_F(PrinterTest, OnlyAFinishedDocumentWritesOrReplacesTheFile) {

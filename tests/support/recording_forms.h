@@ -39,6 +39,7 @@ public:
     bool acceptDialog = true;
     std::map<std::string, int> failures;  // operation → failure number
     int drawingError = 0;
+    std::vector<std::string> undrawn;  // what undrawnPictures answers
 
     int setPaperMode(int paper, int orientation) override;
     int printDialog(bool& accepted) override;
@@ -52,6 +53,7 @@ public:
     int endDocument() override { return op("end document"); }
     int abortDocument() override { return op("abort"); }
     int close() override { return op("close"); }
+    std::vector<std::string> undrawnPictures() const override { return undrawn; }
 
 private:
     int op(const std::string& entry);
