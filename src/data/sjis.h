@@ -7,6 +7,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace cal {
 
@@ -32,5 +33,14 @@ std::string fieldName(std::span<const char> field);
 void storeField(std::span<char> field, std::string_view utf8);
 // Cuts an UTF-8 text so that its Shift-JIS form fits `width` bytes.
 std::string fitToSjisWidth(std::string_view utf8, std::size_t width);
+
+// The characters of `utf8` that Shift-JIS cannot hold (emoji, 𠮷, Hangul, a
+// combining mark), each once, in order of appearance.
+std::vector<std::string> unstorableCharacters(std::string_view utf8);
+// The characters for a message: "「😀」(U+1F600) 「゙」(U+3099)".
+std::string describeCharacters(const std::vector<std::string>& characters);
+// What a field of `width` bytes would do to `utf8`, for the control showing
+// it: empty when it is stored as it is, else the warning to show beside it.
+std::string fieldFitWarning(std::string_view utf8, std::size_t width);
 
 }  // namespace cal

@@ -26,8 +26,8 @@ bool mayPrint(const PrintState& p) {
 }  // namespace
 
 void BUTTON7_ON(Context& c) {
-    DAT_UPDATE(c);
     c.state.print.failed = false;
+    if (!DAT_UPDATE(c)) return;
     PRN_SETTEI_ON(c, 2);
     PRN_ZIKKOU1P_ON(c);
     PRN_CLOSE_ON(c);

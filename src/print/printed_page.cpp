@@ -3,7 +3,6 @@
 #include "state/context.h"
 #include "data/sjis.h"
 #include "layout/page_border.h"
-#include "tools/numbers.h"
 #include "tools/string_tools.h"
 #include "ui/form_description.h"
 #include "ui/names.h"
@@ -99,12 +98,9 @@ struct Page {
 
 void drawPrintedPage(Context& c, Printer& printer) {
     PictureRun pictures(c.forms, c.drawing, kMainForm, c.state.dataDir);
-    // Box size and margins are read from the setting fields at print time.
-    auto tenths = [&](const char* field) {
-        return static_cast<int>(leadingValue(c.forms.text(kMainForm, field)) * 10);
-    };
-    Page page{c, printer, printer.page(), pictures, tenths("EDIT3"), tenths("EDIT4"), tenths("EDIT5"),
-              tenths("EDIT6")};
+    // The page uses the checked settings the screen was laid out with.
+    const DisplaySettings& d = c.state.display;
+    Page page{c, printer, printer.page(), pictures, d.paperBoxWidth, d.paperBoxHeight, d.paperTop, d.paperLeft};
     // A failure abandons the rest of the page.
     printer.setFont(kGothic, 12);
     page.border();
