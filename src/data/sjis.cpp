@@ -133,7 +133,8 @@ std::vector<std::string> unstorableCharacters(std::string_view utf8) {
     for (std::size_t pos = 0; pos < utf8.size();) {
         const std::string_view seq = utf8.substr(pos, utf8SequenceLength(utf8.substr(pos)));
         pos += seq.size();
-        if (seq == "?" || utf8ToSjis(seq) != "?") continue;
+        // A character Shift-JIS holds comes back from its bytes unchanged.
+        if (sjisToUtf8(utf8ToSjis(seq)) == seq) continue;
         if (std::find(found.begin(), found.end(), seq) == found.end()) found.emplace_back(seq);
     }
     return found;

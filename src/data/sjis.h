@@ -35,7 +35,8 @@ void storeField(std::span<char> field, std::string_view utf8);
 std::string fitToSjisWidth(std::string_view utf8, std::size_t width);
 
 // The characters of `utf8` that Shift-JIS cannot hold (emoji, 𠮷, Hangul, a
-// combining mark), each once, in order of appearance.
+// combining mark, a character that would come back as another), each once,
+// in order of appearance.
 std::vector<std::string> unstorableCharacters(std::string_view utf8);
 // The characters for a message: "「😀」(U+1F600) 「゙」(U+3099)".
 std::string describeCharacters(const std::vector<std::string>& characters);
