@@ -2,23 +2,22 @@
 // as drawing does before it scales anything.
 #include "qt/picture_cache.h"
 
-#include <QByteArray>
-#include <QDir>
 #include <QFile>
 #include <QString>
+#include <QTemporaryDir>
 
 #include <cstdint>
 #include <cstdlib>
-#include <string>
 
 namespace {
 
-// One file in a private folder, rewritten for every input.
+// One file in a private temporary folder, rewritten for every input and
+// removed when the run ends.
 QString pictureFile() {
     static const QString path = [] {
-        char folder[] = "/tmp/calendar-fuzz-bmp.XXXXXX";
-        if (mkdtemp(folder) == nullptr) std::abort();
-        return QString::fromUtf8(folder) + QStringLiteral("/picture.bmp");
+        static QTemporaryDir folder;
+        if (!folder.isValid()) std::abort();
+        return folder.filePath(QStringLiteral("picture.bmp"));
     }();
     return path;
 }

@@ -6,17 +6,20 @@
 #include <QFile>
 #include <QSize>
 #include <QString>
+#include <QTemporaryDir>
 
 #include <cstdint>
 #include <cstdlib>
 
 namespace {
 
+// One file in a private temporary folder, rewritten for every input and
+// removed when the run ends.
 QString pictureFile() {
     static const QString path = [] {
-        char folder[] = "/tmp/calendar-fuzz-reduce.XXXXXX";
-        if (mkdtemp(folder) == nullptr) std::abort();
-        return QString::fromUtf8(folder) + QStringLiteral("/picture.bmp");
+        static QTemporaryDir folder;
+        if (!folder.isValid()) std::abort();
+        return folder.filePath(QStringLiteral("picture.bmp"));
     }();
     return path;
 }

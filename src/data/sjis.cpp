@@ -103,7 +103,8 @@ std::string fieldName(std::span<const char> field) {
 }
 
 void storeField(std::span<char> field, std::string_view utf8) {
-    const std::string sjis = utf8ToSjis(utf8);
+    // A zero ends a field's text: nothing after it is stored.
+    const std::string sjis = utf8ToSjis(utf8.substr(0, utf8.find('\0')));
     const std::size_t n = sjisPrefixLength(sjis, field.size());
     std::fill(std::copy_n(sjis.begin(), n, field.begin()), field.end(), '\0');
 }

@@ -28,8 +28,9 @@ std::string fieldText(std::span<const char> field);
 // The field read as a name: blanks trimmed at both ends, then cut at the first
 // zero byte (TOOL_NULL_CUT on the field's bytes).
 std::string fieldName(std::span<const char> field);
-// Stores `utf8` cut to the field's width, never splitting a two-byte
-// character; the rest of the field becomes zero bytes.
+// Stores `utf8` (up to a zero character, if any) cut to the field's width,
+// never splitting a two-byte character; the rest of the field becomes zero
+// bytes.
 void storeField(std::span<char> field, std::string_view utf8);
 // Cuts an UTF-8 text so that its Shift-JIS form fits `width` bytes.
 std::string fitToSjisWidth(std::string_view utf8, std::size_t width);
