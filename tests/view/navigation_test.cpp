@@ -3,6 +3,7 @@
 #include "support/month_setup.h"
 #include "ui/names.h"
 #include "view/grid_model.h"
+#include "view/month_files.h"
 #include "view/navigation.h"
 
 #include <gtest/gtest.h>
@@ -197,5 +198,20 @@ TEST_F(Navigation, DayThatCannotBeStoredStopsTheStepBeforeSaving) {
     EXPECT_EQ(h.state->currentMonth, 5);
     EXPECT_EQ(savedLine(2003, 5), std::string(4, '\0'));  // not saved
 }
+TEST_F(Navigation, FolderInTheNextMonthFilesPlaceIsReportedAsSuch) {
+    display(2003, 5, "木", 31);
+    writeYearFile(h, 2003, 6, "日", 30);
+    std::filesystem::create_directory(u8path(h.dir.file("Calendar_dat", "Calendar200306.dat")));
+    press("BUTTON6");
+    ASSERT_EQ(h.forms.messages.size(), 1u);
+    EXPECT_EQ(h.forms.messages[0].title, "エラー");
+    EXPECT_NE(h.forms.messages[0].message.find("フォルダ"), std::string::npos);
+    EXPECT_NE(h.forms.messages[0].message.find("Calendar200306.dat"), std::string::npos);
+    // Nothing is saved over the folder unasked.
+    h.forms.answerMessages({MessageAnswer::No});
+    EXPECT_EQ(CALENDAR_SAVE(h.context(), 6), SaveResult::Skipped);
+    EXPECT_TRUE(std::filesystem::is_directory(u8path(h.dir.file("Calendar_dat", "Calendar200306.dat"))));
+}
+
 }  // namespace
 }  // namespace cal::test
