@@ -127,7 +127,7 @@ bool store(Context& c, bool ask) {
     const bool target = holdsDay(c, s.selectedCell) && s.selectedCell == s.editorCell;
     const DayCell& shown = s.monthCells[static_cast<std::size_t>(target ? s.selectedCell : 0)];
     if (const auto bad = unstorableInEditor(c, shown); target && !bad.empty()) {
-        c.dialogs.messageBox(kDayEditor, "お知らせ",
+        c.dialogs.messageBox(kDayEditor, "警告",
                              "次の文字はカレンダーデータに保存できません。\r\n" + describeCharacters(bad) +
                                  "\r\n別の文字に直してから更新してください。",
                              MessageButtons::Ok, MessageIcon::Exclamation);

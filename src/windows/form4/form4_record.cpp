@@ -127,7 +127,7 @@ UtilitySave FORM4_UPDATE(Context& c) {
     // Nothing is stored while a text holds characters the file cannot keep;
     // the window keeps what was typed.
     if (const auto bad = unstorableInControls(c, c.state.utilitySettings); !bad.empty()) {
-        c.dialogs.messageBox(kYearUtility, "お知らせ",
+        c.dialogs.messageBox(kYearUtility, "警告",
                              "次の文字はカレンダー設定データに保存できません。\r\n" + describeCharacters(bad) +
                                  "\r\n別の文字に直してから更新してください。",
                              MessageButtons::Ok, MessageIcon::Exclamation);

@@ -26,7 +26,7 @@ constexpr std::array<std::pair<const char*, const char*>, 8> kDialogFields{{
 }};
 
 void refuse(Context& c, const char* owner, const std::string& message) {
-    c.dialogs.messageBox(owner, "お知らせ", message, MessageButtons::Ok, MessageIcon::Exclamation);
+    c.dialogs.messageBox(owner, "警告", message, MessageButtons::Ok, MessageIcon::Exclamation);
 }
 
 // Refuses a dialog field outside its range, naming the field and the range.
