@@ -9,6 +9,7 @@ CALENDAR_PACKAGES=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-ipafont-gothic xvfb xauth imagemagick poppler-utils
   desktop-file-utils
+  clang libclang-rt-dev
 )
 
 # Runs a command with its output kept in a log file; prints the log only
@@ -72,6 +73,42 @@ calendar_configure() {
     return
   fi
   cmake -S . -B "$dir" -G Ninja "$@"
+}
+
+# The fuzz targets under fuzz/, each with its seeds in fuzz/corpus/<target>/.
+CALENDAR_FUZZ_TARGETS=(month_file year_settings display_settings sjis_field bmp_load picture_reduce)
+
+# calendar_fuzz BUILD_DIR SECONDS
+# Runs every fuzz target for SECONDS. A crash, a sanitizer report, one input
+# running over 10 s or a run over 1 GB fails it; the input that did is kept
+# and its path printed. New inputs go to BUILD_DIR/fuzz-run, never into the
+# corpus of the repository.
+calendar_fuzz() {
+  local dir="$1" seconds="$2" failed=0 target work
+  # Data folders of the runs live in memory where there is room: saving
+  # flushes to disk, which would slow every run down.
+  local tmp="${TMPDIR:-/tmp}"
+  [[ -d /dev/shm && -w /dev/shm ]] && tmp=/dev/shm
+  for target in "${CALENDAR_FUZZ_TARGETS[@]}"; do
+    work="$dir/fuzz-run/$target"
+    rm -rf "$work"
+    mkdir -p "$work/new" "$work/artifacts"
+    echo "ファジング: ${target}（${seconds} 秒）" >&2
+    if ! TMPDIR="$tmp" "$dir/fuzz/fuzz_$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=1024 \
+      -artifact_prefix="$work/artifacts/" -print_final_stats=1 \
+      "$work/new" "fuzz/corpus/$target" >"$work/log" 2>&1; then
+      failed=1
+      tail -n 60 "$work/log" >&2
+      echo "失敗: ${target}（記録: $work/log）" >&2
+      local found
+      for found in "$work"/artifacts/*; do
+        [[ -e "$found" ]] && echo "再現用の入力: $(realpath "$found")（$dir/fuzz/fuzz_$target $(realpath "$found") で再現）" >&2
+      done
+    else
+      grep -E '^stat::number_of_executed_units' "$work/log" >&2 || true
+    fi
+  done
+  return "$failed"
 }
 
 # calendar_build BUILD_DIR [TARGET...]

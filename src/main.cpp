@@ -103,7 +103,9 @@ int main(int argc, char* argv[]) {
     if (cmd.pdfFile) {
         cal::QtFormsService forms(cal::QtFormsService::Mode::Headless, *cmd.pdfFile);
         cal::HeadlessDialogs dialogs(std::cerr);
-        return runProgram(cmd, dialogs, forms);
+        const int status = runProgram(cmd, dialogs, forms);
+        // Any error on the way fails the run, even when a page was written.
+        return status == 0 && dialogs.errorShown() ? 1 : status;
     }
     cal::QtFormsService forms;
     return runProgram(cmd, forms, forms);

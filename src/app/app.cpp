@@ -55,6 +55,8 @@ int App::run() {
 int App::printDisplayedMonth() {
     AppState& s = m_context.state;
     const std::string path = monthFilePath(s.dataDir, s.currentYear, s.currentMonth);
+    // A month file that could not be read was reported when it was loaded.
+    if (s.unreadableMonthFile == path) return 1;
     if (!fileExists(path)) {
         m_context.dialogs.messageBox(kMainForm, "エラー",
                                    "カレンダーデータ(" + path + ")ファイルが見つからないので印刷できません",

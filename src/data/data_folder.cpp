@@ -26,8 +26,6 @@ std::string childPath(const std::string& folder, const std::string& name) {
     return folder + static_cast<char>(fs::path::preferred_separator) + name;
 }
 
-bool folderExists(const std::string& path) { return !path.empty() && isFolder(toPath(path)); }
-
 bool isDataFolder(const std::string& path) {
     return folderExists(path) && (isFolder(toPath(path) / "master") || hasMonthFolder(path));
 }

@@ -2,6 +2,7 @@
 // A data folder as a whole: whether a folder is one, and what a new one
 // starts with. Paths are UTF-8 texts.
 
+#include "data/file_io.h"
 #include "data/year_settings.h"
 
 #include <string>
@@ -11,7 +12,6 @@ namespace cal {
 // folder + separator + name, with the platform's separator.
 std::string childPath(const std::string& folder, const std::string& name);
 
-bool folderExists(const std::string& path);
 // True when the folder holds a master or a Calendar_dat folder.
 bool isDataFolder(const std::string& path);
 // True when the folder holds a Calendar_dat folder (the month files).

@@ -350,6 +350,11 @@ bool fileExists(const std::string& path) {
     return fs::is_regular_file(toPath(path), ec);
 }
 
+bool folderExists(const std::string& path) {
+    std::error_code ec;
+    return fs::is_directory(toPath(path), ec);
+}
+
 ReadResult readFile(const std::string& path, std::size_t maxBytes) {
     ReadResult result;
     errno = 0;

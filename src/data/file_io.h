@@ -13,6 +13,10 @@ std::string dataPath(const std::string& dataDir, const std::string& folder, cons
 
 // True when a regular file of that name exists (a folder does not count).
 bool fileExists(const std::string& path);
+// True when a folder of that name exists.
+bool folderExists(const std::string& path);
+// The error text for a folder found where a file should be.
+inline constexpr const char* kFolderInPlace = "ファイルのあるべき場所がフォルダになっています";
 
 struct ReadResult {
     bool ok = false;

@@ -10,6 +10,11 @@ std::string monthFilePath(const std::string& dataDir, const std::string& year, i
 }
 
 RecordRead readMonthFile(const std::string& path, MonthCells& cells, std::string& error) {
+    if (folderExists(path)) {
+        error = kFolderInPlace;
+        cells = {};
+        return RecordRead::Unreadable;
+    }
     if (!fileExists(path)) return RecordRead::Missing;
     const ReadResult file = readFile(path, kMonthFileSize);
     cells = {};

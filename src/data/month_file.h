@@ -11,8 +11,8 @@ namespace cal {
 // The month file of calendar year `year` (text) and month 1 … 12.
 std::string monthFilePath(const std::string& dataDir, const std::string& year, int month);
 
-// Reads the file into `cells`. Missing: `cells` untouched. Unreadable: `cells`
-// emptied, `error` says why. Short: read as far as it goes, the rest zero.
+// Reads the file into `cells`. Missing: `cells` untouched. Unreadable (a
+// folder in the file's place too): `cells` emptied, `error` says why. Short: read as far as it goes, the rest zero.
 RecordRead readMonthFile(const std::string& path, MonthCells& cells, std::string& error);
 
 // Writes the 43 records whole, replacing the file.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <iconv.h>
 
 namespace cal {
@@ -102,7 +103,8 @@ std::string fieldName(std::span<const char> field) {
 }
 
 void storeField(std::span<char> field, std::string_view utf8) {
-    const std::string sjis = utf8ToSjis(utf8);
+    // A zero ends a field's text: nothing after it is stored.
+    const std::string sjis = utf8ToSjis(utf8.substr(0, utf8.find('\0')));
     const std::size_t n = sjisPrefixLength(sjis, field.size());
     std::fill(std::copy_n(sjis.begin(), n, field.begin()), field.end(), '\0');
 }
@@ -110,6 +112,51 @@ void storeField(std::span<char> field, std::string_view utf8) {
 std::string fitToSjisWidth(std::string_view utf8, std::size_t width) {
     const std::string sjis = utf8ToSjis(utf8);
     return sjisToUtf8(std::string_view(sjis).substr(0, sjisPrefixLength(sjis, width)));
+}
+
+namespace {
+
+// The code point of one UTF-8 sequence, or U+FFFD for a broken one.
+char32_t codePoint(std::string_view seq) {
+    const auto b = [&](std::size_t i) { return static_cast<char32_t>(static_cast<unsigned char>(seq[i])); };
+    switch (seq.size()) {
+    case 1: return b(0) < 0x80 ? b(0) : 0xFFFD;
+    case 2: return ((b(0) & 0x1F) << 6) | (b(1) & 0x3F);
+    case 3: return ((b(0) & 0x0F) << 12) | ((b(1) & 0x3F) << 6) | (b(2) & 0x3F);
+    default: return ((b(0) & 0x07) << 18) | ((b(1) & 0x3F) << 12) | ((b(2) & 0x3F) << 6) | (b(3) & 0x3F);
+    }
+}
+
+}  // namespace
+
+std::vector<std::string> unstorableCharacters(std::string_view utf8) {
+    std::vector<std::string> found;
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        const std::string_view seq = utf8.substr(pos, utf8SequenceLength(utf8.substr(pos)));
+        pos += seq.size();
+        // A character Shift-JIS holds comes back from its bytes unchanged.
+        if (sjisToUtf8(utf8ToSjis(seq)) == seq) continue;
+        if (std::find(found.begin(), found.end(), seq) == found.end()) found.emplace_back(seq);
+    }
+    return found;
+}
+
+std::string describeCharacters(const std::vector<std::string>& characters) {
+    std::string text;
+    for (const std::string& ch : characters) {
+        char code[16];
+        std::snprintf(code, sizeof code, "(U+%04X)", static_cast<unsigned>(codePoint(ch)));
+        text += (text.empty() ? "「" : " 「") + ch + "」" + code;
+    }
+    return text;
+}
+
+std::string fieldFitWarning(std::string_view utf8, std::size_t width) {
+    if (const auto bad = unstorableCharacters(utf8); !bad.empty())
+        return "保存できない文字があります: " + describeCharacters(bad);
+    if (utf8ToSjis(utf8).size() > width)
+        return std::to_string(width) + "バイトを超えた分は保存されません";
+    return {};
 }
 
 }  // namespace cal

@@ -7,6 +7,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace cal {
 
@@ -27,10 +28,21 @@ std::string fieldText(std::span<const char> field);
 // The field read as a name: blanks trimmed at both ends, then cut at the first
 // zero byte (TOOL_NULL_CUT on the field's bytes).
 std::string fieldName(std::span<const char> field);
-// Stores `utf8` cut to the field's width, never splitting a two-byte
-// character; the rest of the field becomes zero bytes.
+// Stores `utf8` (up to a zero character, if any) cut to the field's width,
+// never splitting a two-byte character; the rest of the field becomes zero
+// bytes.
 void storeField(std::span<char> field, std::string_view utf8);
 // Cuts an UTF-8 text so that its Shift-JIS form fits `width` bytes.
 std::string fitToSjisWidth(std::string_view utf8, std::size_t width);
+
+// The characters of `utf8` that Shift-JIS cannot hold (emoji, 𠮷, Hangul, a
+// combining mark, a character that would come back as another), each once,
+// in order of appearance.
+std::vector<std::string> unstorableCharacters(std::string_view utf8);
+// The characters for a message: "「😀」(U+1F600) 「゙」(U+3099)".
+std::string describeCharacters(const std::vector<std::string>& characters);
+// What a field of `width` bytes would do to `utf8`, for the control showing
+// it: empty when it is stored as it is, else the warning to show beside it.
+std::string fieldFitWarning(std::string_view utf8, std::size_t width);
 
 }  // namespace cal

@@ -29,7 +29,12 @@ struct MonthLayout {
         return cell > firstColumn && cell <= firstColumn + days ? cell - firstColumn : 0;
     }
 };
+// A day count outside 0 … kMaxMonthDays counts as the nearest of the two.
 MonthLayout monthLayout(const YearSettings& settings, int calendarMonth);
+inline constexpr int kMaxMonthDays = 31;
+// One line per month whose day count or first weekday cannot be used as
+// stored, saying what is used instead; empty when all can.
+std::string monthLayoutProblems(const YearSettings& settings);
 
 // Palette codes of the calendar.
 inline constexpr int kColorOrdinary = 2;

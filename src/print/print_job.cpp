@@ -66,9 +66,8 @@ int startNextPage(Context& c) {
 }
 
 void BUTTON7_ON(Context& c) {
-    DAT_UPDATE(c);
-    if (!mayPrintOverflow(c)) return;
     c.state.print.failed = false;
+    if (!DAT_UPDATE(c) || !mayPrintOverflow(c)) return;
     PRN_SETTEI_ON(c, 2);
     PRN_ZIKKOU1P_ON(c);
     PRN_CLOSE_ON(c);

@@ -3,7 +3,6 @@
 #include "state/context.h"
 #include "data/sjis.h"
 #include "layout/page_border.h"
-#include "tools/numbers.h"
 #include "tools/string_tools.h"
 #include "ui/form_description.h"
 #include "ui/names.h"
@@ -99,24 +98,20 @@ struct Page {
     }
 };
 
-// Box size and margins are read from the setting fields at print time.
-int tenths(const Context& c, const char* field) {
-    return static_cast<int>(leadingValue(c.forms.text(kMainForm, field)) * 10);
-}
-
 }  // namespace
 
 std::vector<LineOverflow> linesOffThePage(const Context& c) {
     const AppState& s = c.state;
     return overflowingLines(s.monthCells,
                             dayPlaces(monthLayout(s.yearSettings, s.currentMonth), s.display.columns, s.display.rows),
-                            paperDayBox(tenths(c, "EDIT3"), tenths(c, "EDIT4")));
+                            paperDayBox(s.display.paperBoxWidth, s.display.paperBoxHeight));
 }
 
 void drawPrintedPage(Context& c, Printer& printer) {
     PictureRun pictures(c.forms, c.drawing, kMainForm, c.state.dataDir);
-    Page page{c, printer, printer.page(), pictures, tenths(c, "EDIT3"), tenths(c, "EDIT4"), tenths(c, "EDIT5"),
-              tenths(c, "EDIT6")};
+    // The page uses the checked settings the screen was laid out with.
+    const DisplaySettings& d = c.state.display;
+    Page page{c, printer, printer.page(), pictures, d.paperBoxWidth, d.paperBoxHeight, d.paperTop, d.paperLeft};
     // A failure abandons the rest of the page.
     printer.setFont(kGothic, 12);
     page.border();

@@ -74,6 +74,7 @@ void FormWindow::addControl(const ControlDescription& d) {
         auto* edit = new QLineEdit(text, host);
         edit->setReadOnly(d.readOnly);
         edit->installEventFilter(this);
+        connect(edit, &QLineEdit::textEdited, this, [this, name] { m_post(name, EventKind::Change); });
         widget = edit;
         break;
     }

@@ -7,6 +7,7 @@ namespace cal {
 MessageAnswer HeadlessDialogs::messageBox(std::string_view, std::string_view title, std::string_view message,
                                           MessageButtons buttons, MessageIcon icon) {
     m_messages << qtui::boxLine(title, message) << std::endl;
+    if (icon == MessageIcon::Stop) m_errorShown = true;
     const qtui::BoxStyle style = qtui::programBoxStyle(static_cast<int>(buttons), static_cast<int>(icon));
     return static_cast<MessageAnswer>(qtui::programAnswerCode(qtui::unattendedAnswer(style.buttons)));
 }

@@ -17,6 +17,9 @@ public:
                              MessageButtons buttons, MessageIcon icon) override;
     int systemMessageBox(std::uint32_t style, std::string_view message, std::string_view title) override;
     std::string inputBox(std::string_view title, std::string_view prompt) override;
+    // True once an error (a box with the stop icon) was shown.
+    bool errorShown() const { return m_errorShown; }
+
     std::string fileOpenDialog(std::string_view owner, std::string_view title, std::string_view pattern,
                                std::string_view patternLabel, std::string_view startFolder) override;
     std::string folderDialog(std::string_view owner, std::string_view title,
@@ -25,6 +28,7 @@ public:
 
 private:
     std::ostream& m_messages;
+    bool m_errorShown = false;
 };
 
 }  // namespace cal

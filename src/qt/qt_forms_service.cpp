@@ -12,6 +12,8 @@
 #include "qt/qt_strings.h"
 
 #include <QAbstractButton>
+#include <QColor>
+#include <QPalette>
 #include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -333,6 +335,19 @@ void QtFormsService::setCheckState(std::string_view form, std::string_view contr
 void QtFormsService::setEnabled(std::string_view form, std::string_view control, bool enabled) {
     QWidget* widget = control.empty() ? window(form) : controlWidget(form, control);
     if (widget != nullptr) widget->setEnabled(enabled);
+}
+
+void QtFormsService::setTextWarning(std::string_view form, std::string_view control, std::string_view warning) {
+    QWidget* widget = controlWidget(form, control);
+    if (widget == nullptr) return;
+    // Red text tells that the field will not be stored as shown; the tip and
+    // the accessible description say why.
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Text, warning.empty() ? QApplication::palette(widget).color(QPalette::Text)
+                                                     : QColor(Qt::red));
+    widget->setPalette(palette);
+    widget->setToolTip(toQString(warning));
+    widget->setAccessibleDescription(toQString(warning));
 }
 
 void QtFormsService::focus(std::string_view form) {

@@ -61,6 +61,7 @@ public:
     int checkState(std::string_view form, std::string_view control) const override;
     void setCheckState(std::string_view form, std::string_view control, int state) override;
     void setEnabled(std::string_view form, std::string_view control, bool enabled) override;
+    void setTextWarning(std::string_view form, std::string_view control, std::string_view warning) override;
     void focus(std::string_view form) override;
     void addComboEntry(std::string_view form, std::string_view control,
                        std::string_view entry) override;

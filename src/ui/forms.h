@@ -16,7 +16,8 @@ inline constexpr int kWidthPixels = 8;
 inline constexpr int kHeightPixels = 10;
 }  // namespace caps
 
-enum class EventKind { On, Click, SetFocus, Start, Resize, End, QueryClose };
+// Change: the user edited a text field.
+enum class EventKind { On, Click, SetFocus, Start, Resize, End, QueryClose, Change };
 
 // One user event. `control` is empty for events of the form itself.
 struct Event {
@@ -63,6 +64,10 @@ public:
     virtual int checkState(std::string_view form, std::string_view control) const = 0;
     virtual void setCheckState(std::string_view form, std::string_view control, int state) = 0;
     virtual void setEnabled(std::string_view form, std::string_view control, bool enabled) = 0;
+    // Marks a text field whose text will not be stored as shown (cut at its
+    // width, or holding characters that cannot be kept): `warning` says why,
+    // empty clears the mark. The mark is seen and read by screen readers.
+    virtual void setTextWarning(std::string_view form, std::string_view control, std::string_view warning) = 0;
     virtual void focus(std::string_view form) = 0;
     virtual void addComboEntry(std::string_view form, std::string_view control,
                                std::string_view entry) = 0;

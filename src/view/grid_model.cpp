@@ -9,7 +9,9 @@
 #include "ui/names.h"
 
 #include <array>
+#include <span>
 #include <string>
+#include <vector>
 
 namespace cal {
 
@@ -77,6 +79,9 @@ void DAT_SET(Context& c, SelectBy by) {
         c.forms.setText(kDayEditor, kLineEdits[i], fieldText(rec.lineText[i + 1]));
     for (std::size_t i = 0; i < kExtraEdits.size(); ++i)
         c.forms.setText(kDayEditor, kExtraEdits[i], fieldText(rec.extraText[i + 1]));
+    // A loaded line is stored back as it was read.
+    for (const char* edit : kLineEdits) c.forms.setTextWarning(kDayEditor, edit, {});
+    for (const char* edit : kExtraEdits) c.forms.setTextWarning(kDayEditor, edit, {});
     for (std::size_t i = 0; i < kLineChecks.size(); ++i)
         c.forms.setCheckState(kDayEditor, kLineChecks[i], rec.lineCheck[i + 1].get());
     for (int slot : kPictureSlots) {
@@ -96,32 +101,66 @@ void DAT_SET(Context& c, SelectBy by) {
 
 namespace {
 
-void store(Context& c, bool ask) {
+// A text the user left as it was loaded keeps its bytes: only a changed text
+// is encoded again.
+void storeText(std::span<char> field, const std::string& text) {
+    if (text != fieldText(field)) storeField(field, text);
+}
+
+// The characters Shift-JIS cannot hold in the lines the user changed from
+// `rec`; a line kept as loaded keeps its bytes whatever they are.
+std::vector<std::string> unstorableInEditor(const Context& c, const DayCell& rec) {
+    std::string changed;
+    for (std::size_t i = 0; i < kLineEdits.size(); ++i)
+        if (const std::string t = c.forms.text(kDayEditor, kLineEdits[i]); t != fieldText(rec.lineText[i + 1]))
+            changed += t;
+    for (std::size_t i = 0; i < kExtraEdits.size(); ++i)
+        if (const std::string t = c.forms.text(kDayEditor, kExtraEdits[i]); t != fieldText(rec.extraText[i + 1]))
+            changed += t;
+    return unstorableCharacters(changed);
+}
+
+bool store(Context& c, bool ask) {
     AppState& s = c.state;
-    if (s.dayChanged == 0) return;
+    if (s.dayChanged == 0) return true;
+    // Nothing is stored while a line holds a character the file cannot keep;
+    // the day stays touched and the editor keeps what was typed.
+    const bool target = holdsDay(c, s.selectedCell) && s.selectedCell == s.editorCell;
+    const DayCell& shown = s.monthCells[static_cast<std::size_t>(target ? s.selectedCell : 0)];
+    if (const auto bad = unstorableInEditor(c, shown); target && !bad.empty()) {
+        c.dialogs.messageBox(kDayEditor, "警告",
+                             "次の文字はカレンダーデータに保存できません。\r\n" + describeCharacters(bad) +
+                                 "\r\n別の文字に直してから更新してください。",
+                             MessageButtons::Ok, MessageIcon::Exclamation);
+        return false;
+    }
     s.dayChanged = 0;
     const bool yes = !ask || s.askOnUpdate != 1 ||
                      c.dialogs.messageBox(kDayEditor, "問い合せ", "データを更新しますか.", MessageButtons::YesNo,
                                         MessageIcon::Information) == MessageAnswer::Yes;
     // Only a cell that holds a day of the displayed month takes the editor's day.
-    if (!yes || !holdsDay(c, s.selectedCell) || s.selectedCell != s.editorCell) return;
+    if (!yes || !target) return true;
     DayCell& rec = s.monthCells[static_cast<std::size_t>(s.selectedCell)];
     for (std::size_t i = 0; i < kLineEdits.size(); ++i)
-        storeField(rec.lineText[i + 1], c.forms.text(kDayEditor, kLineEdits[i]));
+        storeText(rec.lineText[i + 1], c.forms.text(kDayEditor, kLineEdits[i]));
     s.dayPictureFile[2] = {};
     for (std::size_t slot = 1; slot <= 8; ++slot) rec.pictureFile[slot] = s.dayPictureFile[slot];
     for (std::size_t i = 0; i < kExtraEdits.size(); ++i)
-        storeField(rec.extraText[i + 1], c.forms.text(kDayEditor, kExtraEdits[i]));
-    for (std::size_t i = 0; i < kLineChecks.size(); ++i)
-        rec.lineCheck[i + 1].set(c.forms.checkState(kDayEditor, kLineChecks[i]) == 1 ? 1 : 0);
+        storeText(rec.extraText[i + 1], c.forms.text(kDayEditor, kExtraEdits[i]));
+    // A stored mark other than 1 stays as it was while its box is left ticked.
+    for (std::size_t i = 0; i < kLineChecks.size(); ++i) {
+        const bool ticked = c.forms.checkState(kDayEditor, kLineChecks[i]) != 0;
+        if (ticked != (rec.lineCheck[i + 1].get() != 0)) rec.lineCheck[i + 1].set(ticked ? 1 : 0);
+    }
     repaintCells(c);
     keepRecovery(c);
+    return true;
 }
 
 }  // namespace
 
-void DAT_UPDATE(Context& c) { store(c, true); }
+bool DAT_UPDATE(Context& c) { return store(c, true); }
 
-void storeShownDay(Context& c) { store(c, false); }
+bool storeShownDay(Context& c) { return store(c, false); }
 
 }  // namespace cal

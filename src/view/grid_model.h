@@ -14,10 +14,13 @@ enum class SelectBy { Click, Program };
 void DAT_SET(Context& context, SelectBy by = SelectBy::Program);
 
 // Stores the day editor into the selected cell's record when a control was
-// touched (after the optional question) and repaints the day cells.
-void DAT_UPDATE(Context& context);
+// touched (after the optional question) and repaints the day cells. Texts the
+// user did not change keep their bytes. Answers false, with a message and
+// nothing stored, while a line holds characters Shift-JIS cannot hold: the
+// caller then stops, leaving the editor as typed.
+bool DAT_UPDATE(Context& context);
 // The same without the question, for a save the user has already agreed to.
-void storeShownDay(Context& context);
+bool storeShownDay(Context& context);
 
 // The day editor's picture control of a picture slot (1, 3 … 8).
 const char* pictureControlOfSlot(int slot);

@@ -2,6 +2,7 @@
 
 #include "data/month_file.h"
 #include "data/year_file.h"
+#include "layout/grid.h"
 #include "state/context.h"
 #include "ui/names.h"
 #include "view/empty_year.h"
@@ -71,7 +72,12 @@ SaveResult CALENDAR_SAVE(Context& c, int month) {
 }
 
 void CALENDAR_UT_YOMU(Context& c, const std::string& path) {
-    readYearSettings(c, path, c.state.yearSettings, kMainForm);
+    if (!readYearSettings(c, path, c.state.yearSettings, kMainForm)) return;
+    // The display says once what it cannot draw as stored.
+    if (const std::string problems = monthLayoutProblems(c.state.yearSettings); !problems.empty())
+        c.dialogs.messageBox(kMainForm, "警告",
+                             "カレンダー設定ファイル(" + path + ")に使えない値があります。\r\n" + problems,
+                             MessageButtons::Ok, MessageIcon::Exclamation);
 }
 
 bool readYearSettings(Context& c, const std::string& path, YearSettings& into, std::string_view owner) {

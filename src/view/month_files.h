@@ -24,7 +24,9 @@ SaveResult CALENDAR_SAVE(Context& context, int month);
 
 // Reads the file into yearSettings; a missing file changes nothing. A short
 // file is read as far as it goes with the rest zero, and said so; a file that
-// cannot be read is reported and leaves yearSettings as it was.
+// cannot be read is reported and leaves yearSettings as it was. A day count
+// outside 0 … 31 or a first weekday that is none is reported once, naming the
+// month and what is drawn instead.
 void CALENDAR_UT_YOMU(Context& context, const std::string& path);
 // The same into a record of the caller's, its messages owned by `owner`.
 // Answers whether the record was replaced.

@@ -56,12 +56,13 @@ void monthStep(Context& c, std::string_view owner, MonthStep step) {
                            MessageIcon::Information);
         return;
     }
-    DAT_UPDATE(c);
+    if (!DAT_UPDATE(c)) return;
     const bool save = s.askOnUpdate != 1 ||
                       c.dialogs.messageBox(owner, "問い合せ", "データを更新して、月を変更しますか.", MessageButtons::YesNo,
                                          MessageIcon::Information) == MessageAnswer::Yes;
-    if (save) CALENDAR_SAVE(c, s.currentMonth);
-    else dropRecovery(c);
+    // A month that could not be written stays shown with its edits.
+    if (save && CALENDAR_SAVE(c, s.currentMonth) == SaveResult::Failed) return;
+    if (!save) dropRecovery(c);
 
     const int startMonth = s.currentMonth;
     const std::string startYear = s.currentYear;
@@ -91,7 +92,9 @@ void monthStep(Context& c, std::string_view owner, MonthStep step) {
     }
     readSettingsOfDisplayedYear(c);
     GAME_CLS(c);
-    if (fileExists(monthFilePath(s.dataDir, s.currentYear, s.currentMonth))) {
+    // A folder in the month file's place is shown and reported by the load.
+    if (const std::string path = monthFilePath(s.dataDir, s.currentYear, s.currentMonth);
+        fileExists(path) || folderExists(path)) {
         showMonth(c);
         return;
     }

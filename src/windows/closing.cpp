@@ -17,8 +17,8 @@ int closingSequence(Context& c, std::string_view owner) {
     // The day shown in the editor is part of the save: typed lines are not
     // left behind. A month that could not be written stays open rather than
     // being lost.
-    if (save) storeShownDay(c);
-    else dropRecovery(c);
+    if (save && !storeShownDay(c)) return 1;
+    if (!save) dropRecovery(c);
     if (save && CALENDAR_SAVE(c, c.state.currentMonth) == SaveResult::Failed) return 1;
     c.forms.endProgram();
     return 0;

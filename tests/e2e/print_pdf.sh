@@ -2,7 +2,7 @@
 # Prints a month of a generated sample folder to PDF with the built program,
 # with no display at all, and checks the file and the failures.
 # Usage: print_pdf.sh CASE CALENDAR MAKE_SAMPLE
-#   CASE: print_month | bad_arguments | missing_month
+#   CASE: print_month | bad_arguments | missing_month | month_not_a_file
 
 set -u
 case_name=$1
@@ -65,6 +65,23 @@ missing_month)
     [ "$status" -ne 0 ] || fail "a month without its file printed"
     grep -q "Calendar203001.dat" "$work/stderr" || fail "the message names no file: $(cat "$work/stderr")"
     [ -e "$work/out.pdf" ] && fail "a PDF was written for a month without data"
+    ;;
+month_not_a_file)
+    # A folder where June's file should be: said so, and no page.
+    rm "$work/sample/Calendar_dat/Calendar202406.dat"
+    mkdir "$work/sample/Calendar_dat/Calendar202406.dat"
+    run --month 2024-06 --print-pdf "$work/out.pdf" "$work/sample"
+    [ "$status" -ne 0 ] || fail "a folder in the month file's place printed with status 0"
+    grep -q "フォルダ" "$work/stderr" || fail "the message does not say it is a folder: $(cat "$work/stderr")"
+    grep -q "空データの作成" "$work/stderr" && fail "empty data was offered for a folder"
+    [ -e "$work/out.pdf" ] && fail "a PDF was written for a month that could not be read"
+    # Settings out of range are reported, and the page is still printed.
+    rmdir "$work/sample/Calendar_dat/Calendar202406.dat"
+    "$make_sample" --today 2024-06-10 "$work/again" >/dev/null || fail "make_sample failed"
+    printf '7\n5\n400000000\n-38\n' >"$work/again/master/CalendarH.dat"
+    run --month 2024-06 --print-pdf "$work/out.pdf" "$work/again"
+    expect_status 0 "printing with settings out of range"
+    grep -q "１日の枠幅㎜" "$work/stderr" || fail "the bad box width was not reported: $(cat "$work/stderr")"
     ;;
 *)
     fail "unknown case $case_name"

@@ -2,6 +2,7 @@
 #include "data/sjis.h"
 #include "layout/page_border.h"
 #include "print/printed_page.h"
+#include "state/display_settings.h"
 #include "support/month_setup.h"
 #include "ui/names.h"
 
@@ -71,6 +72,8 @@ protected:
 
 TEST_F(PrintedPage, DayCellsAreLaidOutFromTheMarginsAtFullSize) {
     h.forms.setText(kMainForm, "EDIT6", "10");  // left margin 100
+    std::vector<SettingProblem> problems;
+    h.state->display = deriveDisplaySettings(h.forms, problems);
     print();
     // Cell of 1 May: row 0, column 4.
     const double x0 = 100 + 4 * 700, y0 = 130 + 320;

@@ -7,6 +7,8 @@
 #include "ui/names.h"
 
 #include <QApplication>
+#include <QColor>
+#include <QPalette>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -77,6 +79,22 @@ TEST_F(DayEditing, TypedLineReachesTheMonthWhenAnotherDayIsClicked) {
     EXPECT_EQ(fieldText(h.state->monthCells[20].lineText[1]), "ぶどう狩り");
     EXPECT_EQ(h.state->selectedCell, 21);
     EXPECT_EQ(static_cast<QLineEdit&>(control(kDayEditor, "EDIT22")).text(), QString());
+}
+
+TEST_F(DayEditing, TypingPastTheFieldsWidthTurnsTheLineRedAndSaysWhy) {
+    auto& edit = static_cast<QLineEdit&>(control(kDayEditor, "EDIT23"));
+    const QColor normal = edit.palette().color(QPalette::Text);
+    type("EDIT23", QString(40, QLatin1Char('a')));
+    EXPECT_EQ(edit.palette().color(QPalette::Text), normal);
+    EXPECT_TRUE(edit.accessibleDescription().isEmpty());
+    type("EDIT23", QStringLiteral("b"));
+    EXPECT_NE(edit.palette().color(QPalette::Text), normal);
+    EXPECT_EQ(edit.toolTip(), QStringLiteral("40バイトを超えた分は保存されません"));
+    EXPECT_EQ(edit.accessibleDescription(), edit.toolTip());
+    // Another day loaded clears the mark.
+    click("PICTURE21");
+    EXPECT_EQ(edit.palette().color(QPalette::Text), normal);
+    EXPECT_TRUE(edit.toolTip().isEmpty());
 }
 
 }  // namespace

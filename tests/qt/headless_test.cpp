@@ -29,6 +29,14 @@ protected:
     qttest::RecordingSink sink;
 };
 
+TEST_F(HeadlessTest, AnErrorBoxFailsTheRunButNoticesAndWarningsDoNot) {
+    dialogs.messageBox("MAINFORM", "お知らせ", "読み込みました", MessageButtons::Ok, MessageIcon::Information);
+    dialogs.messageBox("MAINFORM", "警告", "標準の値で印刷します", MessageButtons::Ok, MessageIcon::Exclamation);
+    EXPECT_FALSE(dialogs.errorShown());
+    dialogs.messageBox("MAINFORM", "エラー", "読み込めません", MessageButtons::Ok, MessageIcon::Stop);
+    EXPECT_TRUE(dialogs.errorShown());
+}
+
 TEST_F(HeadlessTest, BoxesBecomeLinesAndAnswerWithoutAnyone) {
     EXPECT_EQ(dialogs.messageBox("MAINFORM", "エラー", "ファイルが\r\nありません", MessageButtons::Ok, MessageIcon::Stop),
               MessageAnswer::Ok);

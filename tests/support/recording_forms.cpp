@@ -332,6 +332,9 @@ int RecordingForms::checkState(std::string_view f, std::string_view c) const {
 }
 void RecordingForms::setCheckState(std::string_view f, std::string_view c, int s) { control(f, c).check = s; }
 void RecordingForms::setEnabled(std::string_view f, std::string_view c, bool e) { control(f, c).enabled = e; }
+void RecordingForms::setTextWarning(std::string_view f, std::string_view c, std::string_view w) {
+    control(f, c).warning = w;
+}
 void RecordingForms::addComboEntry(std::string_view f, std::string_view c, std::string_view entry) {
     control(f, c).comboEntries.emplace_back(entry);
 }

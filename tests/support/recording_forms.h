@@ -64,6 +64,7 @@ struct ControlState {
     std::string text;
     int check = 0;
     bool enabled = true;
+    std::string warning;  // setTextWarning
     Geometry geometry;
     std::string fontName;
     double fontSize = 0;
@@ -123,6 +124,7 @@ public:
     int checkState(std::string_view form, std::string_view control) const override;
     void setCheckState(std::string_view form, std::string_view control, int state) override;
     void setEnabled(std::string_view form, std::string_view control, bool enabled) override;
+    void setTextWarning(std::string_view form, std::string_view control, std::string_view warning) override;
     void focus(std::string_view form) override { focused.emplace_back(form); }
     void addComboEntry(std::string_view form, std::string_view control, std::string_view entry) override;
     void selectComboEntry(std::string_view form, std::string_view control, int index) override;

@@ -72,11 +72,13 @@ TEST_F(MonthFile, MissingFileAnsweredYesOffersTheEmptyYear) {
     EXPECT_TRUE(h.dir.exists("Calendar_dat", "Calendar200204.dat"));
 }
 
-TEST_F(MonthFile, FolderWithTheFilesNameCountsAsMissing) {
+TEST_F(MonthFile, FolderInTheFilesPlaceIsReportedAsSuchWithoutOfferingEmptyData) {
     std::filesystem::create_directory(u8path(h.dir.file("Calendar_dat", kJanuary)));
-    h.forms.answerMessages({MessageAnswer::Ok, MessageAnswer::No});
     CALENDAR_LOAD(h.context(), 1);
-    EXPECT_EQ(h.forms.messages.size(), 2u);
+    ASSERT_EQ(h.forms.messages.size(), 1u);
+    EXPECT_EQ(h.forms.messages[0].title, "エラー");
+    EXPECT_NE(h.forms.messages[0].message.find("フォルダ"), std::string::npos);
+    EXPECT_NE(h.forms.messages[0].message.find(kJanuary), std::string::npos);
 }
 
 TEST_F(MonthFile, ShortFileIsReadAsFarAsItGoesWithTheRestZero) {

@@ -2,9 +2,13 @@
 #include "data/sjis.h"
 #include "support/month_setup.h"
 #include "ui/names.h"
+#include "view/grid_model.h"
+#include "view/month_files.h"
 #include "view/navigation.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 namespace cal::test {
 namespace {
@@ -158,6 +162,55 @@ TEST_F(Navigation, ClickOnABlankCellStepsThroughTheMainLoop) {
     EXPECT_EQ(h.state->monthStepRequest, MonthStep::None);
     EXPECT_EQ(h.forms.text(kDayEditor, "EDIT21"), "july");
     EXPECT_EQ(h.forms.text(kDayEditor, "TEXT55"), "13");
+}
+
+TEST_F(Navigation, FailedSaveStopsTheStepWithTheEditsShown) {
+    display(2003, 5, "木", 31);
+    writeMonthFile(h, 2003, 6);
+    // A folder in the month file's place makes the save fail.
+    std::filesystem::remove(u8path(h.dir.file("Calendar_dat", "Calendar200305.dat")));
+    std::filesystem::create_directory(u8path(h.dir.file("Calendar_dat", "Calendar200305.dat")));
+    h.state->selectedCell = 15;
+    DAT_SET(h.context());
+    h.forms.postEvent({kDayEditor, "EDIT22", EventKind::SetFocus});
+    h.app.run();
+    h.forms.setText(kDayEditor, "EDIT22", "打ったばかり");
+    press("BUTTON6");
+    ASSERT_EQ(h.forms.messages.size(), 1u);
+    EXPECT_EQ(h.forms.messages[0].title, "エラー");
+    EXPECT_EQ(h.state->currentMonth, 5);
+    EXPECT_EQ(fieldText(h.state->monthCells[15].lineText[1]), "編集");
+    EXPECT_EQ(fieldText(h.state->monthCells[15].lineText[2]), "打ったばかり");
+    EXPECT_EQ(h.forms.text(kDayEditor, "EDIT22"), "打ったばかり");
+}
+
+TEST_F(Navigation, DayThatCannotBeStoredStopsTheStepBeforeSaving) {
+    display(2003, 5, "木", 31);
+    writeMonthFile(h, 2003, 6);
+    h.state->selectedCell = 15;
+    DAT_SET(h.context());
+    h.forms.postEvent({kDayEditor, "EDIT22", EventKind::SetFocus});
+    h.app.run();
+    h.forms.setText(kDayEditor, "EDIT22", "🎉");
+    press("BUTTON6");
+    ASSERT_EQ(h.forms.messages.size(), 1u);
+    EXPECT_NE(h.forms.messages[0].message.find("🎉"), std::string::npos);
+    EXPECT_EQ(h.state->currentMonth, 5);
+    EXPECT_EQ(savedLine(2003, 5), std::string(4, '\0'));  // not saved
+}
+TEST_F(Navigation, FolderInTheNextMonthFilesPlaceIsReportedAsSuch) {
+    display(2003, 5, "木", 31);
+    writeYearFile(h, 2003, 6, "日", 30);
+    std::filesystem::create_directory(u8path(h.dir.file("Calendar_dat", "Calendar200306.dat")));
+    press("BUTTON6");
+    ASSERT_EQ(h.forms.messages.size(), 1u);
+    EXPECT_EQ(h.forms.messages[0].title, "エラー");
+    EXPECT_NE(h.forms.messages[0].message.find("フォルダ"), std::string::npos);
+    EXPECT_NE(h.forms.messages[0].message.find("Calendar200306.dat"), std::string::npos);
+    // Nothing is saved over the folder unasked.
+    h.forms.answerMessages({MessageAnswer::No});
+    EXPECT_EQ(CALENDAR_SAVE(h.context(), 6), SaveResult::Skipped);
+    EXPECT_TRUE(std::filesystem::is_directory(u8path(h.dir.file("Calendar_dat", "Calendar200306.dat"))));
 }
 
 }  // namespace

@@ -1,10 +1,16 @@
 // Reading and writing the year settings record.
 #include "data/sjis.h"
 #include "data/year_file.h"
+#include "layout/grid.h"
+#include "ui/names.h"
+#include "view/grid_model.h"
 #include "view/month_files.h"
 #include "support/harness.h"
 
 #include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
 
 namespace cal::test {
 namespace {
@@ -61,5 +67,42 @@ TEST_F(YearFile, WeekdayAndHolidayFieldsReadBack) {
     EXPECT_EQ(y.holidayDate[1].get(), 1231);
 }
 
+TEST_F(YearFile, UnusableDayCountsAndWeekdaysAreReportedOnceAndDrawnUsably) {
+    auto y = std::make_unique<YearSettings>();
+    for (std::size_t m = 1; m <= 12; ++m) {
+        y->daysInMonth[m].set(30);
+        storeField(y->firstWeekday[m], "月");
+    }
+    y->daysInMonth[1].set(39);                    // April
+    y->daysInMonth[10].set(2147483647);           // January
+    y->daysInMonth[11].set(-3);                   // February
+    storeField(y->firstWeekday[2], "X");          // May
+    std::string bytes(sizeof(YearSettings), '\0');
+    std::memcpy(bytes.data(), y.get(), bytes.size());
+    const std::string path = yearSettingsPath(h.dir.path(), "2002");
+    writeBytes(path, bytes);
+    CALENDAR_UT_YOMU(h.context(), path);
+    ASSERT_EQ(h.forms.messages.size(), 1u);
+    const std::string& m = h.forms.messages[0].message;
+    for (const char* named : {"4月の日数 39 → 31", "1月の日数 2147483647 → 31", "2月の日数 -3 → 0", "5月の１日の曜日「X」 → 「日」"})
+        EXPECT_NE(m.find(named), std::string::npos) << named;
+    EXPECT_EQ(m.find("6月"), std::string::npos);
+    EXPECT_EQ(monthLayout(h.state->yearSettings, 4).days, 31);
+    EXPECT_EQ(monthLayout(h.state->yearSettings, 2).days, 0);
+    EXPECT_EQ(monthLayout(h.state->yearSettings, 5).firstColumn, 0);
+}
+
+TEST_F(YearFile, HugeDayCountNeitherOverflowsNorStepsTheMonthOnAClick) {
+    h.state->yearSettings.daysInMonth[10].set(2147483647);
+    storeField(h.state->yearSettings.firstWeekday[10], "土");
+    h.state->currentMonth = 1;
+    h.state->selectedCell = 40;  // day 34 of the clamped layout does not exist
+    DAT_SET(h.context(), SelectBy::Click);
+    EXPECT_EQ(h.state->monthStepRequest, MonthStep::Next);
+    h.state->selectedCell = 30;
+    DAT_SET(h.context(), SelectBy::Click);
+    EXPECT_EQ(h.state->monthStepRequest, MonthStep::None);
+    EXPECT_EQ(h.forms.text(kDayEditor, "TEXT55"), "24");
+}
 }  // namespace
 }  // namespace cal::test

@@ -12,7 +12,7 @@ void addMonthWindowHandlers(HandlerTable& table) {
               [](Context& c, const Event&) { return closingSequence(c, kMonthForm); });
     for (int n = 1; n <= 60; ++n)
         table.add("PICTURE" + std::to_string(n) + "_CLICK", action([n](Context& c, const Event&) {
-                      DAT_UPDATE(c);
+                      if (!DAT_UPDATE(c)) return;
                       c.state.selectedCell = n;
                       DAT_SET(c, SelectBy::Click);
                       c.forms.focus(kDayEditor);

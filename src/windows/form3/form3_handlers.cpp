@@ -30,6 +30,14 @@ Handler touch() {
     return action([](Context& c, const Event&) { c.state.dayChanged = 1; });
 }
 
+// Shows while typing whether a line will be stored as it reads.
+Handler markFit() {
+    return action([](Context& c, const Event& e) {
+        c.forms.setTextWarning(kDayEditor, e.control,
+                               fieldFitWarning(c.forms.text(kDayEditor, e.control), sizeof(LineField)));
+    });
+}
+
 // Opens the file-open dialog in the picture library; answers the chosen
 // path or the cancel text.
 std::string choosePicture(Context& c) {
@@ -42,6 +50,14 @@ void choosePictureFor(Context& c, int slot) {
     const std::string path = choosePicture(c);
     if (path == kCancelText) return;
     const std::string name = TOOL_YEN_CUT(path);
+    // A name the record cannot hold would come back as another name.
+    if (const auto bad = unstorableCharacters(name); !bad.empty()) {
+        c.dialogs.messageBox(kDayEditor, "お知らせ",
+                             "画像ファイル名に保存できない文字があります。\r\n" + describeCharacters(bad) +
+                                 "\r\nファイル名を変えてから選んでください。\r\n" + name,
+                             MessageButtons::Ok, MessageIcon::Information);
+        return;
+    }
     // A name longer than the record's field would be cut and never found again.
     if (utf8ToSjis(name).size() > sizeof(PictureName)) {
         c.dialogs.messageBox(kDayEditor, "お知らせ",
@@ -81,6 +97,8 @@ void addDayEditorHandlers(HandlerTable& table) {
               [](Context& c, const Event&) { return closingSequence(c, kDayEditor); });
     for (int i = 21; i <= 28; ++i) table.add("EDIT" + std::to_string(i) + "_SETFOCUS", touch());
     for (int i = 148; i <= 153; ++i) table.add("EDIT" + std::to_string(i) + "_SETFOCUS", touch());
+    for (int i = 21; i <= 28; ++i) table.add("EDIT" + std::to_string(i) + "_CHANGE", markFit());
+    for (int i = 148; i <= 153; ++i) table.add("EDIT" + std::to_string(i) + "_CHANGE", markFit());
     for (int i = 1; i <= 8; ++i) table.add("CHECK" + std::to_string(i) + "_ON", touch());
     // PICTURE61 … PICTURE67 and BUTTON55 … BUTTON61 serve slots 1, 3 … 8.
     for (int i = 0; i < 7; ++i) {

@@ -87,6 +87,12 @@ void choosePictureInto(Context& c, const std::string& field) {
         return;
     }
     const std::string name = TOOL_YEN_CUT(path);
+    if (const auto bad = unstorableCharacters(name); !bad.empty()) {
+        notice(c, "お知らせ",
+               "画像ファイル名に保存できない文字があります。\r\n" + describeCharacters(bad) +
+                   "\r\nファイル名を変えてから選んでください。\r\n" + name);
+        return;
+    }
     // A name longer than the record's field would be cut and never found again.
     if (utf8ToSjis(name).size() > kPictureWidth) {
         notice(c, "お知らせ", "画像ファイル名が長すぎます（半角30文字・全角15文字まで）。\r\n" + name);

@@ -70,9 +70,9 @@ void refreshDisplay(Context& c) {
                                                 MessageAnswer::Yes;
     // A month that could not be written stays in memory instead of being
     // replaced by the file.
-    bool keepMonth = false;
+    bool keepMonth = false, keepDay = false;
     if (save) {
-        storeShownDay(c);
+        keepDay = !storeShownDay(c);
         keepMonth = CALENDAR_SAVE(c, s.currentMonth) != SaveResult::Saved;
     } else {
         dropRecovery(c);
@@ -83,6 +83,8 @@ void refreshDisplay(Context& c) {
     TITLE_SAIBYOUGA(c);
     GAME_CLS(c);
     GAME_SAIBYOUGA(c);
+    // A day that could not be stored stays in the editor as typed.
+    if (keepDay) return;
     DAT_SET(c);
     s.dayChanged = 0;
 }
@@ -106,9 +108,10 @@ std::optional<std::string> checkedYearField(Context& c) {
 bool inDefaultMode(Context& c) { return c.forms.checkState(kYearUtility, kDefaultMode) == 1; }
 
 void displayTakesUp(Context& c, const YearSettings& record) {
-    DAT_UPDATE(c);
+    const bool stored = DAT_UPDATE(c);
     c.state.yearSettings = record;
     repaintMonth(c);
+    if (!stored) return;
     DAT_SET(c);
     c.state.dayChanged = 0;
 }
@@ -214,6 +217,7 @@ void addYearUtilityHandlers(HandlerTable& table) {
     table.add("BUTTON69_ON", action([](Context& c, const Event&) { stepSchoolYear(c, -1); }));
     table.add("DEFCOPYBTN_ON", action([](Context& c, const Event&) { DEFCOPYBTN_ON(c); }));
     table.add("BUTTON24_ON", action([](Context& c, const Event&) { FORM4_UPDATE(c); }));
+    addUtilityFitMarks(table);
     table.add("BUTTON66_ON", action([](Context& c, const Event&) {
                   if (closeYearUtility(c) == 0) c.forms.destroyForm(kYearUtility);
               }));

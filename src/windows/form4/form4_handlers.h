@@ -30,6 +30,8 @@ void takeControls(Context& context, YearSettings& record);
 enum class UtilitySave { Declined, Saved, Failed };
 // Asks, then writes the controls to the mode's file.
 UtilitySave FORM4_UPDATE(Context& context);
+// Marks a text field while typing when it will not be stored as shown.
+void addUtilityFitMarks(HandlerTable& table);
 
 // RADIO1 / RADIO2.
 void RADIO1_ON(Context& context);

@@ -11,6 +11,9 @@
 #include "view/month_files.h"
 #include "windows/form4/form4_controls.h"
 
+#include "state/handler_table.h"
+
+#include <memory>
 #include <span>
 
 namespace cal {
@@ -52,13 +55,45 @@ void storeIfChanged(std::span<char> field, const std::string& text) {
     if (text != shown(field)) storeField(field, text);
 }
 
+// The characters Shift-JIS cannot hold in the texts changed from `record`.
+std::vector<std::string> unstorableInControls(const Context& c, YearSettings& record) {
+    std::string changed;
+    forEachField(
+        record,
+        [&](const std::string& control, std::span<char> field) {
+            if (const std::string t = c.forms.text(kYearUtility, control); t != shown(field)) changed += t;
+        },
+        [](const std::string&, LeInt32&) {});
+    if (const std::string april = c.forms.text(kYearUtility, kAprilWeekday); april != shown(record.firstWeekday[1]))
+        changed += april;
+    return unstorableCharacters(changed);
+}
+
 }  // namespace
+
+void addUtilityFitMarks(HandlerTable& table) {
+    const auto layout = std::make_unique<YearSettings>();
+    forEachField(
+        *layout,
+        [&](const std::string& control, std::span<char> field) {
+            const std::size_t width = field.size();
+            table.add(control + "_CHANGE", action([width](Context& c, const Event& e) {
+                          c.forms.setTextWarning(kYearUtility, e.control,
+                                                 fieldFitWarning(c.forms.text(kYearUtility, e.control), width));
+                      }));
+        },
+        [](const std::string&, LeInt32&) {});
+}
 
 void FORM4_GAME_PUT(Context& c) {
     Forms& f = c.forms;
     YearSettings& y = c.state.utilitySettings;
     forEachField(
-        y, [&](const std::string& control, std::span<char> field) { f.setText(kYearUtility, control, shown(field)); },
+        y,
+        [&](const std::string& control, std::span<char> field) {
+            f.setText(kYearUtility, control, shown(field));
+            f.setTextWarning(kYearUtility, control, {});
+        },
         [&](const std::string& control, const LeInt32& value) {
             f.setText(kYearUtility, control, std::to_string(value.get()));
         });
@@ -90,6 +125,15 @@ void takeControls(Context& c, YearSettings& record) {
 }
 
 UtilitySave FORM4_UPDATE(Context& c) {
+    // Nothing is stored while a text holds characters the file cannot keep;
+    // the window keeps what was typed.
+    if (const auto bad = unstorableInControls(c, c.state.utilitySettings); !bad.empty()) {
+        c.dialogs.messageBox(kYearUtility, "警告",
+                             "次の文字はカレンダー設定データに保存できません。\r\n" + describeCharacters(bad) +
+                                 "\r\n別の文字に直してから更新してください。",
+                             MessageButtons::Ok, MessageIcon::Exclamation);
+        return UtilitySave::Failed;
+    }
     if (c.dialogs.messageBox(kYearUtility, "問い合せ", "カレンダー設定データを更新しますか。", MessageButtons::YesNo,
                            MessageIcon::Information) != MessageAnswer::Yes)
         return UtilitySave::Declined;

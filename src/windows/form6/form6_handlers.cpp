@@ -4,6 +4,7 @@
 #include "state/handler_table.h"
 #include "windows/form6/common_folder_row.h"
 #include "data/file_io.h"
+#include "data/sjis.h"
 #include "ui/names.h"
 #include "view/file_guard.h"
 
@@ -25,6 +26,45 @@ constexpr std::array<std::pair<const char*, const char*>, 8> kDialogFields{{
     {"HEDIT161", "EDIT20"},
     {"HEDIT162", "EDIT78"},
 }};
+
+void refuse(Context& c, const char* owner, const std::string& message) {
+    c.dialogs.messageBox(owner, "警告", message, MessageButtons::Ok, MessageIcon::Exclamation);
+}
+
+// Refuses a dialog field outside its range, naming the field and the range.
+bool dialogFieldsInRange(Context& c) {
+    for (const auto& [dialogField, mainField] : kDialogFields) {
+        const SettingRange& range = *settingRange(mainField);
+        const std::string text = c.forms.text(kSettingsDialog, dialogField);
+        if (const auto bad = unstorableCharacters(text); !bad.empty()) {
+            refuse(c, kSettingsDialog,
+                   "「" + std::string(range.label) + "」の次の文字は設定ファイルに保存できません。\r\n" +
+                       describeCharacters(bad) + "\r\n" + settingRangeMessage(range));
+            return false;
+        }
+        if (!checkedSetting(range, text)) {
+            refuse(c, kSettingsDialog, settingRangeMessage(range));
+            return false;
+        }
+    }
+    return true;
+}
+
+// The main window's fields: every number in range, the grid at most 42
+// cells, and only characters the settings file can hold.
+bool mainFieldsStorable(Context& c) {
+    if (const auto problems = settingProblems(c.forms); !problems.empty()) {
+        refuse(c, kMainForm, settingRangeMessage(*problems.front().range));
+        return false;
+    }
+    std::string all;
+    for (std::string_view field : kSettingFields) all += c.forms.text(kMainForm, field);
+    if (const auto bad = unstorableCharacters(all); !bad.empty()) {
+        refuse(c, kMainForm, "次の文字は設定ファイルに保存できません。\r\n" + describeCharacters(bad));
+        return false;
+    }
+    return true;
+}
 
 bool askUpdate(Context& c, const char* owner) {
     return c.dialogs.messageBox(owner, "問い合せ", "印刷の設定を更新しますか", MessageButtons::YesNo,
@@ -50,7 +90,7 @@ bool writeSettings(Context& c, const char* owner) {
 
 void addSettingsHandlers(HandlerTable& table) {
     table.add("BUTTON1_ON", action([](Context& c, const Event&) {
-                  if (askUpdate(c, kMainForm)) writeSettings(c, kMainForm);
+                  if (mainFieldsStorable(c) && askUpdate(c, kMainForm)) writeSettings(c, kMainForm);
               }));
     table.add("BUTTON71_ON", action([](Context& c, const Event&) {
                   c.forms.modalDialog(kMainForm, kSettingsDialog);
@@ -61,7 +101,9 @@ void addSettingsHandlers(HandlerTable& table) {
                   showCommonDir(c);
               }));
     table.add("F6UPDATE_ON", action([](Context& c, const Event&) {
-                  if (!askUpdate(c, kSettingsDialog)) return;
+                  // Every field is checked before anything is stored; the
+                  // dialog keeps what was typed.
+                  if (!dialogFieldsInRange(c) || !askUpdate(c, kSettingsDialog)) return;
                   for (const auto& [dialogField, mainField] : kDialogFields)
                       c.forms.setText(kMainForm, mainField, c.forms.text(kSettingsDialog, dialogField));
                   if (!writeSettings(c, kSettingsDialog)) return;

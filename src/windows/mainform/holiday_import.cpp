@@ -3,6 +3,7 @@
 #include "state/context.h"
 #include "data/sjis.h"
 #include "layout/month_layout.h"
+#include "view/grid_model.h"
 #include "view/month_drawing.h"
 #include "ui/names.h"
 #include "view/recovery.h"
@@ -31,6 +32,9 @@ void importDay(Context& c, DayCell& cell, int day) {
 
 void BUTTON70_ON(Context& c) {
     AppState& s = c.state;
+    // The shown day goes into the month first, so that typed lines take part
+    // in the import and the editor shows the imported day afterwards.
+    if (!DAT_UPDATE(c)) return;
     const bool yes = c.dialogs.messageBox(kMainForm, "問い合せ", "祭日・行事ﾃﾞｰﾀをクリアしてセットしますか",
                                         MessageButtons::YesNo, MessageIcon::Question) == MessageAnswer::Yes;
     if (yes)
@@ -38,6 +42,7 @@ void BUTTON70_ON(Context& c) {
              dayPlaces(monthLayout(s.yearSettings, s.currentMonth), s.display.columns, s.display.rows))
             importDay(c, s.monthCells[static_cast<std::size_t>(place.cell)], place.day);
     repaintCells(c);
+    DAT_SET(c);
     s.dayChanged = 0;
     if (yes) keepRecovery(c);
 }

@@ -41,19 +41,13 @@ void loadDisplaySettings(Context& c) {
                            MessageButtons::Ok, MessageIcon::Stop);
     else
         rememberFile(c.state, path);
-    DisplaySettings d = deriveDisplaySettings(c.forms);
-    if (!gridIsUsable(d)) {
-        const DisplaySettings defaults;
-        d.columns = defaults.columns;
-        d.rows = defaults.rows;
-        d.boxWidth = defaults.boxWidth;
-        d.boxHeight = defaults.boxHeight;
+    std::vector<SettingProblem> problems;
+    c.state.display = deriveDisplaySettings(c.forms, problems);
+    if (!problems.empty())
         c.dialogs.messageBox(kMainForm, "警告",
-                           "表示・印刷関連設定の横の数・縦の数・１日の枠の大きさが使えない値です"
-                           "（横×縦は42まで）。\r\n今回は標準の値（横7・縦5・枠70×38㎜）で表示します。",
-                           MessageButtons::Ok, MessageIcon::Exclamation);
-    }
-    c.state.display = d;
+                             "表示・印刷関連設定ファイル(" + path + ")に使えない値があります。今回は標準の値で表示・印刷します。\r\n" +
+                                 describeProblems(problems) + "表示印刷関連設定で直してください。",
+                             MessageButtons::Ok, MessageIcon::Exclamation);
 }
 
 // Sizes and places the cell pictures of the grid and the month window around them.

@@ -160,5 +160,24 @@ TEST_F(YearUtilityRecord, AnAprilWeekdayTheListLacksIsNotCarriedOverFromTheYearB
     EXPECT_EQ(text("COMBO1"), "");
 }
 
+TEST_F(YearUtilityRecord, CharactersTheFileCannotHoldAreNamedAndNothingIsWritten) {
+    open();
+    const std::string before = readBytes(yearFile("2024"));
+    type("EDIT146", "ひよこ組🐤");
+    h.forms.answerMessages({MessageAnswer::Yes});
+    EXPECT_EQ(FORM4_UPDATE(c()), UtilitySave::Failed);
+    ASSERT_EQ(h.forms.messages.size(), 1u);  // told before the question
+    EXPECT_NE(h.forms.messages[0].message.find("「🐤」(U+1F424)"), std::string::npos);
+    EXPECT_EQ(readBytes(yearFile("2024")), before);
+    EXPECT_EQ(text("EDIT146"), "ひよこ組🐤");
+}
+
+TEST_F(YearUtilityRecord, TypingMarksAFieldLongerThanItsWidth) {
+    open();
+    type("EDIT146", std::string(31, 'a'));  // the class name holds 30 bytes
+    h.forms.postEvent({kYearUtility, "EDIT146", EventKind::Change});
+    h.app.run();
+    EXPECT_EQ(h.forms.control(kYearUtility, "EDIT146").warning, "30バイトを超えた分は保存されません");
+}
 }  // namespace
 }  // namespace cal::test

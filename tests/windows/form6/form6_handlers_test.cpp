@@ -88,5 +88,55 @@ TEST_F(SettingsDialog, FailedWriteIsReportedAndTheOldFileKept) {
     EXPECT_EQ(settingsFile(), "old");
 }
 
+TEST_F(SettingsDialog, ValueOutsideItsRangeIsRefusedNamingTheFieldAndTheDialogStays) {
+    h.app.handlers().add("HEDIT155_SETFOCUS", [](Context& c, const Event&) {
+        c.forms.setText(kSettingsDialog, "HEDIT155", "20000");
+        return 0;
+    });
+    // After the refusal the dialog is still open with what was typed; the
+    // user mends the value and updates again.
+    std::string keptText;
+    h.app.handlers().add("HEDIT156_SETFOCUS", [&](Context& c, const Event&) {
+        keptText = c.forms.text(kSettingsDialog, "HEDIT155");
+        EXPECT_FALSE(h.dir.exists("master", "CalendarH.dat"));
+        EXPECT_EQ(c.forms.text(kMainForm, "EDIT3"), "70");
+        c.forms.setText(kSettingsDialog, "HEDIT155", "65");
+        return 0;
+    });
+    h.forms.answerMessages({MessageAnswer::Ok, MessageAnswer::Yes, MessageAnswer::Ok});
+    h.forms.postEvent({kMainForm, "BUTTON71", EventKind::On});
+    h.forms.postEvent({kSettingsDialog, "HEDIT155", EventKind::SetFocus});
+    h.forms.postEvent({kSettingsDialog, "F6UPDATE", EventKind::On});
+    h.forms.postEvent({kSettingsDialog, "HEDIT156", EventKind::SetFocus});
+    h.forms.postEvent({kSettingsDialog, "F6UPDATE", EventKind::On});
+    h.app.run();
+    EXPECT_EQ(h.forms.messages.at(0).message, "「１日の枠幅㎜」は 1～420 の数で入力してください。");
+    EXPECT_EQ(keptText, "20000");
+    EXPECT_EQ(settingsFile().substr(0, 7), "7\n5\n65\n");
+}
+
+TEST_F(SettingsDialog, CharactersTheFileCannotHoldAreNamed) {
+    h.app.handlers().add("HEDIT160_SETFOCUS", [](Context& c, const Event&) {
+        c.forms.setText(kSettingsDialog, "HEDIT160", "12😀");
+        return 0;
+    });
+    h.forms.postEvent({kMainForm, "BUTTON71", EventKind::On});
+    h.forms.postEvent({kSettingsDialog, "HEDIT160", EventKind::SetFocus});
+    h.forms.postEvent({kSettingsDialog, "F6UPDATE", EventKind::On});
+    h.app.run();
+    ASSERT_EQ(h.forms.messages.size(), 1u);
+    EXPECT_NE(h.forms.messages[0].message.find("「印刷ﾌｫﾝﾄｻｲｽﾞ」の次の文字"), std::string::npos);
+    EXPECT_NE(h.forms.messages[0].message.find("「😀」"), std::string::npos);
+    EXPECT_FALSE(h.dir.exists("master", "CalendarH.dat"));
+}
+
+TEST_F(SettingsDialog, MainWindowSaveRefusesAGridOfMoreThanFortyTwoCells) {
+    h.forms.setText(kMainForm, "EDIT2", "7");
+    h.forms.postEvent({kMainForm, "BUTTON1", EventKind::On});
+    h.app.run();
+    ASSERT_EQ(h.forms.messages.size(), 1u);
+    EXPECT_NE(h.forms.messages[0].message.find("横×縦は42まで"), std::string::npos);
+    EXPECT_FALSE(h.dir.exists("master", "CalendarH.dat"));
+}
 }  // namespace
 }  // namespace cal::test

@@ -2,6 +2,8 @@
 #include "windows/mainform/holiday_import.h"
 #include "data/sjis.h"
 #include "support/month_setup.h"
+#include "ui/names.h"
+#include "view/grid_model.h"
 
 #include <gtest/gtest.h>
 
@@ -92,5 +94,21 @@ TEST_F(HolidayImport, SundayAndSaturdayStartsPlaceTheDays) {
     for (const DayCell& cell : h.state->monthCells) EXPECT_NE(fieldText(cell.lineText[1]), "beyond the grid");
 }
 
+TEST_F(HolidayImport, TypedLinesAreStoredFirstAndTheEditorShowsTheImportedDay) {
+    h.state->selectedCell = 9;  // 5 May
+    DAT_SET(h.context());
+    h.forms.postEvent({kDayEditor, "EDIT23", EventKind::SetFocus});
+    h.app.run();
+    h.forms.setText(kDayEditor, "EDIT23", "かしわもち");
+    h.forms.answerMessages({MessageAnswer::Yes});
+    BUTTON70_ON(h.context());
+    EXPECT_EQ(fieldText(day(5).lineText[3]), "かしわもち");
+    EXPECT_EQ(h.forms.text(kDayEditor, "EDIT21"), "こどもの日");
+    // A later store keeps the holiday instead of the editor's old line 1.
+    h.state->dayChanged = 1;
+    storeShownDay(h.context());
+    EXPECT_EQ(fieldName(day(5).pictureFile[1]), "koinobori.bmp");
+    EXPECT_EQ(fieldText(day(5).lineText[1]), "こどもの日");
+}
 }  // namespace
 }  // namespace cal::test
