@@ -2,12 +2,14 @@
 
 #include "state/context.h"
 #include "data/sjis.h"
+#include "layout/line_fit.h"
 #include "view/bitmap_toolkit.h"
 #include "layout/grid.h"
 #include "view/month_drawing.h"
 #include "view/recovery.h"
 #include "ui/names.h"
 
+#include <algorithm>
 #include <array>
 #include <span>
 #include <string>
@@ -45,6 +47,19 @@ void clearEditor(Context& c) {
 
 }  // namespace
 
+void markLineFit(Context& c, std::string_view control) {
+    const std::string text = c.forms.text(kDayEditor, control);
+    std::string warning = fieldFitWarning(text, sizeof(LineField));
+    const auto line = std::find_if(kLineEdits.begin(), kLineEdits.end(),
+                                   [control](const char* edit) { return control == edit; });
+    const DisplaySettings& d = c.state.display;
+    if (warning.empty() && line != kLineEdits.end() &&
+        !lineFits(paperDayBox(d.paperBoxWidth, d.paperBoxHeight), static_cast<int>(line - kLineEdits.begin()) + 1,
+                  text))
+        warning = "印刷すると枠に入りきりません";
+    c.forms.setTextWarning(kDayEditor, control, warning);
+}
+
 const char* pictureControlOfSlot(int slot) {
     static constexpr std::array<const char*, 9> kControls{nullptr,     "PICTURE61", nullptr,
                                                           "PICTURE62", "PICTURE63", "PICTURE64",
@@ -80,8 +95,8 @@ void DAT_SET(Context& c, SelectBy by) {
     for (std::size_t i = 0; i < kExtraEdits.size(); ++i)
         c.forms.setText(kDayEditor, kExtraEdits[i], fieldText(rec.extraText[i + 1]));
     // A loaded line is stored back as it was read.
-    for (const char* edit : kLineEdits) c.forms.setTextWarning(kDayEditor, edit, {});
-    for (const char* edit : kExtraEdits) c.forms.setTextWarning(kDayEditor, edit, {});
+    for (const char* edit : kLineEdits) markLineFit(c, edit);
+    for (const char* edit : kExtraEdits) markLineFit(c, edit);
     for (std::size_t i = 0; i < kLineChecks.size(); ++i)
         c.forms.setCheckState(kDayEditor, kLineChecks[i], rec.lineCheck[i + 1].get());
     for (int slot : kPictureSlots) {

@@ -1,6 +1,8 @@
 #pragma once
 // Moving one day between its record in monthCells and the day editor.
 
+#include <string_view>
+
 namespace cal {
 
 struct Context;
@@ -21,6 +23,10 @@ void DAT_SET(Context& context, SelectBy by = SelectBy::Program);
 bool DAT_UPDATE(Context& context);
 // The same without the question, for a save the user has already agreed to.
 bool storeShownDay(Context& context);
+
+// Marks a line of the day editor whose text will be cut at its field's
+// width or, for schedule lines, will not fit its cell on paper.
+void markLineFit(Context& context, std::string_view control);
 
 // The day editor's picture control of a picture slot (1, 3 … 8).
 const char* pictureControlOfSlot(int slot);

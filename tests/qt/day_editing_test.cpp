@@ -82,12 +82,13 @@ TEST_F(DayEditing, TypedLineReachesTheMonthWhenAnotherDayIsClicked) {
 }
 
 TEST_F(DayEditing, TypingPastTheFieldsWidthTurnsTheLineRedAndSaysWhy) {
-    auto& edit = static_cast<QLineEdit&>(control(kDayEditor, "EDIT23"));
+    // An extra line: only its field's width counts, it is not printed.
+    auto& edit = static_cast<QLineEdit&>(control(kDayEditor, "EDIT150"));
     const QColor normal = edit.palette().color(QPalette::Text);
-    type("EDIT23", QString(40, QLatin1Char('a')));
+    type("EDIT150", QString(40, QLatin1Char('a')));
     EXPECT_EQ(edit.palette().color(QPalette::Text), normal);
     EXPECT_TRUE(edit.accessibleDescription().isEmpty());
-    type("EDIT23", QStringLiteral("b"));
+    type("EDIT150", QStringLiteral("b"));
     EXPECT_NE(edit.palette().color(QPalette::Text), normal);
     EXPECT_EQ(edit.toolTip(), QStringLiteral("40バイトを超えた分は保存されません"));
     EXPECT_EQ(edit.accessibleDescription(), edit.toolTip());

@@ -108,8 +108,13 @@ TEST_F(DayStore, TypingMarksALineThatWillBeCutOrCannotBeKept) {
         h.app.run();
         return h.forms.control(kDayEditor, edit).warning;
     };
-    EXPECT_EQ(type("EDIT21", std::string(40, 'a')), "");
+    EXPECT_EQ(type("EDIT148", std::string(40, 'a')), "");
     EXPECT_EQ(type("EDIT21", std::string(41, 'a')), "40バイトを超えた分は保存されません");
+    // Schedule lines are also held against their cell on paper (the standard
+    // 70 mm box): line 1, beside the picture, takes 28 half-width characters.
+    EXPECT_EQ(type("EDIT21", std::string(28, 'a')), "");
+    EXPECT_EQ(type("EDIT21", std::string(29, 'a')), "印刷すると枠に入りきりません");
+    EXPECT_EQ(type("EDIT23", std::string(38, 'a')), "");
     EXPECT_EQ(type("EDIT153", std::string(21, 'x') + "あいうえおかきくけこ"), "40バイトを超えた分は保存されません");
     EXPECT_NE(type("EDIT148", "😀").find("保存できない文字"), std::string::npos);
     // Loading a day clears the marks.

@@ -30,12 +30,9 @@ Handler touch() {
     return action([](Context& c, const Event&) { c.state.dayChanged = 1; });
 }
 
-// Shows while typing whether a line will be stored as it reads.
+// Shows while typing whether a line will be stored and printed as it reads.
 Handler markFit() {
-    return action([](Context& c, const Event& e) {
-        c.forms.setTextWarning(kDayEditor, e.control,
-                               fieldFitWarning(c.forms.text(kDayEditor, e.control), sizeof(LineField)));
-    });
+    return action([](Context& c, const Event& e) { markLineFit(c, e.control); });
 }
 
 // Opens the file-open dialog in the picture library; answers the chosen
