@@ -48,7 +48,8 @@ std::optional<std::string> currentDirectory() {
 }
 
 // Builds the application on `forms` and either prints or runs the windows.
-int runProgram(const cal::CommandLine& cmd, cal::Dialogs& dialogs, cal::QtFormsService& forms) {
+int runProgram(const cal::CommandLine& cmd, const std::optional<std::string>& output, cal::Dialogs& dialogs,
+               cal::QtFormsService& forms) {
     auto state = std::make_unique<cal::AppState>();
     cal::QtRegistry registry;
     const cal::SystemClock systemClock;
@@ -59,14 +60,14 @@ int runProgram(const cal::CommandLine& cmd, cal::Dialogs& dialogs, cal::QtFormsS
     cal::App app(*state, dialogs, forms, forms, clock, registry);
     forms.setEventSink(&app);
     // Printing from the command line asks nobody for a data folder.
-    cal::StartArgs args(cmd.dataText, currentDirectory(), !cmd.pdfFile);
+    cal::StartArgs args(cmd.dataText, currentDirectory(), !output);
     args.recoveryRoot = cal::userRecoveryRoot();
-    args.unattended = cmd.pdfFile.has_value();
+    args.unattended = output.has_value();
     app.start(args);
-    if (!cmd.pdfFile) return app.run();
+    if (!output) return app.run();
 
     const int status = cmd.schoolYear ? app.printSchoolYear(*cmd.schoolYear) : app.printDisplayedMonth();
-    if (status == 0) std::cout << "印刷しました: " << *cmd.pdfFile << std::endl;
+    if (status == 0) std::cout << "印刷しました: " << *output << std::endl;
     return status;
 }
 
@@ -81,9 +82,11 @@ int main(int argc, char* argv[]) {
         return 2;
     }
 
-    if (cmd.pdfFile) {
+    // Printing to a file runs without any window.
+    const std::optional<std::string> output = cmd.pdfFile ? cmd.pdfFile : cmd.pngFile;
+    if (output) {
         std::string error;
-        if (!cal::canWriteFile(*cmd.pdfFile, error)) {
+        if (!cal::canWriteFile(*output, error)) {
             std::cerr << "calendar: " << error << '\n';
             return 2;
         }
@@ -100,13 +103,14 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     cal::installFontSubstitutions();
     cal::installQtTranslations(application);
-    if (cmd.pdfFile) {
-        cal::QtFormsService forms(cal::QtFormsService::Mode::Headless, *cmd.pdfFile);
+    if (output) {
+        cal::QtFormsService forms(cal::QtFormsService::Mode::Headless, *output,
+                                  cmd.pngFile ? cal::QtFormsService::Output::Png : cal::QtFormsService::Output::Pdf);
         cal::HeadlessDialogs dialogs(std::cerr);
-        const int status = runProgram(cmd, dialogs, forms);
+        const int status = runProgram(cmd, output, dialogs, forms);
         // Any error on the way fails the run, even when a page was written.
         return status == 0 && dialogs.errorShown() ? 1 : status;
     }
     cal::QtFormsService forms;
-    return runProgram(cmd, forms, forms);
+    return runProgram(cmd, output, forms, forms);
 }

@@ -23,18 +23,18 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
     CommandLine result;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (arg == "--print-pdf" || arg == "--month" || arg == "--school-year") {
+        if (arg == "--print-pdf" || arg == "--print-png" || arg == "--month" || arg == "--school-year") {
             if (i + 1 >= args.size()) {
                 result.error = arg + " の後に値がありません";
                 return result;
             }
             const std::string& value = args[++i];
-            if (arg == "--print-pdf") {
+            if (arg == "--print-pdf" || arg == "--print-png") {
                 if (value.empty()) {
-                    result.error = "--print-pdf の後にファイル名がありません";
+                    result.error = arg + " の後にファイル名がありません";
                     return result;
                 }
-                result.pdfFile = value;
+                (arg == "--print-pdf" ? result.pdfFile : result.pngFile) = value;
             } else if (arg == "--school-year") {
                 const std::optional<YearMonth> april = parseMonth(value + "-04");
                 if (value.size() != 4 || !april) {
@@ -56,6 +56,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
         result.dataText += arg;
     }
     if (result.schoolYear && !result.pdfFile) result.error = "--school-year は --print-pdf と一緒に使います";
+    if (result.pdfFile && result.pngFile) result.error = "--print-pdf と --print-png は一度にひとつです";
     return result;
 }
 

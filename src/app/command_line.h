@@ -2,6 +2,8 @@
 // The program's command line. Options begin with "--":
 //   --print-pdf FILE   print the displayed month to FILE as a PDF and exit
 //   --month YYYY-MM    display that month instead of today's
+//   --print-png FILE   print the displayed month to FILE as a PNG picture of
+//                      the page at 150 dpi and exit
 //   --school-year YYYY with --print-pdf: print that school year, April to
 //                      March, one page a month
 // Every other argument is part of the data folder text, the arguments
@@ -20,6 +22,7 @@ struct YearMonth {
 struct CommandLine {
     std::string dataText;               // empty: use the working folder
     std::optional<std::string> pdfFile; // --print-pdf
+    std::optional<std::string> pngFile; // --print-png
     std::optional<YearMonth> month;     // --month
     std::optional<int> schoolYear;      // --school-year
     std::string error;                  // not empty: a message for the user, the program stops

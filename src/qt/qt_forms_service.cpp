@@ -41,11 +41,12 @@ QtFormsService::QtFormsService()
     m_pictures->setBackground(true);
 }
 
-QtFormsService::QtFormsService(Mode mode, std::string pdfPath)
+QtFormsService::QtFormsService(Mode mode, std::string pdfPath, Output output)
     : m_nowhere(std::make_unique<qtui::NullSurface>()),
       m_pictures(std::make_unique<qtui::PictureCache>()),
       m_mode(mode),
-      m_pdfPath(std::move(pdfPath)) {}
+      m_pdfPath(std::move(pdfPath)),
+      m_output(output) {}
 
 QtFormsService::~QtFormsService() {
     // Windows first, while the queue they might still post to exists; and
@@ -448,6 +449,8 @@ std::unique_ptr<Bitmap> QtFormsService::createBitmap() {
 }
 
 std::shared_ptr<Printer> QtFormsService::createPrinter() {
+    if (headless() && m_output == Output::Png)
+        return std::make_shared<qtui::ImagePrinter>(toQString(m_pdfPath), m_pictures.get());
     if (headless()) return std::make_shared<qtui::PdfPrinter>(toQString(m_pdfPath), m_pictures.get());
     return std::make_shared<qtui::WindowPrinter>(window("MAINFORM"), m_pictures.get());
 }

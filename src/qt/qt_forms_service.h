@@ -31,7 +31,10 @@ public:
     enum class Mode { Windowed, Headless };
 
     QtFormsService();
-    QtFormsService(Mode mode, std::string pdfPath);
+    // What a headless printer writes: a PDF document, or a PNG picture of its
+    // one page at 150 dpi.
+    enum class Output { Pdf, Png };
+    QtFormsService(Mode mode, std::string pdfPath, Output output = Output::Pdf);
     ~QtFormsService() override;
     QtFormsService(const QtFormsService&) = delete;
     QtFormsService& operator=(const QtFormsService&) = delete;
@@ -124,6 +127,7 @@ private:
     std::unique_ptr<qtui::PictureCache> m_pictures;
     Mode m_mode = Mode::Windowed;
     std::string m_pdfPath;
+    Output m_output = Output::Pdf;
 };
 
 }  // namespace cal

@@ -13,6 +13,7 @@
 #include <QPen>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QSaveFile>
 #include <QTemporaryFile>
 
 #include <algorithm>
@@ -397,6 +398,45 @@ int PdfPrinter::finishDevice(bool painted) {
     m_file->setAutoRemove(false);
     m_file.reset();
     return 0;
+}
+
+ImagePrinter::ImagePrinter(QString path, PictureCache* pictures)
+    : PagePrinter(pictures), m_path(std::move(path)) {}
+
+ImagePrinter::~ImagePrinter() { abortDocument(); }
+
+int ImagePrinter::setPaperMode(int paper, int orientation) {
+    applyPaperMode(paper, orientation, m_pageSize, m_orientation);
+    return 0;
+}
+
+int ImagePrinter::printDialog(bool& accepted) {
+    accepted = true;
+    setAccepted(true);
+    return 0;
+}
+
+QPaintDevice* ImagePrinter::openDevice(const QString&) {
+    constexpr int kDotsPerInch = 150;
+    const QPageLayout layout(m_pageSize, m_orientation, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+    m_image = std::make_unique<QImage>(layout.fullRectPixels(kDotsPerInch).size(), QImage::Format_RGB32);
+    if (m_image->isNull()) return nullptr;
+    m_image->setDotsPerMeterX(qRound(kDotsPerInch / 0.0254));
+    m_image->setDotsPerMeterY(qRound(kDotsPerInch / 0.0254));
+    m_image->fill(Qt::white);
+    return m_image.get();
+}
+
+int ImagePrinter::finishDevice(bool painted) {
+    QSaveFile file(m_path);
+    const bool saved = painted && file.open(QIODevice::WriteOnly) && m_image->save(&file, "PNG") && file.commit();
+    m_image.reset();
+    return saved ? 0 : printfail::kFinish;
+}
+
+void ImagePrinter::abortDevice(QPainter& painter) {
+    painter.end();
+    m_image.reset();
 }
 
 void PdfPrinter::abortDevice(QPainter& painter) {

@@ -15,6 +15,7 @@
 #include "ui/printer.h"
 #include "qt/picture_cache.h"
 
+#include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -206,6 +207,31 @@ private:
     QPageLayout::Orientation m_orientation = QPageLayout::Landscape;
     std::unique_ptr<QTemporaryFile> m_file;
     std::unique_ptr<QPdfWriter> m_writer;
+};
+
+// One page as a PNG picture at 150 dpi, written beside its file and renamed
+// over it when complete.
+class ImagePrinter final : public PagePrinter {
+public:
+    explicit ImagePrinter(QString path, PictureCache* pictures = nullptr);
+    ~ImagePrinter() override;
+
+    int setPaperMode(int paper, int orientation) override;
+    // Accepts at once, without any window.
+    int printDialog(bool& accepted) override;
+
+protected:
+    QPaintDevice* openDevice(const QString& name) override;
+    // A picture holds one page.
+    bool newPage() override { return false; }
+    int finishDevice(bool painted) override;
+    void abortDevice(QPainter& painter) override;
+
+private:
+    QString m_path;
+    QPageSize m_pageSize{QPageSize::A3};
+    QPageLayout::Orientation m_orientation = QPageLayout::Landscape;
+    std::unique_ptr<QImage> m_image;
 };
 
 }  // namespace cal::qtui

@@ -46,6 +46,20 @@ TEST(CommandLine, WritableFileCheckLeavesNothingBehind) {
     EXPECT_FALSE(canWriteFile(dir.file("master", ""), error));
 }
 
+TEST(CommandLine, SchoolYearAndPictureOutput) {
+    const CommandLine year = parseCommandLine({"--school-year", "2026", "--print-pdf", "y.pdf", "/data"});
+    EXPECT_EQ(year.error, "");
+    EXPECT_EQ(year.schoolYear, 2026);
+    EXPECT_EQ(year.pdfFile, "y.pdf");
+    EXPECT_EQ(parseCommandLine({"--print-png", "m.png"}).pngFile, "m.png");
+    for (const auto& bad : std::vector<std::vector<std::string>>{{"--school-year", "2026"},  // no PDF
+                                                                  {"--school-year", "26", "--print-pdf", "y.pdf"},
+                                                                  {"--school-year", "２０２６", "--print-pdf", "y.pdf"},
+                                                                  {"--print-png", "m.png", "--print-pdf", "y.pdf"},
+                                                                  {"--print-png"}})
+        EXPECT_NE(parseCommandLine(bad).error, "") << bad[0] << " " << (bad.size() > 1 ? bad[1] : "");
+}
+
 TEST(MonthClock, KeepsTodaysDayWhereTheMonthHasIt) {
     SettableClock base;
     base.date = {2026, 12, 31};

@@ -2,7 +2,8 @@
 # Prints a month of a generated sample folder to PDF with the built program,
 # with no display at all, and checks the file and the failures.
 # Usage: print_pdf.sh CASE CALENDAR MAKE_SAMPLE
-#   CASE: print_month | bad_arguments | missing_month | month_not_a_file
+#   CASE: print_month | bad_arguments | missing_month | month_not_a_file |
+#         school_year | print_png
 
 set -u
 case_name=$1
@@ -82,6 +83,37 @@ month_not_a_file)
     run --month 2024-06 --print-pdf "$work/out.pdf" "$work/again"
     expect_status 0 "printing with settings out of range"
     grep -q "１日の枠幅㎜" "$work/stderr" || fail "the bad box width was not reported: $(cat "$work/stderr")"
+    ;;
+school_year)
+    # School year 2024 without its July: eleven pages in order, July named,
+    # each picture file embedded once in the whole document.
+    rm "$work/sample/Calendar_dat/Calendar202407.dat"
+    run --school-year 2024 --print-pdf "$work/year.pdf" "$work/sample"
+    expect_status 0 "printing school year 2024"
+    grep -q "2024年7月" "$work/stderr" || fail "the missing month is not named: $(cat "$work/stderr")"
+    pdfinfo "$work/year.pdf" | grep -Eq '^Pages: +11$' || fail "not eleven pages: $(pdfinfo "$work/year.pdf")"
+    page=1
+    for month in 2024ねん4がつ 2024ねん5がつ 2024ねん6がつ 2024ねん8がつ 2024ねん9がつ 2024ねん10がつ 2024ねん11がつ \
+                 2024ねん12がつ 2025ねん1がつ 2025ねん2がつ 2025ねん3がつ; do
+        pdftotext -f $page -l $page "$work/year.pdf" - | grep -q "$month" || fail "page $page is not $month"
+        page=$((page + 1))
+    done
+    if command -v pdfimages >/dev/null 2>&1; then
+        images=$(pdfimages -list "$work/year.pdf" | tail -n +3 | awk '{print $11}' | sort -u | wc -l)
+        files=$(ls "$work/sample/Calendar_pic" | wc -l)
+        [ "$images" -le "$files" ] || fail "$images image objects for $files picture files"
+    fi
+    run --school-year 2030 --print-pdf "$work/none.pdf" "$work/sample"
+    expect_status 2 "a school year without data"
+    [ -e "$work/none.pdf" ] && fail "a PDF was written for a school year without data"
+    ;;
+print_png)
+    run --month 2024-06 --print-png "$work/june.png" "$work/sample"
+    expect_status 0 "printing June 2024 as a picture"
+    head -c 8 "$work/june.png" | od -An -c | grep -q "P   N   G" || fail "not a PNG file"
+    if command -v identify >/dev/null 2>&1; then
+        identify "$work/june.png" | grep -Eq ' 248[01]x1754 ' || fail "not A3 landscape at 150 dpi: $(identify "$work/june.png")"
+    fi
     ;;
 *)
     fail "unknown case $case_name"
