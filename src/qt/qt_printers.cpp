@@ -48,7 +48,7 @@ void PrintedPage::stretch(const Bitmap& bitmap, double x, double y, double width
 
 void PrintedPage::clip(double x1, double y1, double x2, double y2) {
     // Half the outline's width beyond the edges keeps a frame drawn there whole.
-    const double edge = kLineWidth / 2;
+    const double edge = std::max(kLineWidth, m_printer.m_unitsPerDot) / 2;
     m_printer.setClip(QRectF(QPointF(std::min(x1, x2) - edge, std::min(y1, y2) - edge),
                              QPointF(std::max(x1, x2) + edge, std::max(y1, y2) + edge)));
 }
@@ -248,7 +248,8 @@ void PagePrinter::paintStep(const Step& step) {
     }
     case Step::Kind::Rectangle: {
         QPen pen(paletteColor(step.color));
-        pen.setWidthF(kLineWidth);
+        // At least one dot of the device: a picture of the page keeps its frames.
+        pen.setWidthF(std::max(kLineWidth, m_unitsPerDot));
         pen.setJoinStyle(Qt::MiterJoin);
         m_painter.setPen(pen);
         m_painter.setBrush(Qt::NoBrush);
