@@ -343,21 +343,24 @@ void WindowPrinter::abortDevice(QPainter& painter) {
 
 // ---- PDF files -------------------------------------------------------------
 
-PdfPrinter::PdfPrinter(QString path, PictureCache* pictures)
-    : PagePrinter(pictures), m_path(std::move(path)) {}
-
-PdfPrinter::~PdfPrinter() { abortDocument(); }
-
-int PdfPrinter::setPaperMode(int paper, int orientation) {
+int FilePrinter::setPaperMode(int paper, int orientation) {
     applyPaperMode(paper, orientation, m_pageSize, m_orientation);
     return 0;
 }
 
-int PdfPrinter::printDialog(bool& accepted) {
+int FilePrinter::printDialog(bool& accepted) {
     accepted = true;
     setAccepted(true);
     return 0;
 }
+
+QPageLayout FilePrinter::pageLayout() const {
+    return QPageLayout(m_pageSize, m_orientation, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+}
+
+PdfPrinter::PdfPrinter(QString path, PictureCache* pictures) : FilePrinter(std::move(path), pictures) {}
+
+PdfPrinter::~PdfPrinter() { abortDocument(); }
 
 QPaintDevice* PdfPrinter::openDevice(const QString& name) {
     m_file = std::make_unique<QTemporaryFile>(QFileInfo(m_path).absoluteFilePath() +
@@ -368,8 +371,7 @@ QPaintDevice* PdfPrinter::openDevice(const QString& name) {
     }
     m_writer = std::make_unique<QPdfWriter>(m_file.get());
     m_writer->setResolution(static_cast<int>(kUnitsPerInch));
-    m_writer->setPageLayout(
-        QPageLayout(m_pageSize, m_orientation, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
+    m_writer->setPageLayout(pageLayout());
     m_writer->setTitle(name);
     m_writer->setCreator(QStringLiteral("calendar"));
     return m_writer.get();
@@ -401,26 +403,13 @@ int PdfPrinter::finishDevice(bool painted) {
     return 0;
 }
 
-ImagePrinter::ImagePrinter(QString path, PictureCache* pictures)
-    : PagePrinter(pictures), m_path(std::move(path)) {}
+ImagePrinter::ImagePrinter(QString path, PictureCache* pictures) : FilePrinter(std::move(path), pictures) {}
 
 ImagePrinter::~ImagePrinter() { abortDocument(); }
 
-int ImagePrinter::setPaperMode(int paper, int orientation) {
-    applyPaperMode(paper, orientation, m_pageSize, m_orientation);
-    return 0;
-}
-
-int ImagePrinter::printDialog(bool& accepted) {
-    accepted = true;
-    setAccepted(true);
-    return 0;
-}
-
 QPaintDevice* ImagePrinter::openDevice(const QString&) {
     constexpr int kDotsPerInch = 150;
-    const QPageLayout layout(m_pageSize, m_orientation, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
-    m_image = std::make_unique<QImage>(layout.fullRectPixels(kDotsPerInch).size(), QImage::Format_RGB32);
+    m_image = std::make_unique<QImage>(pageLayout().fullRectPixels(kDotsPerInch).size(), QImage::Format_RGB32);
     if (m_image->isNull()) return nullptr;
     m_image->setDotsPerMeterX(qRound(kDotsPerInch / 0.0254));
     m_image->setDotsPerMeterY(qRound(kDotsPerInch / 0.0254));

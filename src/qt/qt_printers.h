@@ -183,17 +183,31 @@ private:
     std::unique_ptr<QPrinter> m_printer;
 };
 
-// A PDF file, A3 landscape unless the paper mode says otherwise, one device
-// unit per 0.1 mm. The file appears only when the document ends well: it is
-// written beside the target under a temporary name and renamed over it.
-class PdfPrinter final : public PagePrinter {
+// A printer that writes a file without any window: A3 landscape unless the
+// paper mode says otherwise; its dialog accepts at once.
+class FilePrinter : public PagePrinter {
+public:
+    int setPaperMode(int paper, int orientation) override;
+    int printDialog(bool& accepted) override;
+
+protected:
+    FilePrinter(QString path, PictureCache* pictures) : PagePrinter(pictures), m_path(std::move(path)) {}
+    QPageLayout pageLayout() const;
+
+    QString m_path;
+
+private:
+    QPageSize m_pageSize{QPageSize::A3};
+    QPageLayout::Orientation m_orientation = QPageLayout::Landscape;
+};
+
+// A PDF file, one device unit per 0.1 mm. The file appears only when the
+// document ends well: it is written beside the target under a temporary name
+// and renamed over it.
+class PdfPrinter final : public FilePrinter {
 public:
     explicit PdfPrinter(QString path, PictureCache* pictures = nullptr);
     ~PdfPrinter() override;
-
-    int setPaperMode(int paper, int orientation) override;
-    // Accepts at once, without any window.
-    int printDialog(bool& accepted) override;
 
 protected:
     QPaintDevice* openDevice(const QString& name) override;
@@ -202,23 +216,16 @@ protected:
     void abortDevice(QPainter& painter) override;
 
 private:
-    QString m_path;
-    QPageSize m_pageSize{QPageSize::A3};
-    QPageLayout::Orientation m_orientation = QPageLayout::Landscape;
     std::unique_ptr<QTemporaryFile> m_file;
     std::unique_ptr<QPdfWriter> m_writer;
 };
 
 // One page as a PNG picture at 150 dpi, written beside its file and renamed
 // over it when complete.
-class ImagePrinter final : public PagePrinter {
+class ImagePrinter final : public FilePrinter {
 public:
     explicit ImagePrinter(QString path, PictureCache* pictures = nullptr);
     ~ImagePrinter() override;
-
-    int setPaperMode(int paper, int orientation) override;
-    // Accepts at once, without any window.
-    int printDialog(bool& accepted) override;
 
 protected:
     QPaintDevice* openDevice(const QString& name) override;
@@ -228,9 +235,6 @@ protected:
     void abortDevice(QPainter& painter) override;
 
 private:
-    QString m_path;
-    QPageSize m_pageSize{QPageSize::A3};
-    QPageLayout::Orientation m_orientation = QPageLayout::Landscape;
     std::unique_ptr<QImage> m_image;
 };
 
