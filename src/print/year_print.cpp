@@ -5,6 +5,7 @@
 #include "data/year_settings.h"
 #include "print/print_job.h"
 #include "state/context.h"
+#include "ui/names.h"
 #include "ui/printer.h"
 
 #include <memory>
@@ -68,6 +69,8 @@ YearPrint printSchoolYear(Context& c, int schoolYear) {
     }
 
     const Displayed displayed(s);
+    const std::unique_ptr<Progress> progress =
+        c.dialogs.progress(kMainForm, "１年分を印刷しています", static_cast<int>(months.size()));
     s.yearSettings = *settings;
     s.print.failed = false;
     PRN_SETTEI_ON(c, 2);
@@ -77,7 +80,7 @@ YearPrint printSchoolYear(Context& c, int schoolYear) {
         s.currentYear = s.monthCellsYear = months[i].year;
         s.monthCells = *months[i].cells;
         PRN_ZIKKOU1P_ON(c);
-        ++result.pages;
+        progress->step(++result.pages);
     }
     PRN_CLOSE_ON(c);
     displayed.restore(s);
