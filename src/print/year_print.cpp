@@ -69,11 +69,12 @@ YearPrint printSchoolYear(Context& c, int schoolYear) {
     }
 
     const Displayed displayed(s);
-    const std::unique_ptr<Progress> progress =
-        c.dialogs.progress(kMainForm, "１年分を印刷しています", static_cast<int>(months.size()));
     s.yearSettings = *settings;
     s.print.failed = false;
     PRN_SETTEI_ON(c, 2);
+    // After the print dialog, never over it.
+    const std::unique_ptr<Progress> progress =
+        c.dialogs.progress(kMainForm, "１年分を印刷しています", static_cast<int>(months.size()));
     for (std::size_t i = 0; i < months.size() && printerReady(s.print); ++i) {
         if (i > 0 && startNextPage(c) != 0) break;
         s.currentMonth = months[i].month;
