@@ -1,40 +1,20 @@
 // A picture file in the library scaled to the sizes drawing asks for: the
 // reduced master copy and the pictures scaled from it or decoded anew. The
 // first four bytes pick the size drawn; the rest is the file.
+#include "picture_file.h"
 #include "qt/picture_cache.h"
 
-#include <QFile>
 #include <QSize>
 #include <QString>
-#include <QTemporaryDir>
 
 #include <cstdint>
 #include <cstdlib>
-
-namespace {
-
-// One file in a private temporary folder, rewritten for every input and
-// removed when the run ends.
-QString pictureFile() {
-    static const QString path = [] {
-        static QTemporaryDir folder;
-        if (!folder.isValid()) std::abort();
-        return folder.filePath(QStringLiteral("picture.bmp"));
-    }();
-    return path;
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 4) return 0;
     // Sizes up to a cell picture on a large screen, 0 included.
     const QSize drawn((data[0] | data[1] << 8) % 1200, (data[2] | data[3] << 8) % 1200);
-    const QString path = pictureFile();
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) std::abort();
-    file.write(reinterpret_cast<const char*>(data + 4), static_cast<qint64>(size - 4));
-    file.close();
+    const QString path = writePictureFile(data + 4, size - 4);
 
     cal::qtui::PictureCache cache(4 * 1024 * 1024);
     const auto probed = cache.probe(path);

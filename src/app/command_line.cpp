@@ -1,5 +1,7 @@
 #include "app/command_line.h"
 
+#include "data/file_io.h"
+
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -61,7 +63,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
 }
 
 bool canWriteFile(const std::string& path, std::string& error) {
-    const std::filesystem::path p(std::u8string(path.begin(), path.end()));
+    const std::filesystem::path p = pathOf(path);
     std::error_code ec;
     if (std::filesystem::is_directory(p, ec)) {
         error = "同じ名前のフォルダがあります: " + path;

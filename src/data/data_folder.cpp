@@ -13,8 +13,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-fs::path toPath(const std::string& utf8) { return fs::path(std::u8string(utf8.begin(), utf8.end())); }
-
 bool isFolder(const fs::path& path) {
     std::error_code ec;
     return fs::is_directory(path, ec);
@@ -27,22 +25,22 @@ std::string childPath(const std::string& folder, const std::string& name) {
 }
 
 bool isDataFolder(const std::string& path) {
-    return folderExists(path) && (isFolder(toPath(path) / "master") || hasMonthFolder(path));
+    return folderExists(path) && (isFolder(pathOf(path) / "master") || hasMonthFolder(path));
 }
 
 bool hasMonthFolder(const std::string& path) {
-    return folderExists(path) && isFolder(toPath(path) / "Calendar_dat");
+    return folderExists(path) && isFolder(pathOf(path) / "Calendar_dat");
 }
 
 bool folderIsEmpty(const std::string& path) {
     std::error_code ec;
-    return fs::is_empty(toPath(path), ec) && !ec;
+    return fs::is_empty(pathOf(path), ec) && !ec;
 }
 
 bool makeFolder(const std::string& path, std::string& error) {
     std::error_code ec;
-    fs::create_directories(toPath(path), ec);
-    if (isFolder(toPath(path))) return true;
+    fs::create_directories(pathOf(path), ec);
+    if (isFolder(pathOf(path))) return true;
     error = "フォルダ(" + path + ")を作成できません。" + (ec ? "(" + ec.message() + ")" : std::string());
     return false;
 }

@@ -7,13 +7,6 @@
 
 namespace cal {
 
-namespace {
-
-// No file the program writes over is near this size.
-constexpr std::size_t kLargestKnownFile = 16 * 1024 * 1024;
-
-}  // namespace
-
 std::uint64_t fingerprint(std::string_view bytes) {
     std::uint64_t hash = 14695981039346656037ull;
     for (const char byte : bytes) {
@@ -24,15 +17,17 @@ std::uint64_t fingerprint(std::string_view bytes) {
 }
 
 std::optional<std::uint64_t> fileFingerprint(const std::string& path) {
-    if (!fileExists(path)) return std::nullopt;
-    const ReadResult file = readFile(path, kLargestKnownFile);
+    std::error_code ec;
+    const auto size = std::filesystem::file_size(pathOf(path), ec);
+    if (ec || !fileExists(path)) return std::nullopt;
+    const ReadResult file = readFile(path, static_cast<std::size_t>(size));
     if (!file.ok) return std::nullopt;
     return fingerprint(file.bytes);
 }
 
 std::optional<std::int64_t> fileModifiedTime(const std::string& path) {
     std::error_code ec;
-    const auto time = std::filesystem::last_write_time(std::filesystem::path(std::u8string(path.begin(), path.end())), ec);
+    const auto time = std::filesystem::last_write_time(pathOf(path), ec);
     if (ec) return std::nullopt;
     return std::chrono::duration_cast<std::chrono::nanoseconds>(time.time_since_epoch()).count();
 }

@@ -38,9 +38,6 @@ namespace {
 // A temporary file older than this is left over from a save that never ended.
 constexpr auto kStaleAge = std::chrono::seconds(10);
 
-fs::path toPath(const std::string& utf8) {
-    return fs::path(std::u8string(utf8.begin(), utf8.end()));
-}
 
 std::string toUtf8(const fs::path& path) {
     const std::u8string text = path.u8string();
@@ -236,7 +233,7 @@ bool processRuns(int pid) {
 // The file a save replaces: a symbolic link is followed to the file it names,
 // so the link itself stays a link.
 bool resolveTarget(const std::string& path, fs::path& target, int& err) {
-    fs::path p = toPath(path);
+    fs::path p = pathOf(path);
     std::error_code ec;
     for (int depth = 0; depth < 40; ++depth) {
         if (!fs::is_symlink(fs::symlink_status(p, ec))) {
@@ -264,7 +261,7 @@ bool resolveTarget(const std::string& path, fs::path& target, int& err) {
 int createTemp(const fs::path& target, bool privateMode, fs::path& temp, int& err) {
     const std::string base = toUtf8(target) + "." + std::to_string(currentPid()) + ".";
     for (unsigned attempt = 0; attempt < 100; ++attempt) {
-        temp = toPath(base + randomHex(attempt) + ".tmp");
+        temp = pathOf(base + randomHex(attempt) + ".tmp");
         const int fd = openNew(temp, privateMode);
         if (fd >= 0) return fd;
         err = errno;
@@ -340,6 +337,8 @@ void removeStaleTemps(const fs::path& target) {
 
 }  // namespace
 
+fs::path pathOf(const std::string& utf8) { return fs::path(std::u8string(utf8.begin(), utf8.end())); }
+
 std::string dataPath(const std::string& dataDir, const std::string& folder, const std::string& name) {
     const char sep = static_cast<char>(fs::path::preferred_separator);
     return dataDir + sep + folder + sep + name;
@@ -347,18 +346,18 @@ std::string dataPath(const std::string& dataDir, const std::string& folder, cons
 
 bool fileExists(const std::string& path) {
     std::error_code ec;
-    return fs::is_regular_file(toPath(path), ec);
+    return fs::is_regular_file(pathOf(path), ec);
 }
 
 bool folderExists(const std::string& path) {
     std::error_code ec;
-    return fs::is_directory(toPath(path), ec);
+    return fs::is_directory(pathOf(path), ec);
 }
 
 ReadResult readFile(const std::string& path, std::size_t maxBytes) {
     ReadResult result;
     errno = 0;
-    std::ifstream in(toPath(path), std::ios::binary);
+    std::ifstream in(pathOf(path), std::ios::binary);
     if (!in) {
         result.error = reasonText(errno ? errno : EIO);
         return result;
@@ -409,7 +408,7 @@ bool writeFileReplacing(const std::string& path, const std::string& bytes, std::
 
 bool copyFileReplacing(const std::string& from, const std::string& to, std::string& error) {
     std::error_code ec;
-    const auto size = fs::file_size(toPath(from), ec);
+    const auto size = fs::file_size(pathOf(from), ec);
     if (ec) {
         error = reasonText(ec.value());
         return false;

@@ -4,12 +4,16 @@
 // leaves the old file whole.
 
 #include <cstddef>
+#include <filesystem>
 #include <string>
 
 namespace cal {
 
 // dataDir + separator + folder + separator + name, with the platform's separator.
 std::string dataPath(const std::string& dataDir, const std::string& folder, const std::string& name);
+
+// The file system's name of a UTF-8 path.
+std::filesystem::path pathOf(const std::string& utf8);
 
 // True when a regular file of that name exists (a folder does not count).
 bool fileExists(const std::string& path);

@@ -1,6 +1,7 @@
 #include "data/recovery_file.h"
 
 #include "data/file_fingerprint.h"
+#include "data/file_io.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -8,10 +9,6 @@
 namespace cal {
 
 namespace {
-
-std::filesystem::path pathOf(const std::string& utf8) {
-    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
-}
 
 std::string utf8Of(const std::filesystem::path& path) {
     const std::u8string text = path.u8string();

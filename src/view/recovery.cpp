@@ -1,6 +1,7 @@
 #include "view/recovery.h"
 
 #include "data/file_fingerprint.h"
+#include "data/file_io.h"
 #include "data/month_file.h"
 #include "data/recovery_file.h"
 #include "state/context.h"
@@ -14,10 +15,6 @@
 namespace cal {
 
 namespace {
-
-std::filesystem::path pathOf(const std::string& utf8) {
-    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
-}
 
 const std::string& cellsYear(const AppState& s) { return s.monthCellsYear.empty() ? s.currentYear : s.monthCellsYear; }
 

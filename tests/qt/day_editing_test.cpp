@@ -15,6 +15,8 @@
 #include <QMouseEvent>
 #include <QWidget>
 
+#include "qt_test_support.h"
+
 #include <gtest/gtest.h>
 
 namespace cal::test {
@@ -30,13 +32,7 @@ protected:
         app.start({h.dir.path(), h.dir.path()});
         settle();
     }
-    // Lets Qt deliver what is pending, then runs the queued handlers.
-    void settle() {
-        for (int round = 0; round < 5; ++round) {
-            QCoreApplication::processEvents();
-            while (forms.pendingEvents() > 0) forms.waitEvent();
-        }
-    }
+    void settle() { qttest::settle(forms); }
     QWidget& control(const char* form, const std::string& name) {
         QWidget* w = forms.window(form)->findChild<QWidget*>(QString::fromStdString(name));
         EXPECT_NE(w, nullptr) << name;

@@ -1,6 +1,7 @@
 #pragma once
 // Helpers for driving the Qt forms service in tests.
 
+#include "qt/qt_forms_service.h"
 #include "ui/forms_service.h"
 
 #include <QApplication>
@@ -48,6 +49,14 @@ inline void pressKey(QWidget& window, int key) {
     QWidget* target = window.focusWidget() != nullptr ? window.focusWidget() : &window;
     QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
     QCoreApplication::sendEvent(target, &press);
+}
+
+// Lets Qt deliver what is pending, then runs the queued handlers.
+inline void settle(QtFormsService& forms) {
+    for (int round = 0; round < 5; ++round) {
+        QCoreApplication::processEvents();
+        while (forms.pendingEvents() > 0) forms.waitEvent();
+    }
 }
 
 }  // namespace cal::qttest

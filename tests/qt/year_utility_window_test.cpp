@@ -28,12 +28,7 @@ protected:
         app.start({h.dir.path(), h.dir.path()});
         settle();
     }
-    void settle() {
-        for (int round = 0; round < 5; ++round) {
-            QCoreApplication::processEvents();
-            while (forms.pendingEvents() > 0) forms.waitEvent();
-        }
-    }
+    void settle() { qttest::settle(forms); }
     template <typename W>
     W* control(const char* form, const char* name) {
         QWidget* window = forms.window(form);
