@@ -21,6 +21,7 @@ inline std::string of(const char* what, PictureSize size, int distinct) {
 }
 inline constexpr const char* kDecodeOnce = "decode.each_file_once";  // seconds, the month's files
 inline constexpr const char* kRepaintUnchanged = "repaint.unchanged";  // seconds
+inline constexpr const char* kRepaintPaired = "repaint.no_pictures.paired";  // seconds, (a) beside (c)
 inline constexpr const char* kRepaintFirst = "repaint.first";          // seconds, until every picture is in
 inline constexpr const char* kPrintPictures = "print.pictures";        // seconds
 inline constexpr const char* kPdfPictures = "pdf.bytes.pictures";      // bytes

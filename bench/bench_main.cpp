@@ -69,6 +69,8 @@ void printSummary() {
         for (const int n : kCounts) {
             printValue(label("(b) decode the month's files once", size, n).c_str(),
                        median(key::of(key::kDecodeOnce, size, n)), 1e3, "ms");
+            printValue(label("(a) repaint, no pictures, beside (c)", size, n).c_str(),
+                       median(key::of(key::kRepaintPaired, size, n)), 1e3, "ms");
             printValue(label("(c) repaint unchanged", size, n).c_str(),
                        median(key::of(key::kRepaintUnchanged, size, n)), 1e3, "ms");
             printValue(label("(d) first repaint, all pictures in", size, n).c_str(),
@@ -110,7 +112,10 @@ void printSummary() {
     for (const PictureSize size : kSizes)
         for (const int n : kCounts) {
             const auto b = median(key::of(key::kDecodeOnce, size, n));
-            met &= printRatio(label("c / a", size, n).c_str(), ratio(median(key::of(key::kRepaintUnchanged, size, n)), a), 1.3);
+            // (a) repainted beside (c), in the same benchmark, when measured there.
+            const auto pairedA = median(key::of(key::kRepaintPaired, size, n));
+            met &= printRatio(label("c / a", size, n).c_str(),
+                              ratio(median(key::of(key::kRepaintUnchanged, size, n)), pairedA ? pairedA : a), 1.3);
             met &= printRatio(label("d / (a + b)", size, n).c_str(),
                               ratio(median(key::of(key::kRepaintFirst, size, n)), sum(a, b)), 1.3);
             met &= printRatio(label("print / (no-picture print + b)", size, n).c_str(),

@@ -72,7 +72,9 @@ void BM_DecodeEachFileOnce(benchmark::State& state) {
 }
 
 // (c) The picture month painted before: the steady state. With more files
-// than a month shows, the months before it have shown the others.
+// than a month shows, the months before it have shown the others. Each
+// iteration also repaints the month without pictures in a program of its
+// own, in alternating order: the reference (a) under the same conditions.
 void BM_RepaintUnchanged(benchmark::State& state) {
     const PictureSize size = sizeOf(state);
     const int distinct = static_cast<int>(state.range(1));
@@ -84,9 +86,16 @@ void BM_RepaintUnchanged(benchmark::State& state) {
             timedRepaint(program);
         }
         installMonth(program.state(), monthDistinct(distinct));
-        for (int warm = 0; warm < 2; ++warm) timedRepaint(program);
+        DataFolder plainFolder(0);
+        Program plain(plainFolder.path());
+        installMonth(plain.state(), 0);
+        for (int warm = 0; warm < 2; ++warm) timedRepaint(program), timedRepaint(plain);
+        bool plainFirst = false;
         for (auto _ : state) {
+            if (plainFirst) recordSample(key::of(key::kRepaintPaired, size, distinct), timedRepaint(plain));
             const double seconds = timedRepaint(program);
+            if (!plainFirst) recordSample(key::of(key::kRepaintPaired, size, distinct), timedRepaint(plain));
+            plainFirst = !plainFirst;
             state.SetIterationTime(seconds);
             recordSample(key::of(key::kRepaintUnchanged, size, distinct), seconds);
         }
@@ -126,7 +135,7 @@ void pictureArgs(benchmark::internal::Benchmark* b) {
 
 BENCHMARK(BM_RepaintNoPictures)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(20);
 BENCHMARK(BM_DecodeEachFileOnce)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(1)->Apply(pictureArgs);
-BENCHMARK(BM_RepaintUnchanged)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(10)->Apply(pictureArgs);
+BENCHMARK(BM_RepaintUnchanged)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(30)->Apply(pictureArgs);
 BENCHMARK(BM_FirstRepaint)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(1)->Apply(pictureArgs);
 
 }  // namespace calbench

@@ -5,7 +5,7 @@
 # Everything the build, the tests and the screenshot checks need.
 CALENDAR_PACKAGES=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev libgl1-mesa-dev qt6-translations-l10n
+  qt6-base-dev libgl1-mesa-dev qt6-translations-l10n zlib1g-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-ipafont-gothic xvfb xauth imagemagick poppler-utils
   desktop-file-utils

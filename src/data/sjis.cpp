@@ -69,6 +69,10 @@ bool isSjisLeadByte(unsigned char byte) {
 }
 
 std::string sjisToUtf8(std::string_view sjis) {
+    // Single bytes below 0x80 are the same characters in both: picture names
+    // usually are, and are converted at every repaint.
+    if (std::all_of(sjis.begin(), sjis.end(), [](char ch) { return static_cast<unsigned char>(ch) < 0x80; }))
+        return std::string(sjis);
     thread_local Converter converter("UTF-8", "CP932");
     return converter.run(sjis, "\xEF\xBF\xBD", sjisSequenceLength);
 }

@@ -13,6 +13,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <cstring>
 
 namespace cal::qtui {
 
@@ -56,6 +57,7 @@ void Canvas::fit(const QSize& size) {
 }
 
 void Canvas::paint(QPainter& painter, const QRect& area) {
+    m_updateAsked = false;
     if (m_redrawQueued) redraw();
     if (m_image.isNull())
         painter.fillRect(area, m_background);
@@ -77,7 +79,7 @@ void Canvas::clear() {
     m_baseImage = QImage();
     m_steps.clear();
     m_waiting = 0;
-    m_owner.update();
+    askUpdate();
 }
 
 void Canvas::text(double x, double y, std::string_view text, double magX, double magY, int color) {
@@ -118,6 +120,14 @@ void Canvas::record(Step step) {
     }
     draw(step);
     m_steps.push_back(std::move(step));
+    askUpdate();
+}
+
+void Canvas::askUpdate() {
+    // One request until the widget paints: a repaint of hundreds of steps
+    // asks once.
+    if (m_updateAsked) return;
+    m_updateAsked = true;
     m_owner.update();
 }
 
@@ -186,9 +196,27 @@ void Canvas::drawPicture(const Step& step) {
     const QImage picture = m_cache->scaled(step.file, target.size());
     m_cache->endRun();
     if (picture.isNull()) return;
+    if (picture.format() == QImage::Format_RGB32 && m_image.format() == QImage::Format_RGB32) {
+        copyPixels(picture, target.topLeft());
+        return;
+    }
     QPainter painter(&m_image);
     if (m_clip) painter.setClipRect(*m_clip);
     painter.drawImage(target.topLeft(), picture);
+}
+
+// An opaque picture at whole pixels is a copy of rows, inside the clip and
+// the image: what a painter gives, without setting one up for each picture.
+void Canvas::copyPixels(const QImage& picture, const QPoint& at) {
+    QRect area = QRect(at, picture.size()) & m_image.rect();
+    if (m_clip) area &= *m_clip;
+    if (area.isEmpty()) return;
+    const qsizetype rowBytes = qsizetype{area.width()} * 4;
+    uchar* to = m_image.bits() + area.top() * m_image.bytesPerLine() + qsizetype{area.left()} * 4;
+    const uchar* from = picture.constBits() + (area.top() - at.y()) * picture.bytesPerLine() +
+                        qsizetype{area.left() - at.x()} * 4;
+    for (int y = area.top(); y <= area.bottom(); ++y, to += m_image.bytesPerLine(), from += picture.bytesPerLine())
+        std::memcpy(to, from, rowBytes);
 }
 
 void Canvas::pictureArrived() {
@@ -210,7 +238,7 @@ void Canvas::redraw() {
     m_waiting = 0;
     m_clip.reset();
     for (const Step& step : m_steps) draw(step);
-    m_owner.update();
+    askUpdate();
 }
 
 }  // namespace cal::qtui

@@ -22,6 +22,7 @@
 #include <vector>
 
 class QPainter;
+class QPoint;
 class QRect;
 class QSize;
 class QWidget;
@@ -66,10 +67,12 @@ private:
 
     bool ready();
     void record(Step step);
+    void askUpdate();
     void draw(const Step& step);
     void drawText(const Step& step);
     void drawRectangle(const Step& step);
     void drawPicture(const Step& step);
+    void copyPixels(const QImage& picture, const QPoint& at);
     void pictureArrived() override;
     // Draws everything since the last clear again.
     void redraw();
@@ -83,6 +86,7 @@ private:
     std::vector<Step> m_steps;
     int m_waiting = 0;
     bool m_redrawQueued = false;
+    bool m_updateAsked = false;  // until the widget paints
     PictureCache* m_cache = nullptr;  // the cache waited on, while it lives
     QPointer<QObject> m_cacheAlive;
 };

@@ -1,9 +1,12 @@
 #include "qt/picture_cache.h"
 
+#include "qt/qt_strings.h"
+
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QImageReader>
 #include <QThread>
 
@@ -190,26 +193,63 @@ PictureCache::~PictureCache() {
     m_pool.waitForDone();
 }
 
+void PictureCache::watchFiles() {
+    if (m_watcher) return;
+    m_watcher = std::make_unique<QFileSystemWatcher>();
+    QObject::connect(m_watcher.get(), &QFileSystemWatcher::fileChanged, m_notifier.get(),
+                     [this](const QString& path) { unwatch(path); });
+}
+
+void PictureCache::unwatch(const QString& path) {
+    const auto it = m_headers.find(path);
+    if (it == m_headers.end() || !it->second.watched) return;
+    it->second.watched = false;
+    ++m_generation;
+    m_watcher->removePath(path);
+}
+
+const PictureFile* PictureCache::probeName(const std::string& utf8Path) {
+    const std::uint64_t run = currentRun();
+    Named& named = m_named[utf8Path];
+    const bool known = (run != 0 && named.run == run) || (named.watched && named.generation == m_generation);
+    if (!known) {
+        const QString path = toQString(utf8Path);
+        named.file = probe(path);
+        named.run = run;
+        named.generation = m_generation;
+        const auto header = m_headers.find(path);
+        named.watched = named.file && header != m_headers.end() && header->second.watched;
+    }
+    return named.file ? &*named.file : nullptr;
+}
+
 std::optional<PictureFile> PictureCache::probe(const QString& path) {
     auto it = m_headers.find(path);
     const std::uint64_t run = currentRun();
     std::optional<FileState> state;
-    if (it != m_headers.end() && run != 0 && it->second.checkedIn == run)
-        state = it->second.state;  // looked at once in this run
-    else
+    if (it != m_headers.end() && (it->second.watched || (run != 0 && it->second.checkedIn == run))) {
+        state = it->second.state;  // unchanged since it was last looked at
+    } else {
+        if (it == m_headers.end() && m_headers.size() >= kHeaderLimit) forgetHeaders();
+        // Watched before the look, so that no change after it goes unseen.
+        const bool watched = m_watcher && m_watcher->addPath(path);
         state = fileState(path);
-    if (!state) return std::nullopt;
-    if (it == m_headers.end() || it->second.state != *state) {
-        Header header{*state, {}, bmpLayout(path), run};
-        if (header.bmp)
-            header.size = {header.bmp->width, header.bmp->height};
-        else if (const std::optional<QSize> size = headerSize(path))
-            header.size = *size;
-        if (m_headers.size() >= kHeaderLimit) m_headers.clear();
-        it = m_headers.insert_or_assign(path, std::move(header)).first;
+        if (!state) {
+            if (watched) m_watcher->removePath(path);
+            return std::nullopt;
+        }
+        if (it == m_headers.end() || it->second.state != *state) {
+            Header header{*state, {}, bmpLayout(path), run, false, ++m_serial};
+            if (header.bmp)
+                header.size = {header.bmp->width, header.bmp->height};
+            else if (const std::optional<QSize> size = headerSize(path))
+                header.size = *size;
+            it = m_headers.insert_or_assign(path, std::move(header)).first;
+        }
+        it->second.watched = watched;
     }
     it->second.checkedIn = run;
-    const PictureFile file{path, *state, it->second.size, it->second.bmp};
+    const PictureFile file{path, *state, it->second.size, it->second.bmp, it->second.serial};
     if (!file.size.isValid() || failed(file)) {
         noteFailure(path, *state);
         return std::nullopt;
@@ -217,9 +257,15 @@ std::optional<PictureFile> PictureCache::probe(const QString& path) {
     return file;
 }
 
+void PictureCache::forgetHeaders() {
+    m_headers.clear();
+    ++m_generation;
+    if (m_watcher && !m_watcher->files().isEmpty()) m_watcher->removePaths(m_watcher->files());
+}
+
 QImage PictureCache::scaled(const PictureFile& file, const QSize& size) {
     if (size.isEmpty()) return {};
-    const Key key{file.path, file.state.modified, file.state.bytes, size.width(), size.height()};
+    const Key key{file.serial, size.width(), size.height()};
     if (const QImage* hit = find(key)) return *hit;
     const QImage picture = scaledCopy(file, size);
     // The master at its own size is kept once already.
@@ -267,14 +313,14 @@ void PictureCache::request(const PictureFile& file, PictureWaiter& waiter) {
         const QImage master = masterPicture(file);
         if (notifier.isNull()) return;
         QMetaObject::invokeMethod(
-            notifier.data(), [this, key, state = file.state, master] { arrived(key, state, master); },
+            notifier.data(), [this, key, file, master] { arrived(key, file, master); },
             Qt::QueuedConnection);
     });
 }
 
-void PictureCache::arrived(const Key& key, const FileState& state, const QImage& master) {
+void PictureCache::arrived(const Key& key, const PictureFile& file, const QImage& master) {
     if (master.isNull())
-        noteFailure(std::get<0>(key), state);
+        noteFailure(file.path, file.state);
     else
         keep(key, master);
     const auto it = m_waiting.find(key);
@@ -296,7 +342,10 @@ void PictureCache::settle() {
 }
 
 void PictureCache::beginRun() {
-    if (m_openRuns++ == 0) ++m_run;
+    if (m_openRuns++ > 0) return;
+    ++m_run;
+    // Dropped only between runs: a bitmap of an open run may point at one.
+    if (m_named.size() >= kHeaderLimit) m_named.clear();
 }
 
 void PictureCache::endRun() {
@@ -313,6 +362,7 @@ void PictureCache::noteFailure(const QString& path, const FileState& state) {
     m_failed.insert_or_assign(path, state);
     if (m_failureNotes.size() >= kHeaderLimit) m_failureNotes.clear();
     m_failureNotes.insert_or_assign(path, ++m_failureSerial);
+    ++m_generation;
 }
 
 std::vector<QString> PictureCache::failuresSince(std::uint64_t mark) const {
@@ -323,7 +373,7 @@ std::vector<QString> PictureCache::failuresSince(std::uint64_t mark) const {
 }
 
 PictureCache::Key PictureCache::masterKey(const PictureFile& file) {
-    return {file.path, file.state.modified, file.state.bytes, 0, 0};
+    return {file.serial, 0, 0};
 }
 
 const QImage* PictureCache::find(const Key& key) {
@@ -358,7 +408,7 @@ void PictureCache::evictDownTo(qsizetype limit) {
 void PictureCache::clear() {
     m_index.clear();
     m_entries.clear();
-    m_headers.clear();
+    forgetHeaders();
     m_failed.clear();
     m_bytes = 0;
 }

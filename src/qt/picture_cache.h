@@ -4,6 +4,7 @@
 
 #include "qt/bmp_reader.h"
 
+#include <QHashFunctions>
 #include <QImage>
 #include <QObject>
 #include <QPointer>
@@ -11,13 +12,17 @@
 #include <QString>
 #include <QThreadPool>
 
+class QFileSystemWatcher;
+
 #include <cstddef>
 #include <list>
 #include <map>
 #include <memory>
 #include <optional>
 #include <set>
+#include <string>
 #include <tuple>
+#include <unordered_map>
 #include <vector>
 
 namespace cal::qtui {
@@ -35,6 +40,7 @@ struct PictureFile {
     FileState state;
     QSize size;                     // pixels, from the header
     std::optional<BmpLayout> bmp;   // set when the one-pass reader reads it
+    std::uint64_t serial = 0;       // names this path in this state within its cache
 };
 
 // One look at the file system; nothing when `path` is not a regular file.
@@ -97,6 +103,11 @@ public:
     // state already read is remembered, and within a drawing run the state
     // is looked up once.
     std::optional<PictureFile> probe(const QString& path);
+    // The same for a UTF-8 path, remembered: within a drawing run, and across
+    // runs for a watched file that has not changed, a path is answered
+    // without converting or looking it up again. The file lives as long as
+    // the cache; nullptr when probe would answer nothing.
+    const PictureFile* probeName(const std::string& utf8Path);
     // The picture scaled (aspect not kept) to `size`; null when it cannot be
     // decoded or the size is empty. A hit touches no file.
     QImage scaled(const PictureFile& file, const QSize& size);
@@ -109,6 +120,11 @@ public:
     // for waiters that ask, and the screen never waits for a file.
     void setBackground(bool on) { m_background = on; }
     bool background() const { return m_background; }
+    // Told of changes by the file system (with an event loop running): a
+    // file looked at once is not looked at again until it changes, so an
+    // unchanged repaint asks the disk nothing. Without it, each drawing run
+    // looks at each file once.
+    void watchFiles();
     // Whether the master of the file is here (or the file failed): drawing
     // it now reads no file.
     bool ready(const PictureFile& file) const;
@@ -139,8 +155,18 @@ public:
     void clear();
 
 private:
-    // A master has the size (0, 0).
-    using Key = std::tuple<QString, qint64, qint64, int, int>;
+    // A file state's serial and a drawn size; a master has the size (0, 0).
+    using Key = std::tuple<std::uint64_t, int, int>;
+    struct KeyHash {
+        std::size_t operator()(const Key& k) const {
+            return qHashMulti(0, std::get<0>(k), std::get<1>(k), std::get<2>(k));
+        }
+    };
+    // Hashed lookups: paths share long folder prefixes, which ordered maps
+    // compare again at every step.
+    struct PathHash {
+        std::size_t operator()(const QString& path) const { return qHash(path); }
+    };
     struct Entry {
         Key key;
         QImage image;
@@ -151,6 +177,15 @@ private:
         QSize size;  // invalid when the file is not a readable picture
         std::optional<BmpLayout> bmp;
         std::uint64_t checkedIn = 0;  // the run that looked at the file last
+        bool watched = false;         // a change would have been told
+        std::uint64_t serial = 0;
+    };
+    // What probeName answered for a path, and when.
+    struct Named {
+        std::optional<PictureFile> file;
+        std::uint64_t run = 0;
+        std::uint64_t generation = 0;  // valid across runs while m_generation is this
+        bool watched = false;
     };
     static constexpr std::size_t kHeaderLimit = 4096;
 
@@ -159,24 +194,30 @@ private:
     void keep(const Key& key, const QImage& image);
     void evictDownTo(qsizetype limit);
     bool failed(const PictureFile& file) const;
+    void unwatch(const QString& path);
+    void forgetHeaders();
     void noteFailure(const QString& path, const FileState& state);
-    void arrived(const Key& key, const FileState& state, const QImage& master);
+    void arrived(const Key& key, const PictureFile& file, const QImage& master);
     std::uint64_t currentRun() const { return m_openRuns > 0 ? m_run : 0; }
 
     qsizetype m_limit;
     qsizetype m_bytes = 0;
     int m_decodes = 0;
     std::list<Entry> m_entries;  // most recently used first
-    std::map<Key, std::list<Entry>::iterator> m_index;
-    std::map<QString, Header> m_headers;  // path → header of its last state seen
-    std::map<QString, FileState> m_failed;  // path → the state that failed
+    std::unordered_map<Key, std::list<Entry>::iterator, KeyHash> m_index;
+    std::unordered_map<QString, Header, PathHash> m_headers;  // path → header of its last state seen
+    std::unordered_map<QString, FileState, PathHash> m_failed;  // path → the state that failed
     std::map<QString, std::uint64_t> m_failureNotes;  // path → serial of its last failure
     std::uint64_t m_failureSerial = 0;
     std::uint64_t m_run = 0;
+    std::uint64_t m_serial = 0;
+    std::uint64_t m_generation = 0;  // moves on when a watched file changes or fails
+    std::unordered_map<std::string, Named> m_named;
     int m_openRuns = 0;
     bool m_background = false;
-    std::map<Key, std::vector<PictureWaiter*>> m_waiting;  // masters being decoded
+    std::unordered_map<Key, std::vector<PictureWaiter*>, KeyHash> m_waiting;  // masters being decoded
     std::unique_ptr<QObject> m_notifier = std::make_unique<QObject>();
+    std::unique_ptr<QFileSystemWatcher> m_watcher;  // after the notifier its handler lives in
     QThreadPool m_pool;  // after the notifier: waits for its workers first
 };
 

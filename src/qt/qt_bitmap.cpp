@@ -1,13 +1,9 @@
 #include "qt/qt_bitmap.h"
 
-#include "qt/qt_strings.h"
-
 namespace cal::qtui {
 
 bool QtBitmap::load(const std::string& path) {
-    auto [it, added] = m_known.try_emplace(path);
-    if (added) it->second = m_cache.probe(toQString(path));
-    m_file = it->second ? &*it->second : nullptr;
+    m_file = m_cache.probeName(path);
     return m_file != nullptr;
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 // A bitmap file known by its header: loading reads only the picture's size,
 // and the pixels are decoded when the picture is drawn. One bitmap serves
-// one drawing run: what it learned of a path stays known for its life, so
-// loading the same path again touches no file, and the cache keeps what the
-// run draws while the bitmap lives.
+// one drawing run: the cache remembers what it learned of a path, so
+// loading the same path again touches no file, and keeps what the run draws
+// while the bitmap lives.
 
 #include "ui/forms_service.h"
 #include "qt/picture_cache.h"
@@ -11,9 +11,6 @@
 #include <QImage>
 #include <QSize>
 
-#include <functional>
-#include <map>
-#include <optional>
 #include <string>
 
 namespace cal::qtui {
@@ -41,7 +38,6 @@ public:
 
 private:
     PictureCache& m_cache;
-    std::map<std::string, std::optional<PictureFile>, std::less<>> m_known;
     const PictureFile* m_file = nullptr;
 };
 

@@ -39,6 +39,7 @@ QtFormsService::QtFormsService()
       m_pictures(std::make_unique<qtui::PictureCache>()) {
     // The month appears at once; its pictures follow as they are decoded.
     m_pictures->setBackground(true);
+    m_pictures->watchFiles();
 }
 
 QtFormsService::QtFormsService(Mode mode, std::string pdfPath, Output output)

@@ -1,5 +1,7 @@
 #include "qt/qt_printers.h"
 
+#include "qt/pdf_predictors.h"
+
 #include "ui/form_description.h"
 #include "qt/palette.h"
 #include "qt/qt_bitmap.h"
@@ -379,9 +381,20 @@ QPaintDevice* PdfPrinter::openDevice(const QString& name) {
 
 bool PdfPrinter::newPage() { return m_writer->newPage(); }
 
+// Codes the pictures of the finished temporary file the way PNG files do.
+bool PdfPrinter::shrinkPictures() {
+    if (!m_file->flush() || !m_file->seek(0)) return false;
+    const QByteArray written = m_file->readAll();
+    const std::string smaller = withPngPredictors(std::string_view(written.constData(), written.size()));
+    if (smaller.size() >= static_cast<std::size_t>(written.size())) return true;
+    return m_file->seek(0) && m_file->write(smaller.data(), static_cast<qint64>(smaller.size())) ==
+                                  static_cast<qint64>(smaller.size()) &&
+           m_file->resize(static_cast<qint64>(smaller.size()));
+}
+
 int PdfPrinter::finishDevice(bool painted) {
     m_writer.reset();
-    if (!painted || (m_file->isOpen() && !m_file->flush()) ||
+    if (!painted || !m_file->isOpen() || !shrinkPictures() || !m_file->flush() ||
         m_file->error() != QFileDevice::NoError) {
         m_file.reset();  // removes the temporary file
         return printfail::kFinish;

@@ -216,6 +216,8 @@ protected:
     void abortDevice(QPainter& painter) override;
 
 private:
+    bool shrinkPictures();
+
     std::unique_ptr<QTemporaryFile> m_file;
     std::unique_ptr<QPdfWriter> m_writer;
 };

@@ -19,12 +19,14 @@ char upper(char ch) { return ch >= 'a' && ch <= 'z' ? static_cast<char>(ch - 'a'
 // CON, PRN, AUX, NUL, COM1…COM9 and LPT1…LPT9, with any extension: Windows
 // opens the device whatever the folder.
 bool isDeviceName(std::string_view name) {
-    std::string stem;
-    for (const char ch : name.substr(0, name.find('.'))) stem += upper(ch);
-    while (!stem.empty() && stem.back() == ' ') stem.pop_back();
-    if (stem == "CON" || stem == "PRN" || stem == "AUX" || stem == "NUL") return true;
-    return stem.size() == 4 && (stem.starts_with("COM") || stem.starts_with("LPT")) && stem[3] >= '1' &&
-           stem[3] <= '9';
+    std::string_view stem = name.substr(0, name.find('.'));
+    while (!stem.empty() && stem.back() == ' ') stem.remove_suffix(1);
+    if (stem.size() != 3 && stem.size() != 4) return false;
+    std::string upperStem;
+    for (const char ch : stem) upperStem += upper(ch);
+    if (upperStem == "CON" || upperStem == "PRN" || upperStem == "AUX" || upperStem == "NUL") return true;
+    return upperStem.size() == 4 && (upperStem.starts_with("COM") || upperStem.starts_with("LPT")) &&
+           upperStem[3] >= '1' && upperStem[3] <= '9';
 }
 
 }  // namespace
@@ -45,12 +47,14 @@ PictureCheck GAZO_TYOUSA(Forms& forms, Drawing& drawing, std::string_view form, 
     forms.setWaitPointer(form, true);
     const bool named = characterCount(path) > 4 &&
                        (path.find("bmp") != std::string::npos || path.find("BMP") != std::string::npos);
-    if (named && fileExists(path)) {
+    // Loading answers whether the file is there: one look at the disk, not two.
+    if (named) {
         const std::unique_ptr<Bitmap> bitmap = drawing.createBitmap();
-        bitmap->load(path);
-        check.width = bitmap->width();
-        check.height = bitmap->height();
-        check.drawable = check.width > 0 && check.height > 0;
+        if (bitmap->load(path)) {
+            check.width = bitmap->width();
+            check.height = bitmap->height();
+            check.drawable = check.width > 0 && check.height > 0;
+        }
     }
     forms.setWaitPointer(form, false);
     return check;
@@ -67,14 +71,20 @@ PictureRun::PictureRun(Forms& forms, Drawing& drawing, std::string_view form, st
 
 PictureRun::~PictureRun() = default;
 
-bool PictureRun::drawable(const std::string& name) {
-    return isBarePictureName(name) && m_checks.drawable(picturePath(m_dataDir, name));
+const std::string& PictureRun::drawablePath(const std::string& name) {
+    const auto [it, added] = m_paths.try_emplace(name);
+    if (added && isBarePictureName(name)) {
+        std::string path = picturePath(m_dataDir, name);
+        if (m_checks.drawable(path)) it->second = std::move(path);
+    }
+    return it->second;
 }
 
+bool PictureRun::drawable(const std::string& name) { return !drawablePath(name).empty(); }
+
 bool PictureRun::draw(Surface& surface, const std::string& name, double x, double y, double w, double h) {
-    if (!isBarePictureName(name)) return false;
-    const std::string path = picturePath(m_dataDir, name);
-    if (!m_checks.drawable(path) || !m_bitmap->load(path)) return false;
+    const std::string& path = drawablePath(name);
+    if (path.empty() || !m_bitmap->load(path)) return false;
     surface.stretch(*m_bitmap, x, y, w, h);
     return true;
 }

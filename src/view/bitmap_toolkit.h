@@ -58,9 +58,13 @@ public:
     void drawOrFallback(Surface& surface, const std::string& name, double x, double y, double w, double h);
 
 private:
+    // The library path of a name, empty when it cannot be drawn.
+    const std::string& drawablePath(const std::string& name);
+
     std::string m_dataDir;
     PictureChecks m_checks;
     std::unique_ptr<Bitmap> m_bitmap;
+    std::unordered_map<std::string, std::string> m_paths;  // name → drawablePath
 };
 
 // Clears the control and stretches the whole picture over it.

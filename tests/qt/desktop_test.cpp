@@ -88,9 +88,20 @@ TEST(Progress, TheWaitPointerLastsAsLongAsTheWork) {
         progress.step(1);
         ASSERT_NE(QApplication::overrideCursor(), nullptr);
         EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
-        EXPECT_EQ(progress.dialog().maximum(), 3);
+        // Quick work shows no dialog at all.
+        EXPECT_EQ(progress.dialog(), nullptr);
     }
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST(Progress, LongWorkShowsItsStepsInADialog) {
+    qtui::ProgressDialog progress(nullptr, QStringLiteral("work"), 3, std::chrono::milliseconds(0));
+    progress.step(2);
+    ASSERT_NE(progress.dialog(), nullptr);
+    EXPECT_TRUE(progress.dialog()->isVisible());
+    EXPECT_EQ(progress.dialog()->maximum(), 3);
+    EXPECT_EQ(progress.dialog()->value(), 2);
+    EXPECT_EQ(progress.dialog()->accessibleName(), QStringLiteral("work"));
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "qt/qt_bitmap.h"
 #include "qt/qt_forms_service.h"
 #include "qt/screen_units.h"
+#include "qt_test_support.h"
 
 #include <QFile>
 #include <QImage>
@@ -163,6 +164,27 @@ TEST_F(PictureCacheTest, AFileChangedOnDiskIsDecodedAnew) {
     EXPECT_EQ(after.state.bytes, before.state.bytes);
     EXPECT_EQ(cache.scaled(after, {10, 10}).pixel(1, 1), qRgb(0, 0, 255));
     EXPECT_EQ(cache.decodes(), 2);
+}
+
+// With change notices, an unchanged file is not looked at again, run after
+// run; a change or a removal is seen once the notice has arrived.
+TEST_F(PictureCacheTest, AWatchedFileIsLookedAtAgainOnlyWhenItChanges) {
+    PictureCache cache;
+    cache.watchFiles();
+    const QString path = write("a.bmp", Qt::red, {640, 480});
+    const std::string name = path.toStdString();
+    auto widthInNewRun = [&] {
+        QtBitmap run(cache);
+        return run.load(name) ? run.width() : 0;
+    };
+    EXPECT_EQ(widthInNewRun(), 640);
+
+    write("a.bmp", Qt::blue, {320, 240});
+    EXPECT_TRUE(qttest::waitFor([&] { return widthInNewRun() == 320; }));
+    ASSERT_TRUE(QFile::remove(path));
+    EXPECT_TRUE(qttest::waitFor([&] { return widthInNewRun() == 0; }));
+    write("a.bmp", Qt::green, {64, 48});
+    EXPECT_EQ(widthInNewRun(), 64);  // a missing file is looked for every run
 }
 
 TEST_F(PictureCacheTest, ABitmapKnowsEachPathForItsRunAndTheNextRunLooksAgain) {

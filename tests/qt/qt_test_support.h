@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QTimer>
 #include <QWidget>
@@ -57,6 +58,17 @@ inline void settle(QtFormsService& forms) {
         QCoreApplication::processEvents();
         while (forms.pendingEvents() > 0) forms.waitEvent();
     }
+}
+
+// Lets Qt deliver events until `done` holds or `ms` milliseconds have passed.
+inline bool waitFor(const std::function<bool()>& done, int ms = 5000) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done()) {
+        if (clock.elapsed() > ms) return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    return true;
 }
 
 }  // namespace cal::qttest
