@@ -28,6 +28,12 @@ inline constexpr const char* kPdfPictures = "pdf.bytes.pictures";      // bytes
 inline constexpr const char* kPngBytes = "png.bytes.embedded";         // bytes
 inline constexpr const char* kPdfImages = "pdf.images";                // image objects
 inline constexpr const char* kPdfJpegImages = "pdf.images.jpeg";       // of them DCT-coded
+inline constexpr const char* kYearPrint = "year.print";                 // seconds, the twelve pages as one PDF
+inline constexpr const char* kYearSingles = "year.singles";             // seconds, the twelve months one by one
+inline constexpr const char* kYearPdf = "year.pdf.bytes";               // bytes
+inline constexpr const char* kYearPdfReference = "year.pdf.reference";  // bytes, largest month + the others' own
+inline constexpr const char* kYearImages = "year.images";               // image objects in the year's PDF
+inline constexpr const char* kYearDistinctImages = "year.images.distinct";  // distinct ones in the months' PDFs
 
 // KiB, per kind of probe and number of distinct files.
 inline std::string memoryPeak(ProbeKind kind, int distinct) {

@@ -77,6 +77,13 @@ void printSummary() {
                        median(key::of(key::kRepaintFirst, size, n)), 1e3, "ms");
             printValue(label("print", size, n).c_str(), median(key::of(key::kPrintPictures, size, n)), 1e3, "ms");
         }
+    for (const PictureSize size : kSizes) {
+        const int n = calbench::kYearPictures;
+        printValue(label("school year as one PDF", size, n).c_str(), median(key::of(key::kYearPrint, size, n)), 1e3,
+                   "ms");
+        printValue(label("  its twelve months printed one by one", size, n).c_str(),
+                   median(key::of(key::kYearSingles, size, n)), 1e3, "ms");
+    }
     printValue("minimal Qt window, start to first paint", median(key::kStartWindow), 1e3, "ms");
     printValue("program on the sample, start to first paint", median(key::kStartCalendar), 1e3, "ms");
     printValue("minimal Qt program printing one line to PDF", median(key::kPdfMinimal), 1e3, "ms");
@@ -92,6 +99,16 @@ void printSummary() {
                        median(key::of(key::kPdfImages, size, n)), 1, "");
             printValue("", median(key::of(key::kPdfJpegImages, size, n)), 1, "JPEG");
         }
+    for (const PictureSize size : kSizes) {
+        const int n = calbench::kYearPictures;
+        printValue(label("school year PDF", size, n).c_str(), median(key::of(key::kYearPdf, size, n)), 1.0 / 1024,
+                   "KiB");
+        printValue(label("  largest month + the others' own", size, n).c_str(),
+                   median(key::of(key::kYearPdfReference, size, n)), 1.0 / 1024, "KiB");
+        printValue(label("  image objects", size, n).c_str(), median(key::of(key::kYearImages, size, n)), 1, "");
+        printValue(label("  distinct images in the months' PDFs", size, n).c_str(),
+                   median(key::of(key::kYearDistinctImages, size, n)), 1, "");
+    }
     std::printf("Memory (growth of the resident size: peak / kept afterwards), 4000 x 3000 photos\n");
     for (const auto kind : {calbench::ProbeKind::Repaint, calbench::ProbeKind::Print}) {
         for (int distinct : {12, 226, 1000}) {
@@ -125,6 +142,16 @@ void printSummary() {
                                     sum(pdfPlain, median(key::of(key::kPngBytes, size, n)))),
                               1.1);
         }
+    for (const PictureSize size : kSizes) {
+        const int n = calbench::kYearPictures;
+        met &= printRatio(label("year PDF / twelve month prints, time", size, n).c_str(),
+                          ratio(median(key::of(key::kYearPrint, size, n)), median(key::of(key::kYearSingles, size, n))),
+                          1.3);
+        met &= printRatio(label("year PDF / (largest month + others' own), size", size, n).c_str(),
+                          ratio(median(key::of(key::kYearPdf, size, n)),
+                                median(key::of(key::kYearPdfReference, size, n))),
+                          1.0);
+    }
     met &= printRatio("start-up / minimal window", ratio(median(key::kStartCalendar), median(key::kStartWindow)), 2.0);
     met &= printRatio("--print-pdf / minimal PDF program", ratio(median(key::kPdfCalendar), median(key::kPdfMinimal)),
                       1.5);

@@ -6,6 +6,9 @@
 #include "data/sjis.h"
 #include "data/year_file.h"
 #include "data/year_settings.h"
+#include "date/calc_date.h"
+#include "layout/grid.h"
+#include "layout/month_layout.h"
 #include "tools/string_tools.h"
 #include "qt/picture_cache.h"
 
@@ -165,6 +168,46 @@ void installMonth(cal::AppState& s, int distinct, int first) {
         for (std::size_t j = 3; j <= 8; ++j) cal::storeField(cell.pictureFile[j], picture());
     }
     s.dayChanged = 0;
+}
+
+SchoolYear writeSchoolYear(const DataFolder& folder, int columns, int rows) {
+    constexpr const char* kWeekdays[] = {"日", "月", "火", "水", "木", "金", "土"};
+    SchoolYear year{std::make_unique<cal::YearSettings>(), {}};
+    cal::YearSettings& y = *year.settings;
+    cal::storeField(y.schoolName, "ひまわりほいくえん");
+    cal::storeField(y.className, "ちゅうりっぷぐみ");
+    cal::storeField(y.schoolPicture, pictureName(1));
+    cal::storeField(y.classPicture, pictureName(2));
+    for (std::size_t f = 1; f <= 6; ++f) cal::storeField(y.framePicture[f], pictureName(static_cast<int>(f) + 2));
+    for (int i = 0; i < 12; ++i) {
+        const int month = (i + 3) % 12 + 1;
+        const int calendarYear = month >= 4 ? kYearSchoolYear : kYearSchoolYear + 1;
+        const auto m = static_cast<std::size_t>(i + 1);
+        y.daysInMonth[m].set(cal::daysInMonth(calendarYear, month));
+        cal::storeField(y.firstWeekday[m], kWeekdays[cal::weekdayOfSerial(cal::serialDay(calendarYear, month, 1))]);
+        cal::storeField(y.titlePicture[m], pictureName(20 * i + 1 + (i % 20)));
+    }
+    std::string error;
+    const std::string yearPath = cal::yearSettingsPath(folder.path(), std::to_string(kYearSchoolYear));
+    if (!cal::writeYearSettings(yearPath, y, error)) throw std::runtime_error(yearPath + ": " + error);
+
+    for (int i = 0; i < 12; ++i) {
+        SchoolYearMonth month{i < 9 ? kYearSchoolYear : kYearSchoolYear + 1, (i + 3) % 12 + 1,
+                              std::make_unique<cal::MonthCells>()};
+        int next = 0;
+        const auto picture = [&] { return pictureName(20 * i + next++ % 40 + 1); };
+        for (const cal::DayPlace& place : cal::dayPlaces(cal::monthLayout(y, month.month), columns, rows)) {
+            cal::DayCell& cell = (*month.cells)[static_cast<std::size_t>(place.cell)];
+            for (std::size_t j = 1; j <= 4; ++j)
+                cal::storeField(cell.lineText[j], kLines[(static_cast<std::size_t>(place.day) + j + static_cast<std::size_t>(i)) % std::size(kLines)]);
+            cal::storeField(cell.pictureFile[1], picture());
+            for (std::size_t j = 3; j <= 8; ++j) cal::storeField(cell.pictureFile[j], picture());
+        }
+        const std::string path = cal::monthFilePath(folder.path(), std::to_string(month.year), month.month);
+        if (!cal::writeMonthFile(path, *month.cells, error)) throw std::runtime_error(path + ": " + error);
+        year.months.push_back(std::move(month));
+    }
+    return year;
 }
 
 // ---- the program -----------------------------------------------------------

@@ -82,6 +82,26 @@ private:
 // frames.
 void installMonth(cal::AppState& state, int distinct, int first = 0);
 
+// A school year in a data folder: April 2025 to March 2026, every month with
+// its real days (four lines and seven pictures each) and a title picture of
+// its own; the school and class pictures and the six frames are shared by
+// the year. School month i (0 = April) draws its pictures from files
+// 20·i + 1 … 20·i + 40, so neighbouring months share half their pictures and
+// the year uses kYearPictures files. The month files are written for a grid
+// of `columns` × `rows`; the year's settings and each month's cells are
+// also answered for putting them on screen.
+inline constexpr int kYearPictures = 260;
+inline constexpr int kYearSchoolYear = 2025;
+struct SchoolYearMonth {
+    int year = 0, month = 0;
+    std::unique_ptr<cal::MonthCells> cells;
+};
+struct SchoolYear {
+    std::unique_ptr<cal::YearSettings> settings;
+    std::vector<SchoolYearMonth> months;  // April … March
+};
+SchoolYear writeSchoolYear(const DataFolder& folder, int columns, int rows);
+
 class FixedClock final : public cal::Clock {
 public:
     cal::Date today() const override { return {kYear, kMonth, 10}; }

@@ -102,11 +102,9 @@ int PagePrinter::startDocument(std::string_view name) {
 int PagePrinter::startPage() {
     if (m_emptyDocument) return 0;
     if (!printing()) return printfail::kNotPrinting;
-    // Beginning the painter opened the first page.
-    if (m_pages > 0) {
-        flushPage();
-        if (!newPage()) return printfail::kNewPage;
-    }
+    // Beginning the painter opened the first page; the pages are painted
+    // when the document ends.
+    if (m_pages > 0) m_pageSteps.emplace_back();
     ++m_pages;
     return 0;
 }
@@ -133,7 +131,6 @@ void PagePrinter::setFont(std::string_view name, double points) {
 int PagePrinter::endPage() {
     if (m_emptyDocument) return 0;
     if (!printing()) return printfail::kNotPrinting;
-    flushPage();
     return 0;
 }
 
@@ -143,12 +140,12 @@ int PagePrinter::endDocument() {
         return 0;
     }
     if (!printing()) return printfail::kNotPrinting;
-    flushPage();
+    const bool allPages = paintDocument();
     if (m_cache != nullptr)
         for (const QString& path : m_cache->failuresSince(m_failureMark)) m_failed.insert(path);
     for (const QString& path : m_failed) m_undrawn.push_back(toStdString(path));
     const bool painted = m_painter.end();
-    const int result = finishDevice(painted);
+    const int result = finishDevice(painted && allPages);
     forgetDocument();
     return result;
 }
@@ -167,7 +164,7 @@ int PagePrinter::close() {
 
 void PagePrinter::forgetDocument() {
     m_pictures.clear();
-    m_steps.clear();
+    m_pageSteps.assign(1, {});
     m_failed.clear();
     m_emptyDocument = false;
     m_pages = 0;
@@ -186,19 +183,19 @@ void PagePrinter::drawText(double x, double y, std::string_view text, double mag
     if (!drawable() || text.empty() || magX <= 0 || magY <= 0) return;
     Step step{Step::Kind::Text, m_painter.transform(), QRectF(x, y, magX, magY), color, toQString(text),
               m_fontFamily, m_fontPoints * m_unitsPerDot, {}, {}};
-    m_steps.push_back(std::move(step));
+    m_pageSteps.back().push_back(std::move(step));
 }
 
 void PagePrinter::setClip(const std::optional<QRectF>& area) {
     if (!drawable()) return;
-    m_steps.push_back({area ? Step::Kind::Clip : Step::Kind::NoClip, m_painter.transform(), area.value_or(QRectF()),
+    m_pageSteps.back().push_back({area ? Step::Kind::Clip : Step::Kind::NoClip, m_painter.transform(), area.value_or(QRectF()),
                        0, {}, {}, 0, {}, {}});
 }
 
 void PagePrinter::drawRectangle(double x1, double y1, double x2, double y2, int color) {
     if (!drawable()) return;
     const QRectF area(QPointF(std::min(x1, x2), std::min(y1, y2)), QPointF(std::max(x1, x2), std::max(y1, y2)));
-    m_steps.push_back({Step::Kind::Rectangle, m_painter.transform(), area, color, {}, {}, 0, {}, {}});
+    m_pageSteps.back().push_back({Step::Kind::Rectangle, m_painter.transform(), area, color, {}, {}, 0, {}, {}});
 }
 
 void PagePrinter::drawPicture(const Bitmap& bitmap, double x, double y, double width,
@@ -216,20 +213,44 @@ void PagePrinter::drawPicture(const Bitmap& bitmap, double x, double y, double w
     const double perDotY = std::min(1.0, kPictureDpi / device->logicalDpiY());
     const QSize pixels(std::max(1, qRound(dots.width() * perDotX)),
                        std::max(1, qRound(dots.height() * perDotY)));
-    m_steps.push_back({Step::Kind::Picture, m_painter.transform(), target, 0, {}, {}, 0, *qtBitmap->file(), pixels});
+    m_pageSteps.back().push_back({Step::Kind::Picture, m_painter.transform(), target, 0, {}, {}, 0, *qtBitmap->file(), pixels});
 }
 
-void PagePrinter::flushPage() {
+bool PagePrinter::paintDocument() {
+    // Each file once in the whole document, at the largest size any page
+    // draws it; files with the same pixels share one picture.
     std::map<QString, std::pair<const PictureFile*, QSize>> largest;
-    for (const Step& step : m_steps) {
-        if (step.kind != Step::Kind::Picture) continue;
-        auto [it, added] = largest.try_emplace(step.file.path, &step.file, step.pixels);
-        it->second.second = it->second.second.expandedTo(step.pixels);
-    }
+    for (const std::vector<Step>& steps : m_pageSteps)
+        for (const Step& step : steps) {
+            if (step.kind != Step::Kind::Picture) continue;
+            auto [it, added] = largest.try_emplace(step.file.path, &step.file, step.pixels);
+            it->second.second = it->second.second.expandedTo(step.pixels);
+        }
     for (const auto& [path, picture] : largest) documentPicture(*picture.first, picture.second);
-    for (const Step& step : m_steps) paintStep(step);
-    m_painter.setClipping(false);
-    m_steps.clear();
+    shareEqualPictures();
+    for (std::size_t page = 0; page < m_pageSteps.size(); ++page) {
+        if (page > 0 && !newPage()) return false;
+        for (const Step& step : m_pageSteps[page]) paintStep(step);
+        m_painter.setClipping(false);
+    }
+    m_pageSteps.assign(1, {});
+    return true;
+}
+
+// Two files with the same pixels (a copy under another name) become one
+// image: a PDF embeds it once.
+void PagePrinter::shareEqualPictures() {
+    std::multimap<std::size_t, const QImage*> seen;
+    for (auto& [path, picture] : m_pictures) {
+        if (picture.isNull()) continue;
+        const std::size_t hash = qHashBits(picture.constBits(), static_cast<std::size_t>(picture.sizeInBytes()));
+        const auto [first, last] = seen.equal_range(hash);
+        const auto same = std::find_if(first, last, [&](const auto& entry) { return *entry.second == picture; });
+        if (same != last)
+            picture = *same->second;
+        else
+            seen.emplace(hash, &picture);
+    }
 }
 
 void PagePrinter::paintStep(const Step& step) {

@@ -114,9 +114,9 @@ protected:
 
 private:
     friend class PrintedPage;
-    // One drawing call of the page, kept until the page is complete: only
-    // then is the largest size of each picture known, and each is embedded
-    // once, at that size.
+    // One drawing call, kept until the document is complete: only then is
+    // the largest size of each picture known, and each is embedded once, at
+    // that size, however many pages draw it.
     struct Step {
         enum class Kind { Text, Rectangle, Picture, Clip, NoClip } kind;
         QTransform transform;
@@ -135,8 +135,9 @@ private:
     void setClip(const std::optional<QRectF>& area);
     // Every drawing needs an open document; answers whether there is one.
     bool drawable();
-    // Draws the steps of the page so far.
-    void flushPage();
+    // Paints every page; false when the device gave no new page.
+    bool paintDocument();
+    void shareEqualPictures();
     void paintStep(const Step& step);
     // The document's copy of a file, at least `size` pixels (at most the
     // file's own); made on its first drawing and again only when drawn larger.
@@ -149,7 +150,7 @@ private:
     double m_fontPoints = 12;
     double m_unitsPerDot = 1;  // world units per device dot: 1 in mode 1
     std::map<QString, QImage> m_pictures;  // path → picture, per document
-    std::vector<Step> m_steps;  // the page being drawn
+    std::vector<std::vector<Step>> m_pageSteps{1};  // each page of the open document
     PictureCache* m_cache;
     std::uint64_t m_failureMark = 0;
     std::set<QString> m_failed;  // files the open document could not draw

@@ -163,10 +163,11 @@ TEST_F(PrinterTest, APictureIsEmbeddedOnceLosslesslyAtTheLargestSizeItIsDrawnAt)
     printer.page().stretch(*title, 500, 500, 190, 160);
     printer.page().stretch(*title, 800, 500, 95, 80);
     ASSERT_EQ(printer.endPage(), 0);
-    EXPECT_EQ(printer.documentPictures(), 3u);
+    // Pictures are made when the document ends, all its pages known.
+    EXPECT_EQ(cache.decodes(), 0);
+    ASSERT_EQ(finish(printer), 0);
     // Once a file, and the title again because it is drawn larger than its master.
     EXPECT_EQ(cache.decodes(), 4);
-    ASSERT_EQ(finish(printer), 0);
     EXPECT_EQ(printer.documentPictures(), 0u);  // released with the document
     EXPECT_TRUE(printer.undrawnPictures().empty());
 
@@ -175,6 +176,30 @@ TEST_F(PrinterTest, APictureIsEmbeddedOnceLosslesslyAtTheLargestSizeItIsDrawnAt)
     std::sort(widths.begin(), widths.end());
     EXPECT_EQ(widths, QList<int>({64, 95, 190})) << list.toStdString();
     EXPECT_FALSE(list.contains(QStringLiteral("jpeg"))) << list.toStdString();
+}
+
+// Over several pages, a file drawn small on one and large on another is
+// embedded once, the larger; a copy of a file under another name shares it.
+TEST_F(PrinterTest, EachPictureIsEmbeddedOnceInAWholeDocument) {
+    if (!popplerInstalled()) GTEST_SKIP() << "poppler-utils are not installed";
+    const std::unique_ptr<Bitmap> title = picture("title.bmp", Qt::blue, {640, 480});
+    const std::unique_ptr<Bitmap> copy = picture("copy.bmp", Qt::blue, {640, 480});
+    PdfPrinter printer(path("out.pdf"));
+    begin(printer);
+    printer.page().stretch(*title, 500, 300, 50, 42);
+    printer.page().stretch(*copy, 800, 300, 50, 42);
+    ASSERT_EQ(printer.endPage(), 0);
+    ASSERT_EQ(printer.startPage(), 0);
+    printer.page().stretch(*title, 500, 500, 190, 160);
+    printer.page().stretch(*copy, 800, 500, 190, 160);
+    ASSERT_EQ(finish(printer), 0);
+
+    const QString list = run("pdfimages", {QStringLiteral("-list"), path("out.pdf")});
+    EXPECT_EQ(imageWidths(list).size(), 1) << list.toStdString();
+    EXPECT_EQ(imageWidths(list).values(), QList<int>({190})) << list.toStdString();
+    const QStringList rows = list.split(u'\n').mid(2);
+    EXPECT_EQ(std::count_if(rows.begin(), rows.end(), [](const QString& row) { return row.simplified().startsWith(u"2 "); }), 2)
+        << list.toStdString();  // both drawn on page 2
 }
 
 TEST_F(PrinterTest, APictureBeyondQtsOwnLimitIsPrintedAndADamagedOneIsNamed) {
