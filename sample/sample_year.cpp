@@ -1,11 +1,13 @@
 #include "sample_year.h"
 
 #include "data/sjis.h"
+#include "date/japanese_holidays.h"
 #include "sample_pictures.h"
 #include "tools/string_tools.h"
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <vector>
 
 namespace sample {
@@ -188,9 +190,22 @@ cal::YearSettings schoolYearSettings(int schoolYear)
     const ch::year april{schoolYear};
     const ch::year_month_day entrance{ch::sys_days{april / ch::April / ch::Saturday[1]}};
     const ch::year_month_day sportsDay{ch::sys_days{april / ch::October / ch::Saturday[2]}};
-    std::vector<Holiday> holidays(std::begin(kFixedHolidays), std::end(kFixedHolidays));
-    holidays.push_back({holidayKey(entrance), "入園式", picture::kTulip});
-    holidays.push_back({holidayKey(sportsDay), "運動会", picture::kFlag});
+    // The year's national holidays, as "祝日を入れる" puts them.
+    std::vector<Holiday> holidays;
+    const std::optional<std::vector<cal::Holiday>> national = cal::nationalHolidays(schoolYear);
+    if (national) {
+        for (const cal::Holiday& h : *national)
+            holidays.push_back({h.dateKey(), h.name,
+                                h.name == "こどもの日" ? picture::kKoinobori
+                                : h.name == "元日"     ? picture::kFuji
+                                                       : picture::kHinomaru});
+    } else {
+        holidays.assign(std::begin(kFixedHolidays), std::end(kFixedHolidays));
+    }
+    // The events as far as the twenty entries leave room.
+    for (const Holiday& event : {Holiday{holidayKey(entrance), "入園式", picture::kTulip},
+                                 Holiday{holidayKey(sportsDay), "運動会", picture::kFlag}})
+        if (holidays.size() + 1 < settings.holidayDate.size()) holidays.push_back(event);
     storeHolidays(settings, std::move(holidays));
     return settings;
 }
