@@ -8,6 +8,7 @@
 namespace calbench::key {
 
 inline constexpr const char* kRepaintNoPictures = "repaint.no_pictures";  // seconds
+inline constexpr const char* kRepaintFirstNoPictures = "repaint.first.no_pictures";  // seconds, a fresh program
 inline constexpr const char* kPrintNoPictures = "print.no_pictures";      // seconds
 inline constexpr const char* kPdfNoPictures = "pdf.bytes.no_pictures";    // bytes
 inline constexpr const char* kStartWindow = "start.minimal_window";       // seconds

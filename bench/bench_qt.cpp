@@ -21,10 +21,16 @@
 
 namespace calbench {
 
-bool decodePicture(const std::string& path) {
+bool decodePictures(const std::vector<std::string>& paths) {
     cal::qtui::PictureCache cache;
-    const std::optional<cal::qtui::PictureFile> file = cache.probe(cal::qtui::toQString(path));
-    return file && !cal::qtui::masterPicture(*file).isNull();
+    std::vector<QImage> masters;
+    for (const std::string& path : paths) {
+        const std::optional<cal::qtui::PictureFile> file = cache.probe(cal::qtui::toQString(path));
+        if (!file) return false;
+        masters.push_back(cal::qtui::masterPicture(*file));
+        if (masters.back().isNull()) return false;
+    }
+    return true;
 }
 
 std::uintmax_t embeddedImagesAsPng(const std::string& pdfPath, const std::string& folder) {

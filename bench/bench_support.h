@@ -153,9 +153,10 @@ private:
 // Runs the Qt events that are waiting (window updates), outside any timing.
 void settleEvents();
 
-// Reading one picture file in one pass into its reduced master copy, as the
-// Qt service does; answers false when it cannot be decoded.
-bool decodePicture(const std::string& path);
+// Reading picture files in one pass each into their reduced master copies,
+// as the Qt service does, all kept until the last is read (as the cache
+// keeps them); answers false when one cannot be decoded.
+bool decodePictures(const std::vector<std::string>& paths);
 // The images a PDF file embeds, each saved as a PNG file of its own size by
 // Qt's writer; answers their total size, 0 when there are none or poppler's
 // pdfimages is missing.

@@ -9,6 +9,7 @@
 #include "ui/platform.h"
 #include "qt/font_substitutions.h"
 #include "qt/headless_dialogs.h"
+#include "qt/memory_settings.h"
 #include "qt/qt_forms_service.h"
 #include "qt/qt_registry.h"
 #include "qt/translations.h"
@@ -74,6 +75,7 @@ int runProgram(const cal::CommandLine& cmd, const std::optional<std::string>& ou
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    cal::keepFreedMemory();
     // Arguments arrive as UTF-8, as Qt itself reads them on this system.
     const std::vector<std::string> args(argv + std::min(argc, 1), argv + argc);
     const cal::CommandLine cmd = cal::parseCommandLine(args);

@@ -22,6 +22,7 @@ namespace {
 // Steps remembered at most while no picture is awaited; beyond, the image
 // so far becomes the start of the next redraw.
 constexpr std::size_t kMaxSteps = 2000;
+constexpr qint64 kRedrawEveryMs = 100;
 
 QImage filledImage(const QSize& size, const QColor& color) {
     QImage image(size, QImage::Format_RGB32);
@@ -31,7 +32,9 @@ QImage filledImage(const QSize& size, const QColor& color) {
 
 }  // namespace
 
-Canvas::Canvas(QWidget& owner, QColor background) : m_owner(owner), m_background(background), m_base(background) {}
+Canvas::Canvas(QWidget& owner, QColor background) : m_owner(owner), m_background(background), m_base(background) {
+    m_sinceRedraw.start();
+}
 
 Canvas::~Canvas() {
     if (m_cache != nullptr && !m_cacheAlive.isNull()) m_cache->forget(*this);
@@ -79,6 +82,8 @@ void Canvas::clear() {
     m_baseImage = QImage();
     m_steps.clear();
     m_waiting = 0;
+    m_awaited.clear();
+    m_sinceRedraw.restart();
     askUpdate();
 }
 
@@ -188,6 +193,7 @@ void Canvas::drawPicture(const Step& step) {
     if (m_cache->background() && !m_cache->ready(step.file)) {
         // Drawn when it arrives.
         ++m_waiting;
+        m_awaited.insert(step.file.serial);
         m_cache->request(step.file, *this);
         return;
     }
@@ -219,17 +225,24 @@ void Canvas::copyPixels(const QImage& picture, const QPoint& at) {
         std::memcpy(to, from, rowBytes);
 }
 
-void Canvas::pictureArrived() {
-    if (m_redrawQueued) return;
-    // Pictures arriving together make one redraw.
+void Canvas::pictureArrived(std::uint64_t serial) {
+    m_awaited.erase(serial);
+    // Once every awaited picture is in, the canvas is drawn again at once;
+    // before that at most every kRedrawEveryMs, so that slow photos still
+    // appear one after the other without a redraw for each of many quick ones.
+    const bool allIn = m_awaited.empty();
+    if (m_redrawQueued && !(allIn && m_redrawDelayed)) return;
+    const qint64 wait = allIn ? 0 : std::max<qint64>(0, kRedrawEveryMs - m_sinceRedraw.elapsed());
     m_redrawQueued = true;
-    QTimer::singleShot(0, &m_owner, [this] {
+    m_redrawDelayed = wait > 0;
+    QTimer::singleShot(static_cast<int>(wait), &m_owner, [this] {
         if (m_redrawQueued) redraw();
     });
 }
 
 void Canvas::redraw() {
-    m_redrawQueued = false;
+    m_redrawQueued = m_redrawDelayed = false;
+    m_sinceRedraw.restart();
     if (!ready()) return;
     if (!m_baseImage.isNull() && m_baseImage.size() == m_image.size())
         m_image = m_baseImage;

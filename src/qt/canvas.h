@@ -12,12 +12,15 @@
 #include "qt/picture_cache.h"
 
 #include <QColor>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QPointer>
 #include <QRect>
 #include <QString>
 
+#include <cstdint>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -73,7 +76,7 @@ private:
     void drawRectangle(const Step& step);
     void drawPicture(const Step& step);
     void copyPixels(const QImage& picture, const QPoint& at);
-    void pictureArrived() override;
+    void pictureArrived(std::uint64_t serial) override;
     // Draws everything since the last clear again.
     void redraw();
 
@@ -86,6 +89,9 @@ private:
     std::vector<Step> m_steps;
     int m_waiting = 0;
     bool m_redrawQueued = false;
+    bool m_redrawDelayed = false;  // the queued redraw waits for more pictures
+    std::set<std::uint64_t> m_awaited;  // serials of the files still being decoded
+    QElapsedTimer m_sinceRedraw;
     bool m_updateAsked = false;  // until the widget paints
     PictureCache* m_cache = nullptr;  // the cache waited on, while it lives
     QPointer<QObject> m_cacheAlive;

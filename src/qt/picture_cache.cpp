@@ -327,7 +327,7 @@ void PictureCache::arrived(const Key& key, const PictureFile& file, const QImage
     if (it == m_waiting.end()) return;
     const std::vector<PictureWaiter*> waiters = std::move(it->second);
     m_waiting.erase(it);
-    for (PictureWaiter* waiter : waiters) waiter->pictureArrived();
+    for (PictureWaiter* waiter : waiters) waiter->pictureArrived(std::get<0>(key));
     // Outside a run nothing is held beyond the bound.
     if (m_openRuns == 0) evictDownTo(m_limit);
 }

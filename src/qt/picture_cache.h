@@ -66,7 +66,8 @@ QImage masterPicture(const PictureFile& file);
 // Told when a picture it asked for has been decoded (or has failed).
 class PictureWaiter {
 public:
-    virtual void pictureArrived() = 0;
+    // `serial` names the file state that arrived (PictureFile::serial).
+    virtual void pictureArrived(std::uint64_t serial) = 0;
 
 protected:
     ~PictureWaiter() = default;

@@ -1,0 +1,16 @@
+#include "qt/memory_settings.h"
+
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
+namespace cal {
+
+void keepFreedMemory() {
+#ifdef __GLIBC__
+    mallopt(M_TRIM_THRESHOLD, 64 * 1024 * 1024);
+    mallopt(M_MMAP_THRESHOLD, 8 * 1024 * 1024);
+#endif
+}
+
+}  // namespace cal
