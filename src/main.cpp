@@ -104,7 +104,6 @@ int main(int argc, char* argv[]) {
 
     QApplication application(argc, argv);
     cal::installFontSubstitutions();
-    cal::installQtTranslations(application);
     if (output) {
         cal::QtFormsService forms(cal::QtFormsService::Mode::Headless, *output,
                                   cmd.pngFile ? cal::QtFormsService::Output::Png : cal::QtFormsService::Output::Pdf);
@@ -113,6 +112,8 @@ int main(int argc, char* argv[]) {
         // Any error on the way fails the run, even when a page was written.
         return status == 0 && dialogs.errorShown() ? 1 : status;
     }
+    // Qt's own dialogs (print, file) appear only in the windowed program.
+    cal::installQtTranslations(application);
     cal::QtFormsService forms;
     return runProgram(cmd, output, forms, forms);
 }
