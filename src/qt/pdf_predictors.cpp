@@ -186,9 +186,10 @@ std::optional<Recoded> recode(Codec& codec, std::string_view pdf, const Object& 
     if (!length || *length > text.size() - dataAt) return std::nullopt;
 
     const std::size_t rowBytes = *width * static_cast<std::size_t>(colors);
-    // Sizes that cannot be a picture Qt wrote are left alone, and so is flat
-    // clip-art already packed more than 8 to 1: prediction gains it little.
-    if (rowBytes * *height > (std::size_t{1} << 30) || *length * 8 < rowBytes * *height) return std::nullopt;
+    // Sizes that cannot be a picture Qt wrote are left alone, and so is
+    // clip-art already packed more than 4 to 1: prediction gains flat colours
+    // little, while photos pack 2 or 3 to 1 without it.
+    if (rowBytes * *height > (std::size_t{1} << 30) || *length * 4 < rowBytes * *height) return std::nullopt;
     const std::vector<unsigned char>* pixels = codec.inflateExactly(text.substr(dataAt, *length), rowBytes * *height);
     if (pixels == nullptr) return std::nullopt;
     // Photos shrink row by row predicted; flat clip-art usually does not,
