@@ -241,7 +241,8 @@ bool PagePrinter::paintDocument() {
 // image: a PDF embeds it once.
 void PagePrinter::shareEqualPictures() {
     std::multimap<std::size_t, const QImage*> seen;
-    for (auto& [path, picture] : m_pictures) {
+    for (auto& entry : m_pictures) {
+        QImage& picture = entry.second;
         if (picture.isNull()) continue;
         const std::size_t hash = qHashBits(picture.constBits(), static_cast<std::size_t>(picture.sizeInBytes()));
         const auto [first, last] = seen.equal_range(hash);
