@@ -246,7 +246,7 @@ void PagePrinter::shareEqualPictures() {
         if (picture.isNull()) continue;
         const std::size_t hash = qHashBits(picture.constBits(), static_cast<std::size_t>(picture.sizeInBytes()));
         const auto [first, last] = seen.equal_range(hash);
-        const auto same = std::find_if(first, last, [&](const auto& entry) { return *entry.second == picture; });
+        const auto same = std::find_if(first, last, [&](const auto& earlier) { return *earlier.second == picture; });
         if (same != last)
             picture = *same->second;
         else
