@@ -210,6 +210,13 @@ SchoolYear writeSchoolYear(const DataFolder& folder, int columns, int rows) {
     return year;
 }
 
+std::string readWholeFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
 // ---- the program -----------------------------------------------------------
 
 Program::Program(const std::string& dataDir) : m_forms(std::make_unique<cal::QtFormsService>()) {

@@ -164,6 +164,9 @@ std::uintmax_t embeddedImagesAsPng(const std::string& pdfPath, const std::string
 // Seconds one run of a shell command takes; throws when it fails.
 double timeCommand(const std::string& command);
 
+// The bytes of a file; empty when it cannot be read.
+std::string readWholeFile(const std::string& path);
+
 // Seconds of a steady clock.
 double now();
 

@@ -14,20 +14,11 @@
 #include <cstdlib>
 #include <exception>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <stdexcept>
 
 namespace calbench {
 
 namespace {
-
-std::string readAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
 
 struct PdfFacts {
     std::uintmax_t bytes = 0;
@@ -36,7 +27,7 @@ struct PdfFacts {
 };
 
 PdfFacts inspect(const std::string& path) {
-    const std::string pdf = readAll(path);
+    const std::string pdf = readWholeFile(path);
     if (pdf.rfind("%PDF", 0) != 0 || pdf.find("%%EOF", pdf.size() < 64 ? 0 : pdf.size() - 64) == std::string::npos)
         throw std::runtime_error("the PDF file is not complete after printing: " + path);
     PdfFacts facts;

@@ -14,9 +14,7 @@
 #include <algorithm>
 #include <exception>
 #include <filesystem>
-#include <fstream>
 #include <set>
-#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -24,13 +22,6 @@
 namespace calbench {
 
 namespace {
-
-std::string readAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
 
 // Each picture a PDF embeds: its stream (the same picture at the same size
 // gives the same bytes) and the size of its object.
@@ -95,7 +86,7 @@ void BM_PrintSchoolYear(benchmark::State& state) {
             for (const SchoolYearMonth& month : year.months) {
                 showMonth(singles.state(), year, month);
                 singlesSeconds += timedPrint(singles);
-                monthPdfs.push_back(readAll(page));
+                monthPdfs.push_back(readWholeFile(page));
             }
             // What every month's PDF holds anyway: the document, the frame
             // lines, the numbers.
@@ -105,7 +96,7 @@ void BM_PrintSchoolYear(benchmark::State& state) {
             SchoolYearMonth blank{year.months.back().year, year.months.back().month, std::make_unique<cal::MonthCells>()};
             showMonth(singles.state(), empty, blank);
             timedPrint(singles);
-            const std::size_t base = readAll(page).size();
+            const std::size_t base = readWholeFile(page).size();
 
             // The year in a program of its own, from the files.
             const std::string yearPdfPath = folder.file("year.pdf");
@@ -115,7 +106,7 @@ void BM_PrintSchoolYear(benchmark::State& state) {
             const double yearSeconds = now() - start;
             if (printed.pages != 12 || !printed.error.empty() || whole.state().print.failed)
                 throw std::runtime_error("the year did not print: " + printed.error + whole.messages());
-            const std::string yearPdf = readAll(yearPdfPath);
+            const std::string yearPdf = readWholeFile(yearPdfPath);
 
             // The reference size: the largest month whole, then each other
             // month without the base and without pictures counted already.
