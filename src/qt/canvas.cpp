@@ -42,7 +42,7 @@ Canvas::~Canvas() {
 
 const QImage& Canvas::image() {
     ready();
-    if (m_waiting > 0 && m_cache != nullptr && !m_cacheAlive.isNull()) m_cache->settle();
+    if (!m_awaited.empty() && m_cache != nullptr && !m_cacheAlive.isNull()) m_cache->settle();
     if (m_redrawQueued) redraw();
     return m_image;
 }
@@ -81,7 +81,6 @@ void Canvas::clear() {
     m_base = Qt::white;
     m_baseImage = QImage();
     m_steps.clear();
-    m_waiting = 0;
     m_awaited.clear();
     m_sinceRedraw.restart();
     askUpdate();
@@ -112,7 +111,7 @@ void Canvas::noClip() { record({Step::Kind::NoClip, 0, 0, 0, 0, 0, {}, {}}); }
 
 void Canvas::record(Step step) {
     if (!ready()) return;
-    if (m_steps.size() >= kMaxSteps && m_waiting == 0) {
+    if (m_steps.size() >= kMaxSteps && m_awaited.empty()) {
         m_baseImage = m_image;
         // The clip in force stays with the steps that follow.
         const auto lastClip = std::find_if(m_steps.rbegin(), m_steps.rend(), [](const Step& s) {
@@ -192,7 +191,6 @@ void Canvas::drawPicture(const Step& step) {
     if (target.isEmpty() || m_cache == nullptr || m_cacheAlive.isNull()) return;
     if (m_cache->background() && !m_cache->ready(step.file)) {
         // Drawn when it arrives.
-        ++m_waiting;
         m_awaited.insert(step.file.serial);
         m_cache->request(step.file, *this);
         return;
@@ -248,7 +246,6 @@ void Canvas::redraw() {
         m_image = m_baseImage;
     else
         m_image.fill(m_base);
-    m_waiting = 0;
     m_clip.reset();
     for (const Step& step : m_steps) draw(step);
     askUpdate();

@@ -47,8 +47,8 @@ public:
     // background.
     void fit(const QSize& size);
     void paint(QPainter& painter, const QRect& area);
-    // Pictures drawn on the canvas whose files are still being decoded.
-    int waitingPictures() const { return m_waiting; }
+    // Files drawn on the canvas that are still being decoded.
+    int waitingPictures() const { return static_cast<int>(m_awaited.size()); }
 
     void clear() override;
     void text(double x, double y, std::string_view text, double magX, double magY,
@@ -87,7 +87,6 @@ private:
     QColor m_base;       // the colour the remembered steps start from
     QImage m_baseImage;  // or this image, when there were too many steps
     std::vector<Step> m_steps;
-    int m_waiting = 0;
     bool m_redrawQueued = false;
     bool m_redrawDelayed = false;  // the queued redraw waits for more pictures
     std::set<std::uint64_t> m_awaited;  // serials of the files still being decoded

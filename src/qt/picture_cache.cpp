@@ -230,7 +230,10 @@ std::optional<PictureFile> PictureCache::probe(const QString& path) {
     if (it != m_headers.end() && (it->second.watched || (run != 0 && it->second.checkedIn == run))) {
         state = it->second.state;  // unchanged since it was last looked at
     } else {
-        if (it == m_headers.end() && m_headers.size() >= kHeaderLimit) forgetHeaders();
+        if (it == m_headers.end() && m_headers.size() >= kHeaderLimit) {
+            forgetHeaders();
+            it = m_headers.end();
+        }
         // Watched before the look, so that no change after it goes unseen.
         const bool watched = m_watcher && m_watcher->addPath(path);
         state = fileState(path);

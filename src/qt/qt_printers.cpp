@@ -294,19 +294,9 @@ void PagePrinter::paintStep(const Step& step) {
     }
 }
 
-const QImage& PagePrinter::documentPicture(const PictureFile& file, QSize size) {
-    size = size.boundedTo(file.size);  // never more than the file has
-    auto it = m_pictures.find(file.path);
-    if (it != m_pictures.end()) {
-        const QImage& kept = it->second;
-        if (kept.isNull() || (size.width() <= kept.width() && size.height() <= kept.height()))
-            return kept;
-        // Drawn larger than on an earlier page: a larger copy from now on.
-        size = size.expandedTo(kept.size());
-    }
-    if (it == m_pictures.end()) it = m_pictures.emplace(file.path, QImage()).first;
-    if (m_cache != nullptr) it->second = m_cache->scaledCopy(file, size);
-    return it->second;
+void PagePrinter::documentPicture(const PictureFile& file, QSize size) {
+    // Never more than the file has.
+    m_pictures[file.path] = m_cache != nullptr ? m_cache->scaledCopy(file, size.boundedTo(file.size)) : QImage();
 }
 
 // ---- the system's printers -------------------------------------------------

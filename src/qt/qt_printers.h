@@ -139,9 +139,9 @@ private:
     bool paintDocument();
     void shareEqualPictures();
     void paintStep(const Step& step);
-    // The document's copy of a file, at least `size` pixels (at most the
-    // file's own); made on its first drawing and again only when drawn larger.
-    const QImage& documentPicture(const PictureFile& file, QSize size);
+    // Makes the document's copy of a file at `size` pixels (at most the
+    // file's own).
+    void documentPicture(const PictureFile& file, QSize size);
     void forgetDocument();
 
     QPainter m_painter;

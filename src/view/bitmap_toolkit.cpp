@@ -60,14 +60,9 @@ PictureCheck GAZO_TYOUSA(Forms& forms, Drawing& drawing, std::string_view form, 
     return check;
 }
 
-bool PictureChecks::drawable(const std::string& path) {
-    const auto [it, added] = m_known.try_emplace(path, false);
-    if (added) it->second = GAZO_TYOUSA(m_forms, m_drawing, m_form, path).drawable;
-    return it->second;
-}
-
 PictureRun::PictureRun(Forms& forms, Drawing& drawing, std::string_view form, std::string dataDir)
-    : m_dataDir(std::move(dataDir)), m_checks(forms, drawing, form), m_bitmap(drawing.createBitmap()) {}
+    : m_forms(forms), m_drawing(drawing), m_form(form), m_dataDir(std::move(dataDir)),
+      m_bitmap(drawing.createBitmap()) {}
 
 PictureRun::~PictureRun() = default;
 
@@ -75,7 +70,7 @@ const std::string& PictureRun::drawablePath(const std::string& name) {
     const auto [it, added] = m_paths.try_emplace(name);
     if (added && isBarePictureName(name)) {
         std::string path = picturePath(m_dataDir, name);
-        if (m_checks.drawable(path)) it->second = std::move(path);
+        if (GAZO_TYOUSA(m_forms, m_drawing, m_form, path).drawable) it->second = std::move(path);
     }
     return it->second;
 }

@@ -21,21 +21,6 @@ struct PictureCheck {
 // contains "bmp" or "BMP", names an existing file and that file loads.
 PictureCheck GAZO_TYOUSA(Forms& forms, Drawing& drawing, std::string_view form, const std::string& path);
 
-// The drawable checks of one drawing run: each distinct file is checked
-// once, however often the run draws it.
-class PictureChecks {
-public:
-    PictureChecks(Forms& forms, Drawing& drawing, std::string_view form)
-        : m_forms(forms), m_drawing(drawing), m_form(form) {}
-    bool drawable(const std::string& path);
-
-private:
-    Forms& m_forms;
-    Drawing& m_drawing;
-    std::string m_form;
-    std::unordered_map<std::string, bool> m_known;
-};
-
 class Surface;
 class Bitmap;
 
@@ -61,10 +46,12 @@ private:
     // The library path of a name, empty when it cannot be drawn.
     const std::string& drawablePath(const std::string& name);
 
+    Forms& m_forms;
+    Drawing& m_drawing;
+    std::string m_form;
     std::string m_dataDir;
-    PictureChecks m_checks;
     std::unique_ptr<Bitmap> m_bitmap;
-    std::unordered_map<std::string, std::string> m_paths;  // name → drawablePath
+    std::unordered_map<std::string, std::string> m_paths;  // name → drawablePath, checked once
 };
 
 // Clears the control and stretches the whole picture over it.
