@@ -1,5 +1,7 @@
 #include "qt/memory_settings.h"
 
+#include <cstdlib>  // defines __GLIBC__ on the GNU C library
+
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QFileSystemWatcher>
 #include <QImageReader>
+#include <QSemaphore>
 #include <QThread>
 
 #include <algorithm>
@@ -184,8 +185,10 @@ QImage decodePicture(const QString& path) {
 // ---- the cache -------------------------------------------------------------
 
 PictureCache::PictureCache(qsizetype limitBytes) : m_limit(limitBytes) {
-    // One worker fewer than the cores, at least one: the window stays quick.
-    m_pool.setMaxThreadCount(std::max(1, QThread::idealThreadCount() - 1));
+    // A worker per core: decoding is most of a first repaint's work, and the
+    // window's thread, asleep between events, is still scheduled at once
+    // when the user acts.
+    m_pool.setMaxThreadCount(std::max(1, QThread::idealThreadCount()));
 }
 
 PictureCache::~PictureCache() {
@@ -299,6 +302,54 @@ QImage PictureCache::scaledCopy(const PictureFile& file, const QSize& size) {
     const QImage picture = reducedPicture(file, factorAbove(file.size, size));
     if (picture.isNull()) noteFailure(file.path, file.state);
     return smoothlyScaled(picture, size);
+}
+
+std::vector<QImage> PictureCache::scaledCopies(const std::vector<std::pair<PictureFile, QSize>>& wanted) {
+    struct Made {
+        QImage copy;
+        QImage master;  // when the file had none
+        int reads = 0;
+    };
+    std::vector<Made> made(wanted.size());
+    std::vector<std::size_t> read;
+    QSemaphore done;
+    for (std::size_t i = 0; i < wanted.size(); ++i) {
+        const auto& [file, size] = wanted[i];
+        if (size.isEmpty() || failed(file)) continue;
+        const QImage* master = find(masterKey(file));
+        if (master != nullptr && (fitsWithin(size, master->size()) || master->size() == file.size)) {
+            made[i].copy = smoothlyScaled(*master, size);
+            continue;
+        }
+        read.push_back(i);
+        // As scaledCopy does: the master first, then a larger read when the
+        // master falls short.
+        m_pool.start([&made, &done, i, file, size, needsMaster = master == nullptr] {
+            Made& out = made[i];
+            if (needsMaster) {
+                out.master = masterPicture(file);
+                ++out.reads;
+            }
+            if (!out.master.isNull() && (fitsWithin(size, out.master.size()) || out.master.size() == file.size)) {
+                out.copy = smoothlyScaled(out.master, size);
+            } else if (!needsMaster || !out.master.isNull()) {
+                out.copy = smoothlyScaled(reducedPicture(file, factorAbove(file.size, size)), size);
+                ++out.reads;
+            }
+            done.release();
+        });
+    }
+    done.acquire(static_cast<int>(read.size()));
+    std::vector<QImage> copies;
+    copies.reserve(made.size());
+    for (const std::size_t i : read) {
+        const PictureFile& file = wanted[i].first;
+        m_decodes += made[i].reads;
+        if (!made[i].master.isNull()) keep(masterKey(file), made[i].master);
+        if (made[i].copy.isNull()) noteFailure(file.path, file.state);
+    }
+    for (Made& m : made) copies.push_back(std::move(m.copy));
+    return copies;
 }
 
 bool PictureCache::ready(const PictureFile& file) const {

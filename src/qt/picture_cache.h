@@ -22,6 +22,7 @@ class QFileSystemWatcher;
 #include <set>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <unordered_map>
 #include <vector>
 
@@ -116,6 +117,9 @@ public:
     // document): from the master when that is large enough, else read now
     // reduced to just above `size`; only the master is kept.
     QImage scaledCopy(const PictureFile& file, const QSize& size);
+    // scaledCopy for each file of a printed document, the files read side
+    // by side on the worker threads; null where a file cannot be decoded.
+    std::vector<QImage> scaledCopies(const std::vector<std::pair<PictureFile, QSize>>& wanted);
 
     // Decoding in the background: masters are then made on worker threads
     // for waiters that ask, and the screen never waits for a file.

@@ -2,6 +2,7 @@
 
 #include "windows/form_descriptions.h"
 #include "qt/canvas.h"
+#include "qt/form_values.h"
 #include "qt/form_window.h"
 #include "qt/message_boxes.h"
 #include "qt/picture_cache.h"
@@ -30,6 +31,7 @@
 namespace cal {
 
 using qtui::FormControl;
+using qtui::FormValues;
 using qtui::FormWindow;
 using qtui::toQString;
 using qtui::toStdString;
@@ -113,6 +115,11 @@ std::unique_ptr<Progress> QtFormsService::progress(std::string_view owner, std::
 
 // ---- forms -----------------------------------------------------------------
 
+FormValues* QtFormsService::values(std::string_view form) const {
+    const auto it = m_values.find(form);
+    return it == m_values.end() ? nullptr : it->second.get();
+}
+
 FormWindow* QtFormsService::find(std::string_view form) const {
     const auto it = m_forms.find(form);
     return it == m_forms.end() ? nullptr : it->second.get();
@@ -140,31 +147,42 @@ FormWindow* QtFormsService::build(std::string_view form) {
     return built;
 }
 
+// The print-only program keeps its forms as values: it never shows them,
+// and building their widgets would cost more than the page itself.
+bool QtFormsService::keepValues(std::string_view form) {
+    if (values(form) != nullptr) return true;
+    const FormDescription* description = formDescription(form);
+    if (description == nullptr) return false;
+    m_values.emplace(std::string(form), std::make_unique<FormValues>(*description));
+    return true;
+}
+
 bool QtFormsService::createForm(std::string_view form) {
     if (m_ended) return false;
+    if (headless()) return keepValues(form);
     if (FormWindow* existing = find(form)) {
-        if (!headless()) {
-            existing->show();
-            existing->raise();
-        }
+        existing->show();
+        existing->raise();
         return true;
     }
     FormWindow* window = build(form);
     if (window == nullptr) return false;
-    if (!headless()) window->show();  // a new window opens above the others
+    window->show();  // a new window opens above the others
     return true;
 }
 
 void QtFormsService::destroyForm(std::string_view form) {
-    const auto it = m_forms.find(form);
-    if (it == m_forms.end()) return;
+    if (!formExists(form)) return;
     if (ModalRun* run = modalRun(form)) run->ended = true;
-    m_forms.erase(it);
+    if (const auto it = m_forms.find(form); it != m_forms.end()) m_forms.erase(it);
+    if (const auto it = m_values.find(form); it != m_values.end()) m_values.erase(it);
     dropEvents(form);
     if (m_sleeping) m_wake = true;
 }
 
-bool QtFormsService::formExists(std::string_view form) const { return find(form) != nullptr; }
+bool QtFormsService::formExists(std::string_view form) const {
+    return find(form) != nullptr || values(form) != nullptr;
+}
 
 QtFormsService::ModalRun* QtFormsService::modalRun(std::string_view form) {
     for (auto it = m_modalRuns.rbegin(); it != m_modalRuns.rend(); ++it)
@@ -174,14 +192,15 @@ QtFormsService::ModalRun* QtFormsService::modalRun(std::string_view form) {
 
 int QtFormsService::modalDialog(std::string_view owner, std::string_view form) {
     if (m_ended) return 0;
-    FormWindow* window = find(form);
-    if (window != nullptr)
-        window->hide();  // modality changes only while hidden
-    else
-        window = build(form);
-    if (window == nullptr) return 0;
-
-    if (!headless()) {
+    if (headless()) {
+        if (!keepValues(form)) return 0;
+    } else {
+        FormWindow* window = find(form);
+        if (window != nullptr)
+            window->hide();  // modality changes only while hidden
+        else
+            window = build(form);
+        if (window == nullptr) return 0;
         window->setWindowModality(Qt::ApplicationModal);
         // Window managers keep a dialog above the form that owns it.
         if (QWidget* ownerWindow = find(owner); ownerWindow != nullptr && ownerWindow != window) {
@@ -223,6 +242,7 @@ void QtFormsService::endProgram() {
     for (ModalRun& run : m_modalRuns) run.ended = true;
     m_queue.clear();
     m_forms.clear();
+    m_values.clear();
     if (m_waitPointer) {
         QGuiApplication::restoreOverrideCursor();
         m_waitPointer = false;
@@ -268,6 +288,7 @@ bool QtFormsService::waitEvent() {
 // ---- controls --------------------------------------------------------------
 
 std::string QtFormsService::text(std::string_view form, std::string_view control) const {
+    if (const FormValues* kept = values(form)) return kept->text(control);
     const FormWindow* window = find(form);
     if (window == nullptr) return {};
     if (control.empty()) return toStdString(window->windowTitle());
@@ -289,6 +310,10 @@ std::string QtFormsService::text(std::string_view form, std::string_view control
 
 void QtFormsService::setText(std::string_view form, std::string_view control,
                              std::string_view text) {
+    if (FormValues* kept = values(form)) {
+        kept->setText(control, text);
+        return;
+    }
     FormWindow* window = find(form);
     if (window == nullptr) return;
     const QString value = toQString(text);
@@ -312,6 +337,7 @@ void QtFormsService::setText(std::string_view form, std::string_view control,
 }
 
 int QtFormsService::checkState(std::string_view form, std::string_view control) const {
+    if (const FormValues* kept = values(form)) return kept->checkState(control);
     const FormWindow* window = find(form);
     const FormControl* c = window == nullptr ? nullptr : window->control(control);
     if (c == nullptr || (c->kind != ControlKind::Check && c->kind != ControlKind::Radio)) return 0;
@@ -319,6 +345,10 @@ int QtFormsService::checkState(std::string_view form, std::string_view control) 
 }
 
 void QtFormsService::setCheckState(std::string_view form, std::string_view control, int state) {
+    if (FormValues* kept = values(form)) {
+        kept->setCheckState(control, state);
+        return;
+    }
     FormWindow* window = find(form);
     const FormControl* c = window == nullptr ? nullptr : window->control(control);
     if (c == nullptr || (c->kind != ControlKind::Check && c->kind != ControlKind::Radio)) return;
@@ -362,6 +392,10 @@ void QtFormsService::focus(std::string_view form) {
 
 void QtFormsService::addComboEntry(std::string_view form, std::string_view control,
                                    std::string_view entry) {
+    if (FormValues* kept = values(form)) {
+        kept->addComboEntry(control, entry);
+        return;
+    }
     const FormWindow* window = find(form);
     const FormControl* c = window == nullptr ? nullptr : window->control(control);
     if (c != nullptr && c->kind == ControlKind::Combo)
@@ -370,6 +404,10 @@ void QtFormsService::addComboEntry(std::string_view form, std::string_view contr
 
 void QtFormsService::selectComboEntry(std::string_view form, std::string_view control,
                                       int index) {
+    if (FormValues* kept = values(form)) {
+        kept->selectComboEntry(control, index);
+        return;
+    }
     const FormWindow* window = find(form);
     const FormControl* c = window == nullptr ? nullptr : window->control(control);
     if (c == nullptr || c->kind != ControlKind::Combo) return;
@@ -378,16 +416,25 @@ void QtFormsService::selectComboEntry(std::string_view form, std::string_view co
 }
 
 Geometry QtFormsService::geometry(std::string_view form, std::string_view control) const {
+    if (const FormValues* kept = values(form)) return kept->geometryOf(control);
     const FormWindow* window = find(form);
     return window == nullptr ? Geometry{} : window->geometryOf(control);
 }
 
 void QtFormsService::move(std::string_view form, std::string_view control, double x, double y) {
+    if (FormValues* kept = values(form)) {
+        kept->moveTo(control, x, y);
+        return;
+    }
     if (FormWindow* window = find(form)) window->moveTo(control, x, y);
 }
 
 void QtFormsService::resize(std::string_view form, std::string_view control, double width,
                             double height) {
+    if (FormValues* kept = values(form)) {
+        kept->resizeTo(control, width, height);
+        return;
+    }
     if (FormWindow* window = find(form)) window->resizeTo(control, width, height);
 }
 

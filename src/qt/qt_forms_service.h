@@ -18,6 +18,7 @@ class QWidget;
 namespace cal {
 
 namespace qtui {
+class FormValues;
 class FormWindow;
 class NullSurface;
 class PictureCache;
@@ -25,9 +26,10 @@ class PictureCache;
 
 class QtFormsService final : public FormsService {
 public:
-    // Windowed: forms are shown and dialogs asked. Headless: forms are built
-    // but never shown; no event ever comes; the printer writes the PDF file
-    // `pdfPath`. Its questions go through HeadlessDialogs instead.
+    // Windowed: forms are shown and dialogs asked. Headless: forms are kept
+    // as the values of their controls, without widgets; no event ever comes;
+    // the printer writes the PDF file `pdfPath`. Its questions go through
+    // HeadlessDialogs instead.
     enum class Mode { Windowed, Headless };
 
     QtFormsService();
@@ -88,7 +90,8 @@ public:
     void setEventSink(EventSink* sink) override { m_sink = sink; }
     bool waitEvent() override;
 
-    // The window of a form, nullptr when it does not exist.
+    // The window of a form, nullptr when it does not exist or is kept as
+    // values.
     QWidget* window(std::string_view form) const;
     // Events queued and not yet handed to the sink.
     std::size_t pendingEvents() const { return m_queue.size(); }
@@ -104,6 +107,8 @@ private:
     };
 
     qtui::FormWindow* find(std::string_view form) const;
+    qtui::FormValues* values(std::string_view form) const;
+    bool keepValues(std::string_view form);
     QWidget* controlWidget(std::string_view form, std::string_view control) const;
     qtui::FormWindow* build(std::string_view form);
     void post(Event event);
@@ -111,6 +116,7 @@ private:
     ModalRun* modalRun(std::string_view form);
 
     std::map<std::string, std::unique_ptr<qtui::FormWindow>, std::less<>> m_forms;
+    std::map<std::string, std::unique_ptr<qtui::FormValues>, std::less<>> m_values;  // headless
     std::deque<Event> m_queue;
     std::vector<ModalRun> m_modalRuns;  // innermost last
     EventSink* m_sink = nullptr;

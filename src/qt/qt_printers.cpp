@@ -226,7 +226,12 @@ bool PagePrinter::paintDocument() {
             auto [it, added] = largest.try_emplace(step.file.path, &step.file, step.pixels);
             it->second.second = it->second.second.expandedTo(step.pixels);
         }
-    for (const auto& [path, picture] : largest) documentPicture(*picture.first, picture.second);
+    // Never more pixels than the file has.
+    std::vector<std::pair<PictureFile, QSize>> wanted;
+    for (const auto& [path, picture] : largest)
+        wanted.emplace_back(*picture.first, picture.second.boundedTo(picture.first->size));
+    std::vector<QImage> made = m_cache != nullptr ? m_cache->scaledCopies(wanted) : std::vector<QImage>(wanted.size());
+    for (std::size_t i = 0; i < wanted.size(); ++i) m_pictures[wanted[i].first.path] = std::move(made[i]);
     shareEqualPictures();
     for (std::size_t page = 0; page < m_pageSteps.size(); ++page) {
         if (page > 0 && !newPage()) return false;
@@ -292,11 +297,6 @@ void PagePrinter::paintStep(const Step& step) {
     case Step::Kind::Clip: m_painter.setClipRect(step.area); break;
     case Step::Kind::NoClip: m_painter.setClipping(false); break;
     }
-}
-
-void PagePrinter::documentPicture(const PictureFile& file, QSize size) {
-    // Never more than the file has.
-    m_pictures[file.path] = m_cache != nullptr ? m_cache->scaledCopy(file, size.boundedTo(file.size)) : QImage();
 }
 
 // ---- the system's printers -------------------------------------------------

@@ -139,9 +139,6 @@ private:
     bool paintDocument();
     void shareEqualPictures();
     void paintStep(const Step& step);
-    // Makes the document's copy of a file at `size` pixels (at most the
-    // file's own).
-    void documentPicture(const PictureFile& file, QSize size);
     void forgetDocument();
 
     QPainter m_painter;

@@ -52,20 +52,69 @@ TEST_F(HeadlessTest, BoxesBecomeLinesAndAnswerWithoutAnyone) {
     EXPECT_EQ(dialogs.fileOpenDialog("FORM2", "画像", "*.BMP", "画像(*.BMP)", "/tmp"), kCancelText);
 }
 
-TEST_F(HeadlessTest, FormsAreBuiltButNeverShown) {
-    ASSERT_TRUE(forms.createForm("MAINFORM"));
-    ASSERT_TRUE(forms.createForm("MAINFORM"));  // again: still hidden
-    QWidget* window = forms.window("MAINFORM");
-    ASSERT_NE(window, nullptr);
-    EXPECT_FALSE(window->isVisible());
+// What a script of control calls reads back from a service.
+std::vector<std::string> answersOf(FormsService& f) {
+    std::vector<std::string> answers;
+    const auto note = [&](const std::string& what) { answers.push_back(what); };
+    const auto place = [&](std::string_view form, std::string_view control) {
+        const Geometry g = f.geometry(form, control);
+        note(std::to_string(g.x) + " " + std::to_string(g.y) + " " + std::to_string(g.width) + " " +
+             std::to_string(g.height));
+    };
+    f.createForm("MAINFORM");
+    f.createForm("FORM4");
+    for (const char* control : {"", "EDIT1", "RADIO1", "COMBO1", "NO_SUCH"}) {
+        note(f.text("FORM4", control) + "|" + f.text("MAINFORM", control));
+        place("MAINFORM", control);
+    }
+    f.setText("MAINFORM", "EDIT1", "１２");
+    f.setText("MAINFORM", "", "カレンダー");
+    f.setText("FORM4", "RADIO1", "年度");
+    f.move("MAINFORM", "", 100, 200);
+    f.resize("MAINFORM", "EDIT1", 300, 90);
+    f.move("MAINFORM", "EDIT1", 40, 50);
+    note(f.text("MAINFORM", "EDIT1") + "|" + f.text("MAINFORM", "") + "|" + f.text("FORM4", "RADIO1"));
+    place("MAINFORM", "");
+    place("MAINFORM", "EDIT1");
+
+    // Radio buttons of one form exclude each other; a check box is its own.
+    const auto checks = [&] {
+        note(std::to_string(f.checkState("FORM4", "RADIO1")) + std::to_string(f.checkState("FORM4", "RADIO2")) +
+             std::to_string(f.checkState("FORM4", "EDIT1")));
+    };
+    f.setCheckState("FORM4", "RADIO1", 1);
+    checks();
+    f.setCheckState("FORM4", "RADIO2", 1);
+    checks();
+    f.setCheckState("FORM4", "RADIO2", 0);
+    checks();
+    f.setCheckState("FORM4", "EDIT1", 1);
+    checks();
+
+    // The combo box: typed text, entries added, chosen and none.
+    f.setText("FORM4", "COMBO1", "火");
+    note(f.text("FORM4", "COMBO1"));
+    for (const char* day : {"日", "月", "火"}) {
+        f.addComboEntry("FORM4", "COMBO1", day);
+        note(f.text("FORM4", "COMBO1"));
+    }
+    for (int index : {2, 7, 1, -1}) {
+        f.selectComboEntry("FORM4", "COMBO1", index);
+        note(f.text("FORM4", "COMBO1"));
+    }
+    f.destroyForm("FORM4");
+    note(std::to_string(f.formExists("FORM4")) + std::to_string(f.formExists("MAINFORM")) + f.text("FORM4", ""));
+    return answers;
+}
+
+TEST_F(HeadlessTest, FormsAreKeptAsValuesThatAnswerAsTheWindowsDo) {
+    QtFormsService windowed;
+    const std::vector<std::string> expected = answersOf(windowed);
+    EXPECT_EQ(answersOf(forms), expected);
+    // Nothing is built to show.
+    EXPECT_EQ(forms.window("MAINFORM"), nullptr);
+    EXPECT_TRUE(forms.formExists("MAINFORM"));
     forms.focus("MAINFORM");
-    EXPECT_FALSE(window->isVisible());
-    forms.move("MAINFORM", "", 100, 200);
-    forms.resize("MAINFORM", "EDIT1", 300, 90);
-    const Geometry edit = forms.geometry("MAINFORM", "EDIT1");
-    EXPECT_DOUBLE_EQ(edit.width, 300);
-    EXPECT_DOUBLE_EQ(edit.height, 90);
-    EXPECT_DOUBLE_EQ(forms.geometry("MAINFORM", "").x, 100);
     EXPECT_FALSE(forms.waitEvent());
 }
 
