@@ -8,10 +8,12 @@
 #include <QFileInfo>
 #include <QFileSystemWatcher>
 #include <QImageReader>
+#include <QRunnable>
 #include <QSemaphore>
 #include <QThread>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -309,10 +311,10 @@ std::vector<QImage> PictureCache::scaledCopies(const std::vector<std::pair<Pictu
         QImage copy;
         QImage master;  // when the file had none
         int reads = 0;
+        bool needsMaster = false;
     };
     std::vector<Made> made(wanted.size());
-    std::vector<std::size_t> read;
-    QSemaphore done;
+    std::vector<std::size_t> toRead;
     for (std::size_t i = 0; i < wanted.size(); ++i) {
         const auto& [file, size] = wanted[i];
         if (size.isEmpty() || failed(file)) continue;
@@ -321,28 +323,51 @@ std::vector<QImage> PictureCache::scaledCopies(const std::vector<std::pair<Pictu
             made[i].copy = smoothlyScaled(*master, size);
             continue;
         }
-        read.push_back(i);
-        // As scaledCopy does: the master first, then a larger read when the
-        // master falls short.
-        m_pool.start([&made, &done, i, file, size, needsMaster = master == nullptr] {
-            Made& out = made[i];
-            if (needsMaster) {
+        made[i].needsMaster = master == nullptr;
+        toRead.push_back(i);
+    }
+
+    // As scaledCopy does: the master first, then a larger read when the
+    // master falls short.
+    std::atomic<std::size_t> next{0};
+    const auto work = [&] {
+        for (std::size_t k = next++; k < toRead.size(); k = next++) {
+            const auto& [file, size] = wanted[toRead[k]];
+            Made& out = made[toRead[k]];
+            if (out.needsMaster) {
                 out.master = masterPicture(file);
                 ++out.reads;
             }
             if (!out.master.isNull() && (fitsWithin(size, out.master.size()) || out.master.size() == file.size)) {
                 out.copy = smoothlyScaled(out.master, size);
-            } else if (!needsMaster || !out.master.isNull()) {
+            } else if (!out.needsMaster || !out.master.isNull()) {
                 out.copy = smoothlyScaled(reducedPicture(file, factorAbove(file.size, size)), size);
                 ++out.reads;
             }
-            done.release();
-        });
+        }
+    };
+    // Workers join in while this thread reads too: a few small files never
+    // wait for a thread to start, and a helper not started yet is taken back.
+    QSemaphore finished;
+    std::vector<std::unique_ptr<QRunnable>> helpers;
+    const std::size_t helping = std::min<std::size_t>(static_cast<std::size_t>(m_pool.maxThreadCount()),
+                                                      toRead.empty() ? 0 : toRead.size() - 1);
+    for (std::size_t h = 0; h < helping; ++h) {
+        helpers.emplace_back(QRunnable::create([&work, &finished] {
+            work();
+            finished.release();
+        }));
+        helpers.back()->setAutoDelete(false);
+        m_pool.start(helpers.back().get());
     }
-    done.acquire(static_cast<int>(read.size()));
+    work();
+    int running = 0;
+    for (const auto& helper : helpers) running += m_pool.tryTake(helper.get()) ? 0 : 1;
+    finished.acquire(running);
+
     std::vector<QImage> copies;
     copies.reserve(made.size());
-    for (const std::size_t i : read) {
+    for (const std::size_t i : toRead) {
         const PictureFile& file = wanted[i].first;
         m_decodes += made[i].reads;
         if (!made[i].master.isNull()) keep(masterKey(file), made[i].master);
