@@ -58,12 +58,13 @@ FormWindow::FormWindow(const FormDescription& description, Post post)
 void FormWindow::addControl(const ControlDescription& d) {
     QWidget* const host = m_content != nullptr ? m_content : this;
     const std::string name(d.name);
-    const QString text = toQString(d.text);
     QWidget* widget = nullptr;
     PictureWidget* picture = nullptr;
+    // Widgets are made empty and get their text once their font is set: text
+    // laid out in a font about to change would be laid out twice.
     switch (d.kind) {
     case ControlKind::Text: {
-        auto* label = new QLabel(text, host);
+        auto* label = new QLabel(host);
         label->setTextFormat(Qt::PlainText);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         widget = label;
@@ -71,7 +72,7 @@ void FormWindow::addControl(const ControlDescription& d) {
     }
     case ControlKind::Edit:
     case ControlKind::HEdit: {
-        auto* edit = new QLineEdit(text, host);
+        auto* edit = new QLineEdit(host);
         edit->setReadOnly(d.readOnly);
         edit->installEventFilter(this);
         connect(edit, &QLineEdit::textEdited, this, [this, name] { m_post(name, EventKind::Change); });
@@ -79,21 +80,21 @@ void FormWindow::addControl(const ControlDescription& d) {
         break;
     }
     case ControlKind::Button: {
-        auto* button = new QPushButton(text, host);
+        auto* button = new QPushButton(host);
         button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this, [this, name] { m_post(name, EventKind::On); });
         widget = button;
         break;
     }
     case ControlKind::Check: {
-        auto* check = new QCheckBox(text, host);
+        auto* check = new QCheckBox(host);
         // clicked comes from the user only, never from setChecked.
         connect(check, &QCheckBox::clicked, this, [this, name] { m_post(name, EventKind::On); });
         widget = check;
         break;
     }
     case ControlKind::Radio: {
-        auto* radio = new QRadioButton(text, host);
+        auto* radio = new QRadioButton(host);
         connect(radio, &QRadioButton::clicked, this, [this, name] { m_post(name, EventKind::On); });
         widget = radio;
         break;
@@ -101,15 +102,10 @@ void FormWindow::addControl(const ControlDescription& d) {
     case ControlKind::Combo: {
         auto* combo = new QComboBox(host);
         combo->setEditable(true);
-        combo->setEditText(text);
         widget = combo;
         break;
     }
-    case ControlKind::Group: {
-        auto* group = new QGroupBox(text, host);
-        widget = group;
-        break;
-    }
+    case ControlKind::Group: widget = new QGroupBox(host); break;
     case ControlKind::Picture:
         picture = new PictureWidget(host, [this, name] { m_post(name, EventKind::Click); });
         widget = picture;
@@ -122,12 +118,27 @@ void FormWindow::addControl(const ControlDescription& d) {
     if (!d.fontName.empty()) font.family = toQString(d.fontName);
     if (d.fontSize > 0) font.points = d.fontSize;
     applyFont(*widget, font);
+    if (!d.text.empty()) setInitialText(d.kind, *widget, toQString(d.text));
 
     const Geometry placed{d.x, d.y, d.width, d.height};
     widget->setGeometry(controlRect(placed, widgetScale(*this)));
     // A frame stays behind the controls it surrounds.
     if (d.kind == ControlKind::Group) widget->lower();
     m_controls.emplace(name, FormControl{d.kind, widget, picture, placed, font});
+}
+
+void FormWindow::setInitialText(ControlKind kind, QWidget& widget, const QString& text) {
+    switch (kind) {
+    case ControlKind::Text: static_cast<QLabel&>(widget).setText(text); break;
+    case ControlKind::Edit:
+    case ControlKind::HEdit: static_cast<QLineEdit&>(widget).setText(text); break;
+    case ControlKind::Button:
+    case ControlKind::Check:
+    case ControlKind::Radio: static_cast<QAbstractButton&>(widget).setText(text); break;
+    case ControlKind::Combo: static_cast<QComboBox&>(widget).setEditText(text); break;
+    case ControlKind::Group: static_cast<QGroupBox&>(widget).setTitle(text); break;
+    case ControlKind::Picture: break;
+    }
 }
 
 FormControl* FormWindow::control(std::string_view name) {

@@ -67,6 +67,7 @@ protected:
 
 private:
     void addControl(const ControlDescription& description);
+    static void setInitialText(ControlKind kind, QWidget& widget, const QString& text);
     void placeWindow(const Geometry& units);
     // The client size of a scrolling form: its content, or less on a smaller screen.
     QSize scrolledClientSize(const QSize& content) const;
