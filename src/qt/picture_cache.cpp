@@ -323,12 +323,15 @@ std::vector<QImage> PictureCache::scaledCopies(const std::vector<std::pair<Pictu
             made[i].copy = smoothlyScaled(*master, size);
             continue;
         }
-        made[i].needsMaster = master == nullptr;
+        // A picture larger than its master would be is read at its size
+        // alone: each file is read once.
+        const QSize masterSize = file.size / factorToFit(file.size, {kMasterSide, kMasterSide});
+        made[i].needsMaster = master == nullptr && fitsWithin(size, masterSize);
         toRead.push_back(i);
     }
 
-    // As scaledCopy does: the master first, then a larger read when the
-    // master falls short.
+    // The master first where it will do, else a read reduced to just above
+    // the size.
     std::atomic<std::size_t> next{0};
     const auto work = [&] {
         for (std::size_t k = next++; k < toRead.size(); k = next++) {

@@ -118,7 +118,9 @@ public:
     // reduced to just above `size`; only the master is kept.
     QImage scaledCopy(const PictureFile& file, const QSize& size);
     // scaledCopy for each file of a printed document, the files read side
-    // by side on the worker threads; null where a file cannot be decoded.
+    // by side on the worker threads, each at most once: a size larger than
+    // the master would be is read at that size without making the master.
+    // Null where a file cannot be decoded.
     std::vector<QImage> scaledCopies(const std::vector<std::pair<PictureFile, QSize>>& wanted);
 
     // Decoding in the background: masters are then made on worker threads
