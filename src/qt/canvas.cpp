@@ -82,17 +82,18 @@ void Canvas::clear() {
     m_baseImage = QImage();
     m_steps.clear();
     m_awaited.clear();
+    m_arrived.clear();
     m_sinceRedraw.restart();
     askUpdate();
 }
 
 void Canvas::text(double x, double y, std::string_view text, double magX, double magY, int color) {
     if (text.empty() || magX <= 0 || magY <= 0) return;
-    record({Step::Kind::Text, x, y, magX, magY, color, std::string(text), {}});
+    record({Step::Kind::Text, x, y, magX, magY, color, std::string(text), {}, {}});
 }
 
 void Canvas::rectangle(double x1, double y1, double x2, double y2, int color) {
-    record({Step::Kind::Rectangle, x1, y1, x2, y2, color, {}, {}});
+    record({Step::Kind::Rectangle, x1, y1, x2, y2, color, {}, {}, {}});
 }
 
 void Canvas::stretch(const Bitmap& bitmap, double x, double y, double width, double height) {
@@ -100,14 +101,14 @@ void Canvas::stretch(const Bitmap& bitmap, double x, double y, double width, dou
     if (qtBitmap == nullptr || !qtBitmap->file()) return;
     m_cache = &qtBitmap->cache();
     m_cacheAlive = m_cache->lifetime();
-    record({Step::Kind::Picture, x, y, width, height, 0, {}, *qtBitmap->file()});
+    record({Step::Kind::Picture, x, y, width, height, 0, {}, *qtBitmap->file(), {}});
 }
 
 void Canvas::clip(double x1, double y1, double x2, double y2) {
-    record({Step::Kind::Clip, x1, y1, x2, y2, 0, {}, {}});
+    record({Step::Kind::Clip, x1, y1, x2, y2, 0, {}, {}, {}});
 }
 
-void Canvas::noClip() { record({Step::Kind::NoClip, 0, 0, 0, 0, 0, {}, {}}); }
+void Canvas::noClip() { record({Step::Kind::NoClip, 0, 0, 0, 0, 0, {}, {}, {}}); }
 
 void Canvas::record(Step step) {
     if (!ready()) return;
@@ -122,7 +123,7 @@ void Canvas::record(Step step) {
         m_steps.clear();
         if (clipInForce) m_steps.push_back(*clipInForce);
     }
-    draw(step);
+    step.reach = draw(step);
     m_steps.push_back(std::move(step));
     askUpdate();
 }
@@ -135,11 +136,11 @@ void Canvas::askUpdate() {
     m_owner.update();
 }
 
-void Canvas::draw(const Step& step) {
+QRect Canvas::draw(const Step& step) {
     switch (step.kind) {
-    case Step::Kind::Text: drawText(step); break;
-    case Step::Kind::Rectangle: drawRectangle(step); break;
-    case Step::Kind::Picture: drawPicture(step); break;
+    case Step::Kind::Text: return drawText(step);
+    case Step::Kind::Rectangle: return drawRectangle(step);
+    case Step::Kind::Picture: return drawPicture(step);
     case Step::Kind::Clip: {
         const ScreenScale scale = widgetScale(m_owner);
         // Both edges included, as an outline drawn on them covers them.
@@ -149,9 +150,15 @@ void Canvas::draw(const Step& step) {
     }
     case Step::Kind::NoClip: m_clip.reset(); break;
     }
+    return {};
 }
 
-void Canvas::drawText(const Step& step) {
+void Canvas::limitPainter(QPainter& painter) const {
+    if (!m_limit.isEmpty()) painter.setClipRegion(m_limit);
+    if (m_clip) painter.setClipRect(*m_clip, m_limit.isEmpty() ? Qt::ReplaceClip : Qt::IntersectClip);
+}
+
+QRect Canvas::drawText(const Step& step) {
     const ScreenScale scale = widgetScale(m_owner);
     QFont font = m_owner.font();
     double points = font.pointSizeF();
@@ -161,16 +168,22 @@ void Canvas::drawText(const Step& step) {
     font.setPointSizeF(points * dpiY(scale) / m_image.logicalDpiY());
 
     QPainter painter(&m_image);
-    if (m_clip) painter.setClipRect(*m_clip);
+    limitPainter(painter);
     painter.setFont(font);
     painter.setPen(paletteColor(step.color));
     painter.translate(step.x1 * scale.x, step.y1 * scale.y);
     painter.scale(step.x2, step.y2);
     const QFontMetricsF metrics(font, &m_image);
-    painter.drawText(QPointF(0, metrics.ascent()), toQString(step.text));
+    const QString text = toQString(step.text);
+    painter.drawText(QPointF(0, metrics.ascent()), text);
+    // No glyph is wider than the widest of the font; a margin of one for
+    // what leans out.
+    const qreal em = metrics.maxWidth();
+    const QRectF reach(-em, -em, em * (text.size() + 2), metrics.height() + 2 * em);
+    return painter.transform().mapRect(reach).toAlignedRect().adjusted(-1, -1, 1, 1);
 }
 
-void Canvas::drawRectangle(const Step& step) {
+QRect Canvas::drawRectangle(const Step& step) {
     const ScreenScale scale = widgetScale(m_owner);
     const int left = toPixelsX(std::min(step.x1, step.x2), scale);
     const int right = toPixelsX(std::max(step.x1, step.x2), scale);
@@ -178,35 +191,38 @@ void Canvas::drawRectangle(const Step& step) {
     const int bottom = toPixelsY(std::max(step.y1, step.y2), scale);
 
     QPainter painter(&m_image);
-    if (m_clip) painter.setClipRect(*m_clip);
+    limitPainter(painter);
     painter.setPen(QPen(paletteColor(step.color), 1));
     painter.setBrush(Qt::NoBrush);
     // An aliased one-pixel outline of (l, t, w, h) covers l..l+w and t..t+h:
     // both corners included.
     painter.drawRect(left, top, right - left, bottom - top);
+    return QRect(QPoint(left, top), QPoint(right, bottom));
 }
 
-void Canvas::drawPicture(const Step& step) {
+QRect Canvas::drawPicture(const Step& step) {
     const QRect target = controlRect({step.x1, step.y1, step.x2, step.y2}, widgetScale(m_owner));
-    if (target.isEmpty() || m_cache == nullptr || m_cacheAlive.isNull()) return;
+    if (target.isEmpty() || m_cache == nullptr || m_cacheAlive.isNull()) return target;
     if (m_cache->background() && !m_cache->ready(step.file)) {
         // Drawn when it arrives.
         m_awaited.insert(step.file.serial);
-        m_cache->request(step.file, *this);
-        return;
+        m_cache->request(step.file, target.size(), *this);
+        return target;
     }
     // Already at the drawn size: a plain copy of pixels.
     m_cache->beginRun();
     const QImage picture = m_cache->scaled(step.file, target.size());
     m_cache->endRun();
-    if (picture.isNull()) return;
-    if (picture.format() == QImage::Format_RGB32 && m_image.format() == QImage::Format_RGB32) {
+    if (picture.isNull()) return target;
+    if (picture.format() == QImage::Format_RGB32 && m_image.format() == QImage::Format_RGB32 &&
+        (m_limit.isEmpty() || m_limit.contains(target))) {
         copyPixels(picture, target.topLeft());
-        return;
+        return target;
     }
     QPainter painter(&m_image);
-    if (m_clip) painter.setClipRect(*m_clip);
+    limitPainter(painter);
     painter.drawImage(target.topLeft(), picture);
+    return target;
 }
 
 // An opaque picture at whole pixels is a copy of rows, inside the clip and
@@ -225,6 +241,7 @@ void Canvas::copyPixels(const QImage& picture, const QPoint& at) {
 
 void Canvas::pictureArrived(std::uint64_t serial) {
     m_awaited.erase(serial);
+    m_arrived.insert(serial);
     // Once every awaited picture is in, the canvas is drawn again at once;
     // before that at most every kRedrawEveryMs, so that slow photos still
     // appear one after the other without a redraw for each of many quick ones.
@@ -242,12 +259,30 @@ void Canvas::redraw() {
     m_redrawQueued = m_redrawDelayed = false;
     m_sinceRedraw.restart();
     if (!ready()) return;
-    if (!m_baseImage.isNull() && m_baseImage.size() == m_image.size())
-        m_image = m_baseImage;
-    else
-        m_image.fill(m_base);
+    QRegion where;
+    for (const Step& step : m_steps)
+        if (step.kind == Step::Kind::Picture && m_arrived.contains(step.file.serial)) where += step.reach;
+    m_arrived.clear();
+    where &= m_image.rect();
+    if (where.isEmpty()) return;
+    // Back to what the steps started from, there only.
+    {
+        QPainter painter(&m_image);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        for (const QRect& area : where) {
+            if (!m_baseImage.isNull() && m_baseImage.size() == m_image.size())
+                painter.drawImage(area.topLeft(), m_baseImage, area);
+            else
+                painter.fillRect(area, m_base);
+        }
+    }
+    m_limit = where;
     m_clip.reset();
-    for (const Step& step : m_steps) draw(step);
+    for (const Step& step : m_steps) {
+        const bool clipStep = step.kind == Step::Kind::Clip || step.kind == Step::Kind::NoClip;
+        if (clipStep || where.intersects(step.reach)) draw(step);
+    }
+    m_limit = QRegion();
     askUpdate();
 }
 

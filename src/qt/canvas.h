@@ -5,8 +5,9 @@
 // With the picture cache decoding in the background, a picture whose file
 // has not been decoded yet is left out at first; the canvas remembers what
 // was drawn on it since it was last cleared and, when the picture arrives,
-// draws all of that again in the same order. Once every picture is in, the
-// image is the one drawing everything at once gives.
+// draws again, in the same order, what was drawn where the picture goes.
+// Once every picture is in, the image is the one drawing everything at once
+// gives.
 
 #include "ui/forms_service.h"
 #include "qt/picture_cache.h"
@@ -16,6 +17,7 @@
 #include <QImage>
 #include <QPointer>
 #include <QRect>
+#include <QRegion>
 #include <QString>
 
 #include <cstdint>
@@ -66,30 +68,36 @@ private:
         int color = 0;
         std::string text;
         PictureFile file;
+        QRect reach;  // pixels the step may touch (none for a clip)
     };
 
     bool ready();
     void record(Step step);
     void askUpdate();
-    void draw(const Step& step);
-    void drawText(const Step& step);
-    void drawRectangle(const Step& step);
-    void drawPicture(const Step& step);
+    // Draws the step; answers the pixels it may touch.
+    QRect draw(const Step& step);
+    QRect drawText(const Step& step);
+    QRect drawRectangle(const Step& step);
+    QRect drawPicture(const Step& step);
+    void limitPainter(QPainter& painter) const;
     void copyPixels(const QImage& picture, const QPoint& at);
     void pictureArrived(std::uint64_t serial) override;
-    // Draws everything since the last clear again.
+    // Draws again, where the pictures that arrived go, every step since the
+    // last clear that reaches there.
     void redraw();
 
     QWidget& m_owner;
     QColor m_background;
     QImage m_image;
     std::optional<QRect> m_clip;  // pixels, while drawing the steps
+    QRegion m_limit;              // while drawing again: where, if not empty
     QColor m_base;       // the colour the remembered steps start from
     QImage m_baseImage;  // or this image, when there were too many steps
     std::vector<Step> m_steps;
     bool m_redrawQueued = false;
     bool m_redrawDelayed = false;  // the queued redraw waits for more pictures
     std::set<std::uint64_t> m_awaited;  // serials of the files still being decoded
+    std::set<std::uint64_t> m_arrived;  // and of those in since the last redraw
     QElapsedTimer m_sinceRedraw;
     bool m_updateAsked = false;  // until the widget paints
     PictureCache* m_cache = nullptr;  // the cache waited on, while it lives

@@ -18,6 +18,7 @@ class QFileSystemWatcher;
 #include <list>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <set>
 #include <string>
@@ -136,8 +137,10 @@ public:
     // it now reads no file.
     bool ready(const PictureFile& file) const;
     // Starts decoding the file's master unless that is under way, and tells
-    // `waiter` when it is done.
-    void request(const PictureFile& file, PictureWaiter& waiter);
+    // `waiter` when it is done. The worker also scales the master to `size`
+    // (and to the sizes of the other requests made before it got there), so
+    // that drawing the arrived picture is a copy of pixels.
+    void request(const PictureFile& file, const QSize& size, PictureWaiter& waiter);
     // Drops every request of `waiter`.
     void forget(PictureWaiter& waiter);
     // Waits for the decodes under way and takes their results in.
@@ -174,6 +177,13 @@ private:
     struct PathHash {
         std::size_t operator()(const QString& path) const { return qHash(path); }
     };
+    // The sizes a master under way is to be scaled to: the main thread adds,
+    // the worker takes them once its master is made.
+    struct DrawnSizes {
+        std::mutex mutex;
+        std::vector<QSize> sizes;
+        bool taken = false;
+    };
     struct Entry {
         Key key;
         QImage image;
@@ -204,7 +214,8 @@ private:
     void unwatch(const QString& path);
     void forgetHeaders();
     void noteFailure(const QString& path, const FileState& state);
-    void arrived(const Key& key, const PictureFile& file, const QImage& master);
+    void arrived(const Key& key, const PictureFile& file, const QImage& master,
+                 const std::vector<std::pair<QSize, QImage>>& scaledCopies);
     std::uint64_t currentRun() const { return m_openRuns > 0 ? m_run : 0; }
 
     qsizetype m_limit;
@@ -222,7 +233,12 @@ private:
     std::unordered_map<std::string, Named> m_named;
     int m_openRuns = 0;
     bool m_background = false;
-    std::unordered_map<Key, std::vector<PictureWaiter*>, KeyHash> m_waiting;  // masters being decoded
+    // A master being decoded: who waits, and the sizes the worker makes too.
+    struct Pending {
+        std::vector<PictureWaiter*> waiters;
+        std::shared_ptr<DrawnSizes> sizes;
+    };
+    std::unordered_map<Key, Pending, KeyHash> m_waiting;
     std::unique_ptr<QObject> m_notifier = std::make_unique<QObject>();
     std::unique_ptr<QFileSystemWatcher> m_watcher;  // after the notifier its handler lives in
     QThreadPool m_pool;  // after the notifier: waits for its workers first

@@ -295,8 +295,12 @@ TEST_F(PictureCacheTest, TheWindowShowsItsTextAtOnceAndItsPicturesAsTheyArrive) 
         const std::unique_ptr<Bitmap> bitmap = forms.createBitmap();
         EXPECT_TRUE(bitmap->load(path));
         surface.rectangle(5, 5, 200, 150, 2);
+        surface.text(130, 40, "まえ", 1, 1, 3);  // under the picture's edge
         surface.stretch(*bitmap, 10, 10, 150, 100);
         surface.text(20, 20, "あいう", 1, 1, 2);  // over the picture
+        surface.clip(0, 0, 60, 200);
+        surface.text(40, 60, "きりとり", 2, 2, 4);  // over it, cut at the clip
+        surface.noClip();
         return dynamic_cast<qtui::Canvas&>(surface);
     };
     QtFormsService background;
