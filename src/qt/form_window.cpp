@@ -118,7 +118,7 @@ void FormWindow::addControl(const ControlDescription& d) {
     if (!d.fontName.empty()) font.family = toQString(d.fontName);
     if (d.fontSize > 0) font.points = d.fontSize;
     applyFont(*widget, font);
-    if (!d.text.empty()) setInitialText(d.kind, *widget, toQString(d.text));
+    if (!d.text.empty()) setControlText(d.kind, *widget, toQString(d.text));
 
     const Geometry placed{d.x, d.y, d.width, d.height};
     widget->setGeometry(controlRect(placed, widgetScale(*this)));
@@ -127,7 +127,7 @@ void FormWindow::addControl(const ControlDescription& d) {
     m_controls.emplace(name, FormControl{d.kind, widget, picture, placed, font});
 }
 
-void FormWindow::setInitialText(ControlKind kind, QWidget& widget, const QString& text) {
+void FormWindow::setControlText(ControlKind kind, QWidget& widget, const QString& text) {
     switch (kind) {
     case ControlKind::Text: static_cast<QLabel&>(widget).setText(text); break;
     case ControlKind::Edit:

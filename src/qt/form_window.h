@@ -55,6 +55,10 @@ public:
     void moveTo(std::string_view control, double x, double y);
     void resizeTo(std::string_view control, double width, double height);
 
+    // Sets what a control of `kind` shows as its text (a combo box: its
+    // edit field; a frame: its title; a picture: nothing).
+    static void setControlText(ControlKind kind, QWidget& widget, const QString& text);
+
     void setFontFamily(std::string_view control, const QString& family);
     void setFontPoints(std::string_view control, double points);
 
@@ -67,7 +71,6 @@ protected:
 
 private:
     void addControl(const ControlDescription& description);
-    static void setInitialText(ControlKind kind, QWidget& widget, const QString& text);
     void placeWindow(const Geometry& units);
     // The client size of a scrolling form: its content, or less on a smaller screen.
     QSize scrolledClientSize(const QSize& content) const;

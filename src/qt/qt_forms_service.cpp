@@ -321,19 +321,7 @@ void QtFormsService::setText(std::string_view form, std::string_view control,
         window->setWindowTitle(value);
         return;
     }
-    const FormControl* c = window->control(control);
-    if (c == nullptr) return;
-    switch (c->kind) {
-    case ControlKind::Text: static_cast<QLabel*>(c->widget)->setText(value); break;
-    case ControlKind::Edit:
-    case ControlKind::HEdit: static_cast<QLineEdit*>(c->widget)->setText(value); break;
-    case ControlKind::Button:
-    case ControlKind::Check:
-    case ControlKind::Radio: static_cast<QAbstractButton*>(c->widget)->setText(value); break;
-    case ControlKind::Combo: static_cast<QComboBox*>(c->widget)->setEditText(value); break;
-    case ControlKind::Group: static_cast<QGroupBox*>(c->widget)->setTitle(value); break;
-    case ControlKind::Picture: break;
-    }
+    if (const FormControl* c = window->control(control)) FormWindow::setControlText(c->kind, *c->widget, value);
 }
 
 int QtFormsService::checkState(std::string_view form, std::string_view control) const {
