@@ -472,8 +472,8 @@ int QtFormsService::deviceCaps(std::string_view form, int code) const {
 
 Surface& QtFormsService::surface(std::string_view form, std::string_view control) {
     FormWindow* window = find(form);
-    // Windows that are never shown are never painted.
-    if (window == nullptr || headless()) return *m_nowhere;
+    // Nothing to draw on without a window: a form kept as values has none.
+    if (window == nullptr) return *m_nowhere;
     if (control.empty()) return window->canvas();
     FormControl* c = window->control(control);
     if (c == nullptr || c->picture == nullptr) return *m_nowhere;
