@@ -214,8 +214,10 @@ QRect Canvas::drawPicture(const Step& step) {
     const QImage picture = m_cache->scaled(step.file, target.size());
     m_cache->endRun();
     if (picture.isNull()) return target;
+    // A plain copy only where all of it may be drawn: a redraw limited to
+    // part of the picture goes through the painter's clip.
     if (picture.format() == QImage::Format_RGB32 && m_image.format() == QImage::Format_RGB32 &&
-        (m_limit.isEmpty() || m_limit.contains(target))) {
+        (m_limit.isEmpty() || m_limit.intersected(target) == QRegion(target))) {
         copyPixels(picture, target.topLeft());
         return target;
     }

@@ -322,6 +322,36 @@ TEST_F(PictureCacheTest, TheWindowShowsItsTextAtOnceAndItsPicturesAsTheyArrive) 
     EXPECT_EQ(draw(atOnce).image(), arrived);
 }
 
+// A picture arriving over part of one already drawn: what was drawn over
+// the earlier picture outside the new one's place stays.
+TEST_F(PictureCacheTest, AnArrivingPictureRedrawsOnlyItsOwnPlace) {
+    const std::string early = write("early.bmp", Qt::green).toStdString();
+    const std::string late = write("late.bmp", Qt::blue).toStdString();
+    const auto draw = [&](QtFormsService& forms, bool warmEarly) -> qtui::Canvas& {
+        forms.createForm("FORM3");
+        Surface& surface = forms.surface("FORM3", "PICTURE61");
+        const std::unique_ptr<Bitmap> first = forms.createBitmap();
+        const std::unique_ptr<Bitmap> second = forms.createBitmap();
+        EXPECT_TRUE(first->load(early));
+        EXPECT_TRUE(second->load(late));
+        if (warmEarly) {
+            surface.clear();
+            surface.stretch(*first, 10, 10, 150, 100);
+            dynamic_cast<qtui::Canvas&>(surface).image();
+        }
+        surface.clear();
+        surface.stretch(*first, 10, 10, 150, 100);
+        surface.stretch(*second, 100, 60, 150, 100);
+        surface.text(15, 15, "あいう", 1, 1, 2);  // over the first only
+        return dynamic_cast<qtui::Canvas&>(surface);
+    };
+    QtFormsService background;
+    const QImage arrived = draw(background, true).image();
+    QtFormsService atOnce;
+    atOnce.pictures().setBackground(false);
+    EXPECT_EQ(draw(atOnce, false).image(), arrived);
+}
+
 TEST_F(PictureCacheTest, ThePrintOnlyServicePaintsNoWindow) {
     QtFormsService forms(QtFormsService::Mode::Headless, dir.filePath(QStringLiteral("out.pdf")).toStdString());
     forms.createForm("FORM3");
