@@ -75,19 +75,16 @@ public:
         const quint32 n = static_cast<quint32>(m_factor) * static_cast<quint32>(m_factor);
         auto* out = reinterpret_cast<QRgb*>(m_image.scanLine(y / m_factor));
         quint32* sum = m_sums.data();
-        const int w = m_image.width();
-        if (std::has_single_bit(n)) {
-            // The factors used are powers of two: a shift instead of three
-            // divisions a pixel.
-            const int shift = std::countr_zero(n);
-            for (int x = 0; x < w; ++x, sum += 3)
-                out[x] = qRgb(static_cast<int>((sum[2] + n / 2) >> shift), static_cast<int>((sum[1] + n / 2) >> shift),
-                              static_cast<int>((sum[0] + n / 2) >> shift));
-        } else {
-            for (int x = 0; x < w; ++x, sum += 3)
-                out[x] = qRgb(static_cast<int>((sum[2] + n / 2) / n), static_cast<int>((sum[1] + n / 2) / n),
-                              static_cast<int>((sum[0] + n / 2) / n));
-        }
+        const auto write = [&](auto mean) {
+            for (int x = 0, w = m_image.width(); x < w; ++x, sum += 3)
+                out[x] = qRgb(mean(sum[2] + n / 2), mean(sum[1] + n / 2), mean(sum[0] + n / 2));
+        };
+        // The factors used are powers of two: a shift instead of three
+        // divisions a pixel.
+        if (std::has_single_bit(n))
+            write([shift = std::countr_zero(n)](quint32 total) { return static_cast<int>(total >> shift); });
+        else
+            write([n](quint32 total) { return static_cast<int>(total / n); });
         std::fill(m_sums.begin(), m_sums.end(), 0);
         m_rows = 0;
     }

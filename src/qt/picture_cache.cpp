@@ -298,7 +298,7 @@ QImage PictureCache::scaledCopy(const PictureFile& file, const QSize& size) {
         master = find(key);
         if (master == nullptr) return smoothlyScaled(made, size);  // larger than the whole bound
     }
-    if (fitsWithin(size, master->size()) || master->size() == file.size) return smoothlyScaled(*master, size);
+    if (masterServes(*master, file, size)) return smoothlyScaled(*master, size);
     // Larger than the master: read again, reduced to just above the size.
     ++m_decodes;
     const QImage picture = reducedPicture(file, factorAbove(file.size, size));
@@ -319,7 +319,7 @@ std::vector<QImage> PictureCache::scaledCopies(const std::vector<std::pair<Pictu
         const auto& [file, size] = wanted[i];
         if (size.isEmpty() || failed(file)) continue;
         const QImage* master = find(masterKey(file));
-        if (master != nullptr && (fitsWithin(size, master->size()) || master->size() == file.size)) {
+        if (master != nullptr && masterServes(*master, file, size)) {
             made[i].copy = smoothlyScaled(*master, size);
             continue;
         }
@@ -341,7 +341,7 @@ std::vector<QImage> PictureCache::scaledCopies(const std::vector<std::pair<Pictu
                 out.master = masterPicture(file);
                 ++out.reads;
             }
-            if (!out.master.isNull() && (fitsWithin(size, out.master.size()) || out.master.size() == file.size)) {
+            if (!out.master.isNull() && masterServes(out.master, file, size)) {
                 out.copy = smoothlyScaled(out.master, size);
             } else if (!out.needsMaster || !out.master.isNull()) {
                 out.copy = smoothlyScaled(reducedPicture(file, factorAbove(file.size, size)), size);
@@ -368,14 +368,14 @@ std::vector<QImage> PictureCache::scaledCopies(const std::vector<std::pair<Pictu
     for (const auto& helper : helpers) running += m_pool.tryTake(helper.get()) ? 0 : 1;
     finished.acquire(running);
 
-    std::vector<QImage> copies;
-    copies.reserve(made.size());
     for (const std::size_t i : toRead) {
         const PictureFile& file = wanted[i].first;
         m_decodes += made[i].reads;
         if (!made[i].master.isNull()) keep(masterKey(file), made[i].master);
         if (made[i].copy.isNull()) noteFailure(file.path, file.state);
     }
+    std::vector<QImage> copies;
+    copies.reserve(made.size());
     for (Made& m : made) copies.push_back(std::move(m.copy));
     return copies;
 }
@@ -478,6 +478,10 @@ std::vector<QString> PictureCache::failuresSince(std::uint64_t mark) const {
 
 PictureCache::Key PictureCache::masterKey(const PictureFile& file) {
     return {file.serial, 0, 0};
+}
+
+bool PictureCache::masterServes(const QImage& master, const PictureFile& file, const QSize& size) {
+    return fitsWithin(size, master.size()) || master.size() == file.size;
 }
 
 const QImage* PictureCache::find(const Key& key) {

@@ -114,14 +114,11 @@ public:
     // The picture scaled (aspect not kept) to `size`; null when it cannot be
     // decoded or the size is empty. A hit touches no file.
     QImage scaled(const PictureFile& file, const QSize& size);
-    // The same for a caller that keeps the picture itself (a printed
-    // document): from the master when that is large enough, else read now
-    // reduced to just above `size`; only the master is kept.
-    QImage scaledCopy(const PictureFile& file, const QSize& size);
-    // scaledCopy for each file of a printed document, the files read side
-    // by side on the worker threads, each at most once: a size larger than
-    // the master would be is read at that size without making the master.
-    // Null where a file cannot be decoded.
+    // For a printed document, which keeps the pictures itself: each file at
+    // its size, from the master when that is large enough, else read side by
+    // side on the worker threads, each at most once (a size larger than the
+    // master would be is read at that size without making the master). Only
+    // masters are kept. Null where a file cannot be decoded.
     std::vector<QImage> scaledCopies(const std::vector<std::pair<PictureFile, QSize>>& wanted);
 
     // Decoding in the background: masters are then made on worker threads
@@ -207,6 +204,12 @@ private:
     static constexpr std::size_t kHeaderLimit = 4096;
 
     static Key masterKey(const PictureFile& file);
+    // Whether `master` gives the file at `size`: it is that large, or it is
+    // the whole file.
+    static bool masterServes(const QImage& master, const PictureFile& file, const QSize& size);
+    // The picture at `size` from the master when that serves, else read now
+    // reduced to just above `size`; only the master is kept.
+    QImage scaledCopy(const PictureFile& file, const QSize& size);
     const QImage* find(const Key& key);
     void keep(const Key& key, const QImage& image);
     void evictDownTo(qsizetype limit);

@@ -11,8 +11,4 @@ QImage QtBitmap::scaled(const QSize& size) const {
     return m_file ? m_cache.scaled(*m_file, size) : QImage();
 }
 
-QImage QtBitmap::scaledCopy(const QSize& size) const {
-    return m_file ? m_cache.scaledCopy(*m_file, size) : QImage();
-}
-
 }  // namespace cal::qtui

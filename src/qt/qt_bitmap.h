@@ -33,8 +33,6 @@ public:
     // The picture scaled to `size`, through the cache; null when nothing is
     // loaded or it cannot be decoded.
     QImage scaled(const QSize& size) const;
-    // The same, not kept among the cache's drawn sizes (PictureCache::scaledCopy).
-    QImage scaledCopy(const QSize& size) const;
 
 private:
     PictureCache& m_cache;
