@@ -1,5 +1,6 @@
 // A picture file in the library scaled to the sizes drawing asks for: the
-// reduced master copy and the pictures scaled from it or decoded anew. The
+// reduced master copy and the pictures scaled from it or decoded anew,
+// for the screen and for a printer. The
 // first four bytes pick the size drawn; the rest is the file.
 #include "picture_file.h"
 #include "qt/picture_cache.h"
@@ -23,7 +24,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QImage again = cache.scaled(*probed, drawn);  // from the cache
     if (once.size() != again.size()) std::abort();
     if (!once.isNull() && once.size() != drawn) std::abort();
-    const QImage copy = cache.scaledCopy(*probed, drawn);
-    if (!copy.isNull() && copy.size() != drawn) std::abort();
+    // A printer's copies: the same size and a larger one, read anew when
+    // the master is too small for it.
+    const QSize large(drawn.width() * 2 + 1, drawn.height() * 2 + 1);
+    const auto copies = cache.scaledCopies({{*probed, drawn}, {*probed, large}});
+    if (copies.size() != 2) std::abort();
+    if (!copies[0].isNull() && copies[0].size() != drawn) std::abort();
+    if (!copies[1].isNull() && copies[1].size() != large) std::abort();
     return 0;
 }
