@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <condition_variable>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -307,13 +308,23 @@ QImage PictureCache::scaledCopy(const PictureFile& file, const QSize& size) {
 }
 
 std::vector<QImage> PictureCache::scaledCopies(const std::vector<std::pair<PictureFile, QSize>>& wanted) {
-    struct Made {
+    std::vector<QImage> copies(wanted.size());
+    scaledCopies(wanted, [&copies](std::size_t i, const QImage& copy) { copies[i] = copy; });
+    return copies;
+}
+
+void PictureCache::scaledCopies(const std::vector<std::pair<PictureFile, QSize>>& wanted,
+                                const std::function<void(std::size_t, const QImage&)>& use) {
+    enum State { Waiting, Taken, Made };
+    struct Copy {
         QImage copy;
         QImage master;  // when the file had none
         int reads = 0;
         bool needsMaster = false;
+        bool read = false;
+        std::atomic<int> state{Made};
     };
-    std::vector<Made> made(wanted.size());
+    std::vector<Copy> made(wanted.size());
     std::vector<std::size_t> toRead;
     for (std::size_t i = 0; i < wanted.size(); ++i) {
         const auto& [file, size] = wanted[i];
@@ -327,34 +338,45 @@ std::vector<QImage> PictureCache::scaledCopies(const std::vector<std::pair<Pictu
         // alone: each file is read once.
         const QSize masterSize = file.size / factorToFit(file.size, {kMasterSide, kMasterSide});
         made[i].needsMaster = master == nullptr && fitsWithin(size, masterSize);
+        made[i].read = true;
+        made[i].state = Waiting;
         toRead.push_back(i);
     }
 
     // The master first where it will do, else a read reduced to just above
-    // the size.
+    // the size. Whoever takes a copy first makes it.
+    std::mutex doneMutex;
+    std::condition_variable done;
+    const auto make = [&](std::size_t i) {
+        int waiting = Waiting;
+        if (!made[i].state.compare_exchange_strong(waiting, Taken)) return;
+        const auto& [file, size] = wanted[i];
+        Copy& out = made[i];
+        if (out.needsMaster) {
+            out.master = masterPicture(file);
+            ++out.reads;
+        }
+        if (!out.master.isNull() && masterServes(out.master, file, size)) {
+            out.copy = smoothlyScaled(out.master, size);
+        } else if (!out.needsMaster || !out.master.isNull()) {
+            out.copy = smoothlyScaled(reducedPicture(file, factorAbove(file.size, size)), size);
+            ++out.reads;
+        }
+        {
+            const std::lock_guard<std::mutex> lock(doneMutex);
+            out.state = Made;
+        }
+        done.notify_all();
+    };
     std::atomic<std::size_t> next{0};
     const auto work = [&] {
-        for (std::size_t k = next++; k < toRead.size(); k = next++) {
-            const auto& [file, size] = wanted[toRead[k]];
-            Made& out = made[toRead[k]];
-            if (out.needsMaster) {
-                out.master = masterPicture(file);
-                ++out.reads;
-            }
-            if (!out.master.isNull() && masterServes(out.master, file, size)) {
-                out.copy = smoothlyScaled(out.master, size);
-            } else if (!out.needsMaster || !out.master.isNull()) {
-                out.copy = smoothlyScaled(reducedPicture(file, factorAbove(file.size, size)), size);
-                ++out.reads;
-            }
-        }
+        for (std::size_t k = next++; k < toRead.size(); k = next++) make(toRead[k]);
     };
-    // Workers join in while this thread reads too: a few small files never
-    // wait for a thread to start, and a helper not started yet is taken back.
+    // Workers read ahead while this thread hands the copies over in order,
+    // making any no worker has taken yet; a helper not started is taken back.
     QSemaphore finished;
     std::vector<std::unique_ptr<QRunnable>> helpers;
-    const std::size_t helping = std::min<std::size_t>(static_cast<std::size_t>(m_pool.maxThreadCount()),
-                                                      toRead.empty() ? 0 : toRead.size() - 1);
+    const std::size_t helping = std::min<std::size_t>(static_cast<std::size_t>(m_pool.maxThreadCount()), toRead.size());
     for (std::size_t h = 0; h < helping; ++h) {
         helpers.emplace_back(QRunnable::create([&work, &finished] {
             work();
@@ -363,21 +385,23 @@ std::vector<QImage> PictureCache::scaledCopies(const std::vector<std::pair<Pictu
         helpers.back()->setAutoDelete(false);
         m_pool.start(helpers.back().get());
     }
-    work();
+    for (std::size_t i = 0; i < made.size(); ++i) {
+        make(i);
+        {
+            std::unique_lock<std::mutex> lock(doneMutex);
+            done.wait(lock, [&] { return made[i].state == Made; });
+        }
+        const PictureFile& file = wanted[i].first;
+        if (made[i].read) {
+            m_decodes += made[i].reads;
+            if (!made[i].master.isNull()) keep(masterKey(file), made[i].master);
+            if (made[i].copy.isNull()) noteFailure(file.path, file.state);
+        }
+        use(i, made[i].copy);
+    }
     int running = 0;
     for (const auto& helper : helpers) running += m_pool.tryTake(helper.get()) ? 0 : 1;
     finished.acquire(running);
-
-    for (const std::size_t i : toRead) {
-        const PictureFile& file = wanted[i].first;
-        m_decodes += made[i].reads;
-        if (!made[i].master.isNull()) keep(masterKey(file), made[i].master);
-        if (made[i].copy.isNull()) noteFailure(file.path, file.state);
-    }
-    std::vector<QImage> copies;
-    copies.reserve(made.size());
-    for (Made& m : made) copies.push_back(std::move(m.copy));
-    return copies;
 }
 
 bool PictureCache::ready(const PictureFile& file) const {

@@ -15,6 +15,7 @@
 class QFileSystemWatcher;
 
 #include <cstddef>
+#include <functional>
 #include <list>
 #include <map>
 #include <memory>
@@ -116,10 +117,14 @@ public:
     QImage scaled(const PictureFile& file, const QSize& size);
     // For a printed document, which keeps the pictures itself: each file at
     // its size, from the master when that is large enough, else read side by
-    // side on the worker threads, each at most once (a size larger than the
-    // master would be is read at that size without making the master). Only
-    // masters are kept. Null where a file cannot be decoded.
+    // side on the worker threads and this one, each at most once (a size
+    // larger than the master would be is read at that size without making the
+    // master). Only masters are kept. Null where a file cannot be decoded.
     std::vector<QImage> scaledCopies(const std::vector<std::pair<PictureFile, QSize>>& wanted);
+    // The same, each copy handed to `use` on this thread in the order of
+    // `wanted` as soon as it is made, while the workers read the later ones.
+    void scaledCopies(const std::vector<std::pair<PictureFile, QSize>>& wanted,
+                      const std::function<void(std::size_t, const QImage&)>& use);
 
     // Decoding in the background: masters are then made on worker threads
     // for waiters that ask, and the screen never waits for a file.

@@ -218,45 +218,73 @@ void PagePrinter::drawPicture(const Bitmap& bitmap, double x, double y, double w
 
 bool PagePrinter::paintDocument() {
     // Each file once in the whole document, at the largest size any page
-    // draws it; files with the same pixels share one picture.
-    std::map<QString, std::pair<const PictureFile*, QSize>> largest;
+    // draws it, in the order the pages first draw them.
+    std::vector<std::pair<PictureFile, QSize>> wanted;
+    std::map<QString, std::size_t> order;  // path → its place in `wanted`
     for (const std::vector<Step>& steps : m_pageSteps)
         for (const Step& step : steps) {
             if (step.kind != Step::Kind::Picture) continue;
-            auto [it, added] = largest.try_emplace(step.file.path, &step.file, step.pixels);
-            it->second.second = it->second.second.expandedTo(step.pixels);
+            const auto [it, added] = order.try_emplace(step.file.path, wanted.size());
+            if (added)
+                wanted.emplace_back(step.file, step.pixels);
+            else
+                wanted[it->second].second = wanted[it->second].second.expandedTo(step.pixels);
         }
     // Never more pixels than the file has.
-    std::vector<std::pair<PictureFile, QSize>> wanted;
-    for (const auto& [path, picture] : largest)
-        wanted.emplace_back(*picture.first, picture.second.boundedTo(picture.first->size));
-    std::vector<QImage> made = m_cache != nullptr ? m_cache->scaledCopies(wanted) : std::vector<QImage>(wanted.size());
-    for (std::size_t i = 0; i < wanted.size(); ++i) m_pictures[wanted[i].first.path] = std::move(made[i]);
-    shareEqualPictures();
-    for (std::size_t page = 0; page < m_pageSteps.size(); ++page) {
-        if (page > 0 && !newPage()) return false;
-        for (const Step& step : m_pageSteps[page]) paintStep(step);
-        m_painter.setClipping(false);
-    }
+    for (auto& [file, size] : wanted) size = size.boundedTo(file.size);
+
+    // The pages are painted while later pictures are still being read: a
+    // step waits only for its own picture.
+    std::size_t page = 0;
+    std::size_t next = 0;  // the next step of the page to paint
+    bool pageOpen = true;
+    bool noPage = false;
+    const auto paintWhileIn = [&](std::size_t picturesIn) {
+        while (!noPage && page < m_pageSteps.size()) {
+            if (!pageOpen && !(pageOpen = newPage())) {
+                noPage = true;
+                return;
+            }
+            const std::vector<Step>& steps = m_pageSteps[page];
+            for (; next < steps.size(); ++next) {
+                const Step& step = steps[next];
+                if (step.kind == Step::Kind::Picture && order[step.file.path] >= picturesIn) return;
+                paintStep(step);
+            }
+            m_painter.setClipping(false);
+            ++page;
+            next = 0;
+            pageOpen = false;
+        }
+    };
+    std::multimap<std::size_t, const QImage*> seen;
+    const auto arrived = [&](std::size_t i, const QImage& copy) {
+        keepPicture(wanted[i].first.path, copy, seen);
+        paintWhileIn(i + 1);
+    };
+    if (m_cache != nullptr)
+        m_cache->scaledCopies(wanted, arrived);
+    else
+        for (std::size_t i = 0; i < wanted.size(); ++i) arrived(i, QImage());
+    paintWhileIn(wanted.size());
     m_pageSteps.assign(1, {});
-    return true;
+    return !noPage;
 }
 
 // Two files with the same pixels (a copy under another name) become one
 // image: a PDF embeds it once.
-void PagePrinter::shareEqualPictures() {
-    std::multimap<std::size_t, const QImage*> seen;
-    for (auto& entry : m_pictures) {
-        QImage& picture = entry.second;
-        if (picture.isNull()) continue;
-        const std::size_t hash = qHashBits(picture.constBits(), static_cast<std::size_t>(picture.sizeInBytes()));
-        const auto [first, last] = seen.equal_range(hash);
-        const auto same = std::find_if(first, last, [&](const auto& earlier) { return *earlier.second == picture; });
-        if (same != last)
-            picture = *same->second;
-        else
-            seen.emplace(hash, &picture);
-    }
+void PagePrinter::keepPicture(const QString& path, const QImage& picture,
+                              std::multimap<std::size_t, const QImage*>& seen) {
+    QImage& kept = m_pictures[path];
+    kept = picture;
+    if (picture.isNull()) return;
+    const std::size_t hash = qHashBits(picture.constBits(), static_cast<std::size_t>(picture.sizeInBytes()));
+    const auto [first, last] = seen.equal_range(hash);
+    const auto same = std::find_if(first, last, [&](const auto& earlier) { return *earlier.second == picture; });
+    if (same != last)
+        kept = *same->second;
+    else
+        seen.emplace(hash, &kept);
 }
 
 void PagePrinter::paintStep(const Step& step) {

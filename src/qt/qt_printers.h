@@ -137,7 +137,9 @@ private:
     bool drawable();
     // Paints every page; false when the device gave no new page.
     bool paintDocument();
-    void shareEqualPictures();
+    // The document's picture for `path`: an equal one kept before (`seen`,
+    // by the hash of its pixels) when there is one.
+    void keepPicture(const QString& path, const QImage& picture, std::multimap<std::size_t, const QImage*>& seen);
     void paintStep(const Step& step);
     void forgetDocument();
 

@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -20,6 +21,8 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <string>
+#include <vector>
 
 namespace cal {
 namespace {
@@ -97,6 +100,28 @@ TEST_F(PictureCacheTest, EveryDrawnSizeComesFromOneDecode) {
     EXPECT_EQ(cache.scaled(small, {16, 12}).pixel(8, 6), qRgb(0, 0, 255));
     EXPECT_EQ(cache.scaled(small, {side + 1, side + 1}).size(), QSize(side + 1, side + 1));
     EXPECT_EQ(cache.decodes(), 3);
+}
+
+TEST_F(PictureCacheTest, APrintersCopiesArriveInOrderOnItsThreadEachFileReadOnce) {
+    PictureCache cache;
+    const QColor colors[] = {Qt::red, Qt::green, Qt::blue, Qt::cyan, Qt::magenta, Qt::yellow};
+    std::vector<std::pair<PictureFile, QSize>> wanted;
+    for (int i = 0; i < 6; ++i) {
+        const std::string name = "p" + std::to_string(i) + ".bmp";
+        // Every other one larger than a master: read at its size instead.
+        const QSize size = i % 2 == 0 ? QSize(95, 80) : QSize(PictureCache::kMasterSide + 40, 300);
+        wanted.emplace_back(probe(cache, write(name.c_str(), colors[i], {640, 480})), size);
+    }
+    std::vector<std::size_t> order;
+    const QThread* caller = QThread::currentThread();
+    cache.scaledCopies(wanted, [&](std::size_t i, const QImage& copy) {
+        order.push_back(i);
+        EXPECT_EQ(QThread::currentThread(), caller);
+        ASSERT_EQ(copy.size(), wanted[i].second);
+        EXPECT_EQ(copy.pixel(copy.width() / 2, copy.height() / 2), colors[i].rgb());
+    });
+    EXPECT_EQ(order, (std::vector<std::size_t>{0, 1, 2, 3, 4, 5}));
+    EXPECT_EQ(cache.decodes(), 6);
 }
 
 TEST_F(PictureCacheTest, ReductionsAverageEveryPixelOfEachChannel) {
