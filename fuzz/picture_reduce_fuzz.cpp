@@ -1,7 +1,7 @@
 // A picture file in the library scaled to the sizes drawing asks for: the
-// reduced master copy and the pictures scaled from it or decoded anew,
-// for the screen and for a printer. The
-// first four bytes pick the size drawn; the rest is the file.
+// reduced master copy and the pictures scaled from it or decoded anew, for
+// the screen and for a printer. The first four bytes pick the size drawn;
+// the rest is the file.
 #include "picture_file.h"
 #include "qt/picture_cache.h"
 
@@ -10,6 +10,8 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <utility>
+#include <vector>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 4) return 0;
@@ -27,9 +29,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // A printer's copies: the same size and a larger one, read anew when
     // the master is too small for it.
     const QSize large(drawn.width() * 2 + 1, drawn.height() * 2 + 1);
-    const auto copies = cache.scaledCopies({{*probed, drawn}, {*probed, large}});
-    if (copies.size() != 2) std::abort();
-    if (!copies[0].isNull() && copies[0].size() != drawn) std::abort();
-    if (!copies[1].isNull() && copies[1].size() != large) std::abort();
+    const std::vector<std::pair<cal::qtui::PictureFile, QSize>> wanted{{*probed, drawn}, {*probed, large}};
+    std::size_t handed = 0;
+    cache.scaledCopies(wanted, [&](std::size_t i, const QImage& copy) {
+        if (i != handed++) std::abort();
+        if (!copy.isNull() && copy.size() != wanted[i].second) std::abort();
+    });
+    if (handed != wanted.size()) std::abort();
     return 0;
 }

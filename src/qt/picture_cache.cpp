@@ -307,12 +307,6 @@ QImage PictureCache::scaledCopy(const PictureFile& file, const QSize& size) {
     return smoothlyScaled(picture, size);
 }
 
-std::vector<QImage> PictureCache::scaledCopies(const std::vector<std::pair<PictureFile, QSize>>& wanted) {
-    std::vector<QImage> copies(wanted.size());
-    scaledCopies(wanted, [&copies](std::size_t i, const QImage& copy) { copies[i] = copy; });
-    return copies;
-}
-
 void PictureCache::scaledCopies(const std::vector<std::pair<PictureFile, QSize>>& wanted,
                                 const std::function<void(std::size_t, const QImage&)>& use) {
     enum State { Waiting, Taken, Made };

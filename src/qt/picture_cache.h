@@ -119,10 +119,9 @@ public:
     // its size, from the master when that is large enough, else read side by
     // side on the worker threads and this one, each at most once (a size
     // larger than the master would be is read at that size without making the
-    // master). Only masters are kept. Null where a file cannot be decoded.
-    std::vector<QImage> scaledCopies(const std::vector<std::pair<PictureFile, QSize>>& wanted);
-    // The same, each copy handed to `use` on this thread in the order of
+    // master). Each copy is handed to `use` on this thread in the order of
     // `wanted` as soon as it is made, while the workers read the later ones.
+    // Only masters are kept. Null where a file cannot be decoded.
     void scaledCopies(const std::vector<std::pair<PictureFile, QSize>>& wanted,
                       const std::function<void(std::size_t, const QImage&)>& use);
 
