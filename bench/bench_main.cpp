@@ -4,8 +4,8 @@
 #include "bench_keys.h"
 #include "bench_support.h"
 
-#include "qt/font_substitutions.h"
-#include "qt/memory_settings.h"
+#include "qt/drawing/font_substitutions.h"
+#include "qt/platform/memory_settings.h"
 
 #include <QApplication>
 
@@ -176,13 +176,13 @@ void settleEvents() {
 int main(int argc, char** argv) {
     ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
     // The program's own memory settings, as its main() makes them.
-    cal::keepFreedMemory();
+    cal::qtui::keepFreedMemory();
 
     // The memory probe: one measurement in a fresh process, for the parent run.
     if (argc == 4 && std::strcmp(argv[1], calbench::kMemoryProbeOption) == 0) {
         int qtArgc = 1;
         QApplication application(qtArgc, argv);
-        cal::installFontSubstitutions();
+        cal::qtui::installFontSubstitutions();
         const auto kind =
             std::strcmp(argv[2], "print") == 0 ? calbench::ProbeKind::Print : calbench::ProbeKind::Repaint;
         try {
@@ -207,7 +207,7 @@ int main(int argc, char** argv) {
     args.push_back(nullptr);
     benchmark::Initialize(&benchArgc, args.data());
     QApplication application(benchArgc, args.data());
-    cal::installFontSubstitutions();
+    cal::qtui::installFontSubstitutions();
     if (benchmark::ReportUnrecognizedArguments(benchArgc, args.data())) return 1;
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -3,7 +3,7 @@
 
 #include "bench_support.h"
 
-#include "qt/picture_cache.h"
+#include "qt/pictures/picture_cache.h"
 #include "qt/qt_strings.h"
 
 #include <QImage>

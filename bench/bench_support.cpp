@@ -10,7 +10,7 @@
 #include "layout/grid.h"
 #include "layout/month_layout.h"
 #include "tools/string_tools.h"
-#include "qt/picture_cache.h"
+#include "qt/pictures/picture_cache.h"
 
 #include <algorithm>
 #include <atomic>
@@ -219,13 +219,13 @@ std::string readWholeFile(const std::string& path) {
 
 // ---- the program -----------------------------------------------------------
 
-Program::Program(const std::string& dataDir) : m_forms(std::make_unique<cal::QtFormsService>()) {
+Program::Program(const std::string& dataDir) : m_forms(std::make_unique<cal::qtui::QtFormsService>()) {
     start(dataDir);
 }
 
 Program::Program(const std::string& dataDir, const std::string& pdfPath)
-    : m_forms(std::make_unique<cal::QtFormsService>(cal::QtFormsService::Mode::Headless, pdfPath)),
-      m_headlessDialogs(std::make_unique<cal::HeadlessDialogs>(m_messages)) {
+    : m_forms(std::make_unique<cal::qtui::QtFormsService>(cal::qtui::QtFormsService::Mode::Headless, pdfPath)),
+      m_headlessDialogs(std::make_unique<cal::qtui::HeadlessDialogs>(m_messages)) {
     start(dataDir);
 }
 

@@ -7,8 +7,8 @@
 #include "state/app_state.h"
 #include "ui/platform.h"
 #include "bench_pictures.h"
-#include "qt/headless_dialogs.h"
-#include "qt/qt_forms_service.h"
+#include "qt/forms/headless_dialogs.h"
+#include "qt/forms/qt_forms_service.h"
 
 #include <cstdint>
 #include <map>
@@ -131,7 +131,7 @@ public:
     Program& operator=(const Program&) = delete;
 
     cal::Context& context() { return m_app->context(); }
-    cal::QtFormsService& forms() { return *m_forms; }
+    cal::qtui::QtFormsService& forms() { return *m_forms; }
     // Waits for the pictures being decoded and draws them in.
     void settlePictures();
     cal::AppState& state() { return *m_state; }
@@ -143,8 +143,8 @@ private:
 
     std::ostringstream m_messages;
     std::unique_ptr<cal::AppState> m_state = std::make_unique<cal::AppState>();
-    std::unique_ptr<cal::QtFormsService> m_forms;
-    std::unique_ptr<cal::HeadlessDialogs> m_headlessDialogs;  // headless runs only
+    std::unique_ptr<cal::qtui::QtFormsService> m_forms;
+    std::unique_ptr<cal::qtui::HeadlessDialogs> m_headlessDialogs;  // headless runs only
     FixedClock m_clock;
     EmptyRegistry m_registry;
     std::unique_ptr<cal::App> m_app;

@@ -1,7 +1,7 @@
 // A picture file in the library: its header read and the picture decoded,
 // as drawing does before it scales anything.
 #include "picture_file.h"
-#include "qt/picture_cache.h"
+#include "qt/pictures/picture_cache.h"
 
 #include <QString>
 

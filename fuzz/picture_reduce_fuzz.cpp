@@ -3,7 +3,7 @@
 // the screen and for a printer. The first four bytes pick the size drawn;
 // the rest is the file.
 #include "picture_file.h"
-#include "qt/picture_cache.h"
+#include "qt/pictures/picture_cache.h"
 
 #include <QSize>
 #include <QString>

@@ -7,12 +7,12 @@
 #include "app/command_line.h"
 #include "app/user_folders.h"
 #include "ui/platform.h"
-#include "qt/font_substitutions.h"
-#include "qt/headless_dialogs.h"
-#include "qt/memory_settings.h"
-#include "qt/qt_forms_service.h"
-#include "qt/qt_registry.h"
-#include "qt/translations.h"
+#include "qt/drawing/font_substitutions.h"
+#include "qt/forms/headless_dialogs.h"
+#include "qt/platform/memory_settings.h"
+#include "qt/forms/qt_forms_service.h"
+#include "qt/platform/qt_registry.h"
+#include "qt/platform/translations.h"
 
 #include <QApplication>
 #include <QByteArray>
@@ -50,9 +50,9 @@ std::optional<std::string> currentDirectory() {
 
 // Builds the application on `forms` and either prints or runs the windows.
 int runProgram(const cal::CommandLine& cmd, const std::optional<std::string>& output, cal::Dialogs& dialogs,
-               cal::QtFormsService& forms) {
+               cal::qtui::QtFormsService& forms) {
     auto state = std::make_unique<cal::AppState>();
-    cal::QtRegistry registry;
+    cal::qtui::QtRegistry registry;
     const cal::SystemClock systemClock;
     std::optional<cal::MonthClock> monthClock;
     if (cmd.month) monthClock.emplace(systemClock, cmd.month->year, cmd.month->month);
@@ -75,7 +75,7 @@ int runProgram(const cal::CommandLine& cmd, const std::optional<std::string>& ou
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    cal::keepFreedMemory();
+    cal::qtui::keepFreedMemory();
     // Arguments arrive as UTF-8, as Qt itself reads them on this system.
     const std::vector<std::string> args(argv + std::min(argc, 1), argv + argc);
     const cal::CommandLine cmd = cal::parseCommandLine(args);
@@ -102,20 +102,20 @@ int main(int argc, char* argv[]) {
     }
 #endif
     // A month window's first paint ends with about 8 MB of heap in use.
-    if (!output) cal::prefaultHeap(std::size_t{7} * 1024 * 1024);
+    if (!output) cal::qtui::prefaultHeap(std::size_t{7} * 1024 * 1024);
 
     QApplication application(argc, argv);
-    cal::installFontSubstitutions();
+    cal::qtui::installFontSubstitutions();
     if (output) {
-        cal::QtFormsService forms(cal::QtFormsService::Mode::Headless, *output,
-                                  cmd.pngFile ? cal::QtFormsService::Output::Png : cal::QtFormsService::Output::Pdf);
-        cal::HeadlessDialogs dialogs(std::cerr);
+        cal::qtui::QtFormsService forms(cal::qtui::QtFormsService::Mode::Headless, *output,
+                                  cmd.pngFile ? cal::qtui::QtFormsService::Output::Png : cal::qtui::QtFormsService::Output::Pdf);
+        cal::qtui::HeadlessDialogs dialogs(std::cerr);
         const int status = runProgram(cmd, output, dialogs, forms);
         // Any error on the way fails the run, even when a page was written.
         return status == 0 && dialogs.errorShown() ? 1 : status;
     }
     // Qt's own dialogs (print, file) appear only in the windowed program.
-    cal::installQtTranslations(application);
-    cal::QtFormsService forms;
+    cal::qtui::installQtTranslations(application);
+    cal::qtui::QtFormsService forms;
     return runProgram(cmd, output, forms, forms);
 }

@@ -1,7 +1,7 @@
 // The Qt tests need an application object and a screen: Qt's offscreen
 // platform gives one anywhere, also while the tests are only being listed.
 
-#include "qt/font_substitutions.h"
+#include "qt/drawing/font_substitutions.h"
 
 #include <QApplication>
 
@@ -10,7 +10,7 @@
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    cal::installFontSubstitutions();
+    cal::qtui::installFontSubstitutions();
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,7 +1,7 @@
 #pragma once
 // Helpers for driving the Qt forms service in tests.
 
-#include "qt/qt_forms_service.h"
+#include "qt/forms/qt_forms_service.h"
 #include "ui/forms_service.h"
 
 #include <QApplication>
@@ -53,7 +53,7 @@ inline void pressKey(QWidget& window, int key) {
 }
 
 // Lets Qt deliver what is pending, then runs the queued handlers.
-inline void settle(QtFormsService& forms) {
+inline void settle(qtui::QtFormsService& forms) {
     for (int round = 0; round < 5; ++round) {
         QCoreApplication::processEvents();
         while (forms.pendingEvents() > 0) forms.waitEvent();

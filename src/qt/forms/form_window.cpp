@@ -1,0 +1,291 @@
+#include "qt/forms/form_window.h"
+
+#include "qt/forms/picture_widget.h"
+#include "qt/qt_strings.h"
+#include "qt/drawing/screen_units.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFont>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QResizeEvent>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
+#include <QTimer>
+
+#include <cstdlib>
+
+namespace cal::qtui {
+
+namespace {
+
+// The font of a form whose controls choose none.
+constexpr double kFormPoints = 9;
+
+}  // namespace
+
+FormWindow::FormWindow(const FormDescription& description, Post post)
+    : QWidget(nullptr),
+      m_name(description.name),
+      m_post(std::move(post)),
+      m_canvas(*this, palette().color(QPalette::Window)),
+      m_fixedSize(description.fixedSize) {
+    setObjectName(toQString(description.name));
+    setWindowTitle(toQString(description.caption));
+    m_font = {toQString(kPGothic), kFormPoints};
+    applyFont(*this, m_font);
+    // The canvas paints every pixel of the client area.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    if (description.scrolls) {
+        m_scroll = new QScrollArea(this);
+        m_scroll->setFrameShape(QFrame::NoFrame);
+        m_content = new QWidget;
+        m_scroll->setWidget(m_content);
+    }
+
+    for (const ControlDescription& c : description.controls) addControl(c);
+    placeWindow({0, 0, description.width, description.height});
+}
+
+void FormWindow::addControl(const ControlDescription& d) {
+    QWidget* const host = m_content != nullptr ? m_content : this;
+    const std::string name(d.name);
+    QWidget* widget = nullptr;
+    PictureWidget* picture = nullptr;
+    // Widgets are made empty and get their text once their font is set: text
+    // laid out in a font about to change would be laid out twice.
+    switch (d.kind) {
+    case ControlKind::Text: {
+        auto* label = new QLabel(host);
+        label->setTextFormat(Qt::PlainText);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        widget = label;
+        break;
+    }
+    case ControlKind::Edit:
+    case ControlKind::HEdit: {
+        auto* edit = new QLineEdit(host);
+        edit->setReadOnly(d.readOnly);
+        edit->installEventFilter(this);
+        connect(edit, &QLineEdit::textEdited, this, [this, name] { m_post(name, EventKind::Change); });
+        widget = edit;
+        break;
+    }
+    case ControlKind::Button: {
+        auto* button = new QPushButton(host);
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this, [this, name] { m_post(name, EventKind::On); });
+        widget = button;
+        break;
+    }
+    case ControlKind::Check: {
+        auto* check = new QCheckBox(host);
+        // clicked comes from the user only, never from setChecked.
+        connect(check, &QCheckBox::clicked, this, [this, name] { m_post(name, EventKind::On); });
+        widget = check;
+        break;
+    }
+    case ControlKind::Radio: {
+        auto* radio = new QRadioButton(host);
+        connect(radio, &QRadioButton::clicked, this, [this, name] { m_post(name, EventKind::On); });
+        widget = radio;
+        break;
+    }
+    case ControlKind::Combo: {
+        auto* combo = new QComboBox(host);
+        combo->setEditable(true);
+        widget = combo;
+        break;
+    }
+    case ControlKind::Group: widget = new QGroupBox(host); break;
+    case ControlKind::Picture:
+        picture = new PictureWidget(host, [this, name] { m_post(name, EventKind::Click); });
+        widget = picture;
+        break;
+    }
+    widget->setObjectName(toQString(d.name));
+    if (!d.accessibleName.empty()) widget->setAccessibleName(toQString(d.accessibleName));
+
+    FontChoice font;
+    if (!d.fontName.empty()) font.family = toQString(d.fontName);
+    if (d.fontSize > 0) font.points = d.fontSize;
+    applyFont(*widget, font);
+    if (!d.text.empty()) setControlText(d.kind, *widget, toQString(d.text));
+
+    const Geometry placed{d.x, d.y, d.width, d.height};
+    widget->setGeometry(controlRect(placed, widgetScale(*this)));
+    // A frame stays behind the controls it surrounds.
+    if (d.kind == ControlKind::Group) widget->lower();
+    m_controls.emplace(name, FormControl{d.kind, widget, picture, placed, font});
+}
+
+void FormWindow::setControlText(ControlKind kind, QWidget& widget, const QString& text) {
+    switch (kind) {
+    case ControlKind::Text: static_cast<QLabel&>(widget).setText(text); break;
+    case ControlKind::Edit:
+    case ControlKind::HEdit: static_cast<QLineEdit&>(widget).setText(text); break;
+    case ControlKind::Button:
+    case ControlKind::Check:
+    case ControlKind::Radio: static_cast<QAbstractButton&>(widget).setText(text); break;
+    case ControlKind::Combo: static_cast<QComboBox&>(widget).setEditText(text); break;
+    case ControlKind::Group: static_cast<QGroupBox&>(widget).setTitle(text); break;
+    case ControlKind::Picture: break;
+    }
+}
+
+FormControl* FormWindow::control(std::string_view name) {
+    const auto it = m_controls.find(name);
+    return it == m_controls.end() ? nullptr : &it->second;
+}
+
+const FormControl* FormWindow::control(std::string_view name) const {
+    const auto it = m_controls.find(name);
+    return it == m_controls.end() ? nullptr : &it->second;
+}
+
+// The geometry last set is answered as it was given as long as the widget
+// still stands where it put it, so that reading back what was set gives the
+// same numbers; otherwise the pixels are converted.
+Geometry FormWindow::geometryOf(std::string_view name) const {
+    const ScreenScale scale = widgetScale(*this);
+    if (name.empty()) {
+        Geometry g = windowUnits(pos(), size(), scale);
+        if (windowPosition(m_placed.x, m_placed.y, scale) == pos()) {
+            g.x = m_placed.x;
+            g.y = m_placed.y;
+        }
+        if (windowSize(m_placed.width, m_placed.height, scale) == size()) {
+            g.width = m_placed.width;
+            g.height = m_placed.height;
+        }
+        return g;
+    }
+    const FormControl* c = control(name);
+    if (c == nullptr) return {};
+    if (controlRect(c->placed, scale) == c->widget->geometry()) return c->placed;
+    return controlUnits(c->widget->geometry(), scale);
+}
+
+void FormWindow::moveTo(std::string_view name, double x, double y) {
+    Geometry g = geometryOf(name);
+    g.x = x;
+    g.y = y;
+    place(name, g);
+}
+
+void FormWindow::resizeTo(std::string_view name, double width, double height) {
+    Geometry g = geometryOf(name);
+    g.width = width;
+    g.height = height;
+    place(name, g);
+}
+
+void FormWindow::place(std::string_view name, const Geometry& g) {
+    if (name.empty()) {
+        placeWindow(g);
+        return;
+    }
+    if (FormControl* c = control(name)) {
+        c->placed = g;
+        c->widget->setGeometry(controlRect(g, widgetScale(*this)));
+    }
+}
+
+void FormWindow::placeWindow(const Geometry& units) {
+    const ScreenScale scale = widgetScale(*this);
+    m_placed = units;
+    move(windowPosition(units.x, units.y, scale));
+    QSize client = windowSize(units.width, units.height, scale);
+    if (m_scroll != nullptr) {
+        m_content->resize(client);
+        client = scrolledClientSize(client);
+    }
+    if (m_fixedSize)
+        setFixedSize(client);
+    else
+        resize(client);
+}
+
+QSize FormWindow::scrolledClientSize(const QSize& content) const {
+    const QScreen* screen = this->screen();
+    if (screen == nullptr) return content;
+    // Room for the window manager's frame and title bar.
+    const QSize room = screen->availableGeometry().size() - QSize(16, 48);
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    QSize client = content;
+    if (client.height() > room.height()) client.rwidth() += bar;
+    if (client.width() > room.width()) client.rheight() += bar;
+    return client.boundedTo(room);
+}
+
+void FormWindow::setFontFamily(std::string_view name, const QString& family) {
+    if (name.empty()) {
+        m_font.family = family;
+        applyFont(*this, m_font);
+    } else if (FormControl* c = control(name)) {
+        c->font.family = family;
+        applyFont(*c->widget, c->font);
+    }
+}
+
+void FormWindow::setFontPoints(std::string_view name, double points) {
+    if (points <= 0) return;
+    if (name.empty()) {
+        m_font.points = points;
+        applyFont(*this, m_font);
+    } else if (FormControl* c = control(name)) {
+        c->font.points = points;
+        applyFont(*c->widget, c->font);
+    }
+}
+
+// Only the chosen attributes are set, so the rest keeps following the form.
+void FormWindow::applyFont(QWidget& widget, const FontChoice& choice) {
+    QFont font;
+    if (choice.family) font.setFamily(*choice.family);
+    if (choice.points) font.setPointSizeF(*choice.points);
+    widget.setFont(font);
+}
+
+void FormWindow::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    m_canvas.paint(painter, event->rect());
+    // For the start-up benchmark: the process ends once the month window,
+    // with its controls, has been painted the first time.
+    if (objectName() == QStringLiteral("FORM2") && qEnvironmentVariableIsSet("CALENDAR_EXIT_AFTER_FIRST_PAINT"))
+        QTimer::singleShot(0, [] { std::_Exit(0); });
+}
+
+void FormWindow::resizeEvent(QResizeEvent* event) {
+    m_canvas.fit(event->size());
+    if (m_scroll != nullptr) m_scroll->setGeometry(rect());
+    QWidget::resizeEvent(event);
+    if (m_shown && event->size() != event->oldSize()) m_post({}, EventKind::Resize);
+}
+
+void FormWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    m_shown = true;
+}
+
+// The program decides about closing: the request becomes an event.
+void FormWindow::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    m_post({}, EventKind::QueryClose);
+}
+
+bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn && watched->isWidgetType())
+        m_post(toStdString(watched->objectName()), EventKind::SetFocus);
+    return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace cal::qtui

@@ -1,0 +1,243 @@
+#pragma once
+// Printers on Qt: the system's printers through the print dialog, and a PDF
+// file for printing without windows. Both draw a page in tenths of a
+// millimetre from the paper's top-left corner once map mode 2 is set.
+//
+// Failure numbers (0 is success):
+//   1  no printer can be used
+//   2  the document could not begin (the printer or the file refused)
+//   3  a new page could not start
+//   4  a map mode other than 1 (device dots) or 2 (0.1 mm)
+//   5  drawing or a page step with no document open
+//   6  the document could not be finished (the printer reported an error)
+//   7  the finished PDF could not replace the target file
+
+#include "ui/printer.h"
+#include "qt/pictures/picture_cache.h"
+
+#include <QImage>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPointer>
+#include <QRectF>
+#include <QString>
+#include <QTransform>
+#include <QWidget>
+
+#include <map>
+#include <optional>
+#include <memory>
+#include <set>
+#include <vector>
+
+class QPaintDevice;
+class QPdfWriter;
+class QPrinter;
+class QTemporaryFile;
+
+namespace cal::qtui {
+
+namespace printfail {
+inline constexpr int kNoPrinter = 1;
+inline constexpr int kBegin = 2;
+inline constexpr int kNewPage = 3;
+inline constexpr int kMapMode = 4;
+inline constexpr int kNotPrinting = 5;
+inline constexpr int kFinish = 6;
+inline constexpr int kReplaceFile = 7;
+}  // namespace printfail
+
+class PagePrinter;
+class QtBitmap;
+
+// The drawing surface of the page being printed.
+class PrintedPage final : public Surface {
+public:
+    explicit PrintedPage(PagePrinter& printer) : m_printer(printer) {}
+    // A printed page is fresh paper: there is nothing to clear.
+    void clear() override {}
+    void text(double x, double y, std::string_view text, double magX, double magY,
+              int color) override;
+    void rectangle(double x1, double y1, double x2, double y2, int color) override;
+    void stretch(const Bitmap& bitmap, double x, double y, double width, double height) override;
+    void clip(double x1, double y1, double x2, double y2) override;
+    void noClip() override;
+
+private:
+    PagePrinter& m_printer;
+};
+
+// The document and page steps shared by both printers. A document started
+// when the dialog was not accepted (cancelled, or set-up failed) is empty:
+// nothing begins, its steps answer 0 and abortDocument simply forgets it.
+class PagePrinter : public Printer {
+public:
+    ~PagePrinter() override;
+    PagePrinter(const PagePrinter&) = delete;
+    PagePrinter& operator=(const PagePrinter&) = delete;
+
+    int startDocument(std::string_view name) override;
+    int startPage() override;
+    int setMapMode(int mode) override;
+    void setFont(std::string_view name, double points) override;
+    Surface& page() override { return m_page; }
+    int error() const override { return m_error; }
+    int endPage() override;
+    int endDocument() override;
+    int abortDocument() override;
+    int close() override;
+    std::vector<std::string> undrawnPictures() const override { return m_undrawn; }
+
+    bool printing() const { return m_painter.isActive(); }
+    // Distinct picture files decoded for the open document.
+    std::size_t documentPictures() const { return m_pictures.size(); }
+
+protected:
+    // Files that cannot be drawn are also learned from `pictures`, when given.
+    explicit PagePrinter(PictureCache* pictures) : m_cache(pictures) {}
+
+    // Set by the print dialog: documents begin only when it was accepted.
+    void setAccepted(bool accepted) { m_accepted = accepted; }
+    bool accepted() const { return m_accepted; }
+    static void applyPaperMode(int paper, int orientation, QPageSize& size,
+                               QPageLayout::Orientation& layout);
+
+    // The device the document is painted on, ready to begin; nullptr when it
+    // cannot be had.
+    virtual QPaintDevice* openDevice(const QString& name) = 0;
+    virtual bool newPage() = 0;
+    // After the painter ended: 0 or a failure number. Releases the device.
+    virtual int finishDevice(bool painted) = 0;
+    // Ends the active painter leaving no output, and releases the device.
+    virtual void abortDevice(QPainter& painter) = 0;
+
+private:
+    friend class PrintedPage;
+    // One drawing call, kept until the document is complete: only then is
+    // the largest size of each picture known, and each is embedded once, at
+    // that size, however many pages draw it.
+    struct Step {
+        enum class Kind { Text, Rectangle, Picture, Clip, NoClip } kind;
+        QTransform transform;
+        QRectF area;  // a text's position and magnification; a rectangle; a picture's place
+        int color = 0;
+        QString text;
+        QString fontFamily;
+        double fontPoints = 0;
+        PictureFile file;
+        QSize pixels;  // what a picture needs at its place
+    };
+
+    void drawText(double x, double y, std::string_view text, double magX, double magY, int color);
+    void drawRectangle(double x1, double y1, double x2, double y2, int color);
+    void drawPicture(const Bitmap& bitmap, double x, double y, double width, double height);
+    void setClip(const std::optional<QRectF>& area);
+    // Every drawing needs an open document; answers whether there is one.
+    bool drawable();
+    // Paints every page; false when the device gave no new page.
+    bool paintDocument();
+    // The document's picture for `path`: an equal one kept before (`seen`,
+    // by the hash of its pixels) when there is one.
+    void keepPicture(const QString& path, const QImage& picture, std::multimap<std::size_t, const QImage*>& seen);
+    void paintStep(const Step& step);
+    void forgetDocument();
+
+    QPainter m_painter;
+    PrintedPage m_page{*this};
+    QString m_fontFamily;
+    double m_fontPoints = 12;
+    double m_unitsPerDot = 1;  // world units per device dot: 1 in mode 1
+    std::map<QString, QImage> m_pictures;  // path → picture, per document
+    std::vector<std::vector<Step>> m_pageSteps{1};  // each page of the open document
+    PictureCache* m_cache;
+    std::uint64_t m_failureMark = 0;
+    std::set<QString> m_failed;  // files the open document could not draw
+    std::vector<std::string> m_undrawn;  // of the last finished document
+    bool m_accepted = false;
+    bool m_emptyDocument = false;  // started without an accepted dialog
+    int m_pages = 0;  // pages started in the open document
+    int m_error = 0;
+};
+
+// A system printer chosen in Qt's print dialog.
+class WindowPrinter final : public PagePrinter {
+public:
+    // The dialog is owned by `owner`'s window while it lives.
+    explicit WindowPrinter(QWidget* owner, PictureCache* pictures = nullptr);
+    ~WindowPrinter() override;
+
+    int setPaperMode(int paper, int orientation) override;
+    int printDialog(bool& accepted) override;
+
+    QPrinter& device() { return *m_printer; }
+
+protected:
+    QPaintDevice* openDevice(const QString& name) override;
+    bool newPage() override;
+    int finishDevice(bool painted) override;
+    void abortDevice(QPainter& painter) override;
+
+private:
+    QPointer<QWidget> m_owner;
+    std::unique_ptr<QPrinter> m_printer;
+};
+
+// A printer that writes a file without any window: A3 landscape unless the
+// paper mode says otherwise; its dialog accepts at once.
+class FilePrinter : public PagePrinter {
+public:
+    int setPaperMode(int paper, int orientation) override;
+    int printDialog(bool& accepted) override;
+
+protected:
+    FilePrinter(QString path, PictureCache* pictures) : PagePrinter(pictures), m_path(std::move(path)) {}
+    QPageLayout pageLayout() const;
+
+    QString m_path;
+
+private:
+    QPageSize m_pageSize{QPageSize::A3};
+    QPageLayout::Orientation m_orientation = QPageLayout::Landscape;
+};
+
+// A PDF file, one device unit per 0.1 mm. The file appears only when the
+// document ends well: it is written beside the target under a temporary name
+// and renamed over it.
+class PdfPrinter final : public FilePrinter {
+public:
+    explicit PdfPrinter(QString path, PictureCache* pictures = nullptr);
+    ~PdfPrinter() override;
+
+protected:
+    QPaintDevice* openDevice(const QString& name) override;
+    bool newPage() override;
+    int finishDevice(bool painted) override;
+    void abortDevice(QPainter& painter) override;
+
+private:
+    bool shrinkPictures();
+
+    std::unique_ptr<QTemporaryFile> m_file;
+    std::unique_ptr<QPdfWriter> m_writer;
+};
+
+// One page as a PNG picture at 150 dpi, written beside its file and renamed
+// over it when complete.
+class ImagePrinter final : public FilePrinter {
+public:
+    explicit ImagePrinter(QString path, PictureCache* pictures = nullptr);
+    ~ImagePrinter() override;
+
+protected:
+    QPaintDevice* openDevice(const QString& name) override;
+    // A picture holds one page.
+    bool newPage() override { return false; }
+    int finishDevice(bool painted) override;
+    void abortDevice(QPainter& painter) override;
+
+private:
+    std::unique_ptr<QImage> m_image;
+};
+
+}  // namespace cal::qtui
