@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,9 +16,6 @@ namespace cal {
 enum class MessageButtons { Ok = 0, OkCancel = 1, AbortRetryIgnore = 2, YesNoCancel = 3, YesNo = 4, RetryCancel = 5 };
 enum class MessageIcon { Stop = 0, Question = 1, Exclamation = 2, Information = 3 };
 enum class MessageAnswer { Ok = 0, Cancel = 1, Abort = 2, Retry = 3, Ignore = 4, Yes = 5, No = 6 };
-
-// The text a cancelled input box, file-open or folder dialog answers.
-inline const std::string kCancelText = std::string(1, '\x1b');
 
 // Long work tells how far it is; the user waits, there is no cancelling.
 class Progress {
@@ -39,13 +37,15 @@ public:
     // system's code (1 OK, 2 Cancel, 3 Abort, 4 Retry, 5 Ignore, 6 Yes, 7 No).
     virtual int systemMessageBox(std::uint32_t style, std::string_view message,
                                  std::string_view title) = 0;
-    virtual std::string inputBox(std::string_view title, std::string_view prompt) = 0;
-    // Opens in `startFolder`; answers the full path or kCancelText.
-    virtual std::string fileOpenDialog(std::string_view owner, std::string_view title,
+    // The text typed; nothing when the box was cancelled.
+    virtual std::optional<std::string> inputBox(std::string_view title, std::string_view prompt) = 0;
+    // Opens in `startFolder`; answers the full path, nothing when cancelled.
+    virtual std::optional<std::string> fileOpenDialog(std::string_view owner, std::string_view title,
                                        std::string_view pattern, std::string_view patternLabel,
                                        std::string_view startFolder) = 0;
-    // Chooses a folder, opening in `startFolder`; answers its full path or kCancelText.
-    virtual std::string folderDialog(std::string_view owner, std::string_view title,
+    // Chooses a folder, opening in `startFolder`; answers its full path,
+    // nothing when cancelled.
+    virtual std::optional<std::string> folderDialog(std::string_view owner, std::string_view title,
                                      std::string_view startFolder) = 0;
     // Progress of long work in `steps` steps: shown only when the work takes
     // longer than about half a second, gone when the object is destroyed.

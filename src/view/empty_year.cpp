@@ -38,15 +38,15 @@ void createEmptyMonths(Context& c, int schoolYear) {
 
 void KARA_DATE_MAKE(Context& c) {
     for (;;) {
-        const std::string answer =
+        const std::optional<std::string> answer =
             c.dialogs.inputBox("新規作成", "年度を入力：2002/4 ～2003/3の時は2002と入力");
-        if (answer == kCancelText) {
+        if (!answer) {
             if (c.dialogs.messageBox(kMainForm, "お知らせ", "空データ作成はキャンセルされました.再実行しますか",
                                    MessageButtons::YesNo, MessageIcon::Information) == MessageAnswer::Yes)
                 continue;
             return;
         }
-        const int year = leadingInt(trimBlanks(answer));
+        const int year = leadingInt(trimBlanks(*answer));
         if (year == 0 || year < 1999 || year > 2099) {
             c.dialogs.messageBox(kMainForm, "お知らせ", "適切な年度が入力されていません。", MessageButtons::Ok,
                                MessageIcon::Information);

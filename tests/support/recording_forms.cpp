@@ -137,13 +137,13 @@ RecordingForms::~RecordingForms() = default;
 void RecordingForms::answerMessages(std::initializer_list<MessageAnswer> answers) {
     m_messageAnswers.insert(m_messageAnswers.end(), answers);
 }
-void RecordingForms::answerInputs(std::initializer_list<std::string> answers) {
+void RecordingForms::answerInputs(std::initializer_list<std::optional<std::string>> answers) {
     m_inputAnswers.insert(m_inputAnswers.end(), answers);
 }
-void RecordingForms::answerFiles(std::initializer_list<std::string> answers) {
+void RecordingForms::answerFiles(std::initializer_list<std::optional<std::string>> answers) {
     m_fileAnswers.insert(m_fileAnswers.end(), answers);
 }
-void RecordingForms::answerFolders(std::initializer_list<std::string> answers) {
+void RecordingForms::answerFolders(std::initializer_list<std::optional<std::string>> answers) {
     m_folderAnswers.insert(m_folderAnswers.end(), answers);
 }
 void RecordingForms::postEvent(Event event) { m_events.push_back(std::move(event)); }
@@ -190,26 +190,27 @@ int RecordingForms::systemMessageBox(std::uint32_t style, std::string_view messa
     return 1;  // OK
 }
 
-std::string RecordingForms::inputBox(std::string_view, std::string_view) {
-    if (m_inputAnswers.empty()) return kCancelText;
-    std::string answer = m_inputAnswers.front();
+std::optional<std::string> RecordingForms::inputBox(std::string_view, std::string_view) {
+    if (m_inputAnswers.empty()) return std::nullopt;
+    std::optional<std::string> answer = m_inputAnswers.front();
     m_inputAnswers.pop_front();
     return answer;
 }
 
-std::string RecordingForms::fileOpenDialog(std::string_view, std::string_view, std::string_view,
-                                           std::string_view, std::string_view startFolder) {
+std::optional<std::string> RecordingForms::fileOpenDialog(std::string_view, std::string_view, std::string_view,
+                                                          std::string_view, std::string_view startFolder) {
     fileDialogFolders.emplace_back(startFolder);
-    if (m_fileAnswers.empty()) return kCancelText;
-    std::string answer = m_fileAnswers.front();
+    if (m_fileAnswers.empty()) return std::nullopt;
+    std::optional<std::string> answer = m_fileAnswers.front();
     m_fileAnswers.pop_front();
     return answer;
 }
 
-std::string RecordingForms::folderDialog(std::string_view, std::string_view title, std::string_view) {
+std::optional<std::string> RecordingForms::folderDialog(std::string_view, std::string_view title,
+                                                        std::string_view) {
     folderDialogTitles.emplace_back(title);
-    if (m_folderAnswers.empty()) return kCancelText;
-    std::string answer = m_folderAnswers.front();
+    if (m_folderAnswers.empty()) return std::nullopt;
+    std::optional<std::string> answer = m_folderAnswers.front();
     m_folderAnswers.pop_front();
     return answer;
 }

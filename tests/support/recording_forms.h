@@ -81,9 +81,10 @@ public:
 
     // Script.
     void answerMessages(std::initializer_list<MessageAnswer> answers);
-    void answerInputs(std::initializer_list<std::string> answers);
-    void answerFiles(std::initializer_list<std::string> answers);
-    void answerFolders(std::initializer_list<std::string> answers);
+    // A dialog answered nothing is cancelled, as is one with no answer left.
+    void answerInputs(std::initializer_list<std::optional<std::string>> answers);
+    void answerFiles(std::initializer_list<std::optional<std::string>> answers);
+    void answerFolders(std::initializer_list<std::optional<std::string>> answers);
     void postEvent(Event event);
     void setScreen(int widthMm, int heightMm, int widthPixels, int heightPixels);
 
@@ -106,10 +107,10 @@ public:
     MessageAnswer messageBox(std::string_view owner, std::string_view title, std::string_view message,
                              MessageButtons buttons, MessageIcon icon) override;
     int systemMessageBox(std::uint32_t style, std::string_view message, std::string_view title) override;
-    std::string inputBox(std::string_view title, std::string_view prompt) override;
-    std::string fileOpenDialog(std::string_view owner, std::string_view title, std::string_view pattern,
+    std::optional<std::string> inputBox(std::string_view title, std::string_view prompt) override;
+    std::optional<std::string> fileOpenDialog(std::string_view owner, std::string_view title, std::string_view pattern,
                                std::string_view patternLabel, std::string_view startFolder) override;
-    std::string folderDialog(std::string_view owner, std::string_view title,
+    std::optional<std::string> folderDialog(std::string_view owner, std::string_view title,
                              std::string_view startFolder) override;
     std::unique_ptr<Progress> progress(std::string_view owner, std::string_view title, int steps) override;
     bool createForm(std::string_view form) override;
@@ -162,7 +163,7 @@ private:
     std::map<std::string, std::unique_ptr<RecordingSurface>, std::less<>> m_surfaces;
     std::map<std::string, int, std::less<>> m_dialogResults;
     std::deque<MessageAnswer> m_messageAnswers;
-    std::deque<std::string> m_inputAnswers, m_fileAnswers, m_folderAnswers;
+    std::deque<std::optional<std::string>> m_inputAnswers, m_fileAnswers, m_folderAnswers;
     std::deque<Event> m_events;
     EventSink* m_sink = nullptr;
     bool m_ended = false;

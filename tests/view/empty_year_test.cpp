@@ -69,7 +69,7 @@ TEST_F(EmptyYear, ExistingMonthStaysByteForByteWithOneMessage) {
 }
 
 TEST_F(EmptyYear, CancelAsksToRetry) {
-    h.forms.answerInputs({kCancelText, kCancelText});
+    h.forms.answerInputs({std::nullopt, std::nullopt});
     h.forms.answerMessages({MessageAnswer::Yes, MessageAnswer::No});
     KARA_DATE_MAKE(h.context());
     EXPECT_EQ(h.forms.messageTexts(),

@@ -22,6 +22,8 @@ const FormValues::Control* FormValues::control(std::string_view name) const {
     return it == m_controls.end() ? nullptr : &it->second;
 }
 
+bool FormValues::holds(std::string_view name) const { return name.empty() || control(name) != nullptr; }
+
 std::string FormValues::text(std::string_view name) const {
     if (name.empty()) return m_caption;
     const Control* c = control(name);

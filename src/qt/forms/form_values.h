@@ -5,8 +5,8 @@
 // shows the entry chosen (the first one added to an empty list), and the
 // geometry read back is the one set, in tenths of a millimetre.
 
+#include "qt/forms/form_controls.h"
 #include "ui/form_description.h"
-#include "ui/forms_service.h"
 
 #include <map>
 #include <string>
@@ -15,20 +15,25 @@
 
 namespace cal::qtui {
 
-class FormValues {
+class FormValues final : public FormControls {
 public:
     explicit FormValues(const FormDescription& description);
 
-    // An empty control name means the form: its caption and its client area.
-    std::string text(std::string_view control) const;
-    void setText(std::string_view control, std::string_view text);
-    int checkState(std::string_view control) const;
-    void setCheckState(std::string_view control, int state);
-    void addComboEntry(std::string_view control, std::string_view entry);
-    void selectComboEntry(std::string_view control, int index);
-    Geometry geometryOf(std::string_view control) const;
-    void moveTo(std::string_view control, double x, double y);
-    void resizeTo(std::string_view control, double width, double height);
+    bool holds(std::string_view control) const override;
+    std::string text(std::string_view control) const override;
+    void setText(std::string_view control, std::string_view text) override;
+    int checkState(std::string_view control) const override;
+    void setCheckState(std::string_view control, int state) override;
+    void addComboEntry(std::string_view control, std::string_view entry) override;
+    void selectComboEntry(std::string_view control, int index) override;
+    Geometry geometryOf(std::string_view control) const override;
+    void moveTo(std::string_view control, double x, double y) override;
+    void resizeTo(std::string_view control, double width, double height) override;
+    // Nobody sees these forms: how a control looks is not kept.
+    void setEnabled(std::string_view, bool) override {}
+    void setTextWarning(std::string_view, std::string_view) override {}
+    void setFontName(std::string_view, std::string_view) override {}
+    void setFontSize(std::string_view, double) override {}
 
 private:
     struct Control {

@@ -127,20 +127,6 @@ void FormWindow::addControl(const ControlDescription& d) {
     m_controls.emplace(name, FormControl{d.kind, widget, picture, placed, font});
 }
 
-void FormWindow::setControlText(ControlKind kind, QWidget& widget, const QString& text) {
-    switch (kind) {
-    case ControlKind::Text: static_cast<QLabel&>(widget).setText(text); break;
-    case ControlKind::Edit:
-    case ControlKind::HEdit: static_cast<QLineEdit&>(widget).setText(text); break;
-    case ControlKind::Button:
-    case ControlKind::Check:
-    case ControlKind::Radio: static_cast<QAbstractButton&>(widget).setText(text); break;
-    case ControlKind::Combo: static_cast<QComboBox&>(widget).setEditText(text); break;
-    case ControlKind::Group: static_cast<QGroupBox&>(widget).setTitle(text); break;
-    case ControlKind::Picture: break;
-    }
-}
-
 FormControl* FormWindow::control(std::string_view name) {
     const auto it = m_controls.find(name);
     return it == m_controls.end() ? nullptr : &it->second;
@@ -224,27 +210,6 @@ QSize FormWindow::scrolledClientSize(const QSize& content) const {
     if (client.height() > room.height()) client.rwidth() += bar;
     if (client.width() > room.width()) client.rheight() += bar;
     return client.boundedTo(room);
-}
-
-void FormWindow::setFontFamily(std::string_view name, const QString& family) {
-    if (name.empty()) {
-        m_font.family = family;
-        applyFont(*this, m_font);
-    } else if (FormControl* c = control(name)) {
-        c->font.family = family;
-        applyFont(*c->widget, c->font);
-    }
-}
-
-void FormWindow::setFontPoints(std::string_view name, double points) {
-    if (points <= 0) return;
-    if (name.empty()) {
-        m_font.points = points;
-        applyFont(*this, m_font);
-    } else if (FormControl* c = control(name)) {
-        c->font.points = points;
-        applyFont(*c->widget, c->font);
-    }
 }
 
 // Only the chosen attributes are set, so the rest keeps following the form.

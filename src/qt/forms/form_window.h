@@ -3,9 +3,9 @@
 // child widgets named after the controls, and the form's own canvas painted
 // behind them. Geometry is kept in tenths of a millimetre.
 
-#include "ui/form_description.h"
-#include "ui/forms_service.h"
 #include "qt/drawing/canvas.h"
+#include "qt/forms/form_controls.h"
+#include "ui/form_description.h"
 
 #include <QString>
 #include <QWidget>
@@ -36,7 +36,7 @@ struct FormControl {
     FontChoice font;
 };
 
-class FormWindow final : public QWidget {
+class FormWindow final : public QWidget, public FormControls {
 public:
     // `post` receives the control name (empty for the form) and the kind of
     // every event the window's widgets produce.
@@ -49,18 +49,27 @@ public:
     const FormControl* control(std::string_view name) const;
     Canvas& canvas() { return m_canvas; }
 
-    // An empty control name means the window: its position on the screen
-    // and its client size.
-    Geometry geometryOf(std::string_view control) const;
-    void moveTo(std::string_view control, double x, double y);
-    void resizeTo(std::string_view control, double width, double height);
+    // The form's geometry is the window's position on the screen and its
+    // client size.
+    bool holds(std::string_view control) const override;
+    std::string text(std::string_view control) const override;
+    void setText(std::string_view control, std::string_view text) override;
+    int checkState(std::string_view control) const override;
+    void setCheckState(std::string_view control, int state) override;
+    void setEnabled(std::string_view control, bool enabled) override;
+    using QWidget::setEnabled;
+    void setTextWarning(std::string_view control, std::string_view warning) override;
+    void addComboEntry(std::string_view control, std::string_view entry) override;
+    void selectComboEntry(std::string_view control, int index) override;
+    Geometry geometryOf(std::string_view control) const override;
+    void moveTo(std::string_view control, double x, double y) override;
+    void resizeTo(std::string_view control, double width, double height) override;
+    void setFontName(std::string_view control, std::string_view name) override;
+    void setFontSize(std::string_view control, double points) override;
 
     // Sets what a control of `kind` shows as its text (a combo box: its
     // edit field; a frame: its title; a picture: nothing).
     static void setControlText(ControlKind kind, QWidget& widget, const QString& text);
-
-    void setFontFamily(std::string_view control, const QString& family);
-    void setFontPoints(std::string_view control, double points);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -17,15 +17,15 @@ int HeadlessDialogs::systemMessageBox(std::uint32_t style, std::string_view mess
     return qtui::systemAnswerCode(qtui::unattendedAnswer(qtui::decodeSystemStyle(style).buttons));
 }
 
-std::string HeadlessDialogs::inputBox(std::string_view, std::string_view) { return kCancelText; }
+std::optional<std::string> HeadlessDialogs::inputBox(std::string_view, std::string_view) { return std::nullopt; }
 
-std::string HeadlessDialogs::fileOpenDialog(std::string_view, std::string_view, std::string_view,
-                                            std::string_view, std::string_view) {
-    return kCancelText;
+std::optional<std::string> HeadlessDialogs::fileOpenDialog(std::string_view, std::string_view, std::string_view,
+                                                           std::string_view, std::string_view) {
+    return std::nullopt;
 }
 
-std::string HeadlessDialogs::folderDialog(std::string_view, std::string_view, std::string_view) {
-    return kCancelText;
+std::optional<std::string> HeadlessDialogs::folderDialog(std::string_view, std::string_view, std::string_view) {
+    return std::nullopt;
 }
 
 namespace {

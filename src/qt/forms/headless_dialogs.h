@@ -16,13 +16,13 @@ public:
     MessageAnswer messageBox(std::string_view owner, std::string_view title, std::string_view message,
                              MessageButtons buttons, MessageIcon icon) override;
     int systemMessageBox(std::uint32_t style, std::string_view message, std::string_view title) override;
-    std::string inputBox(std::string_view title, std::string_view prompt) override;
+    std::optional<std::string> inputBox(std::string_view title, std::string_view prompt) override;
     // True once an error (a box with the stop icon) was shown.
     bool errorShown() const { return m_errorShown; }
 
-    std::string fileOpenDialog(std::string_view owner, std::string_view title, std::string_view pattern,
+    std::optional<std::string> fileOpenDialog(std::string_view owner, std::string_view title, std::string_view pattern,
                                std::string_view patternLabel, std::string_view startFolder) override;
-    std::string folderDialog(std::string_view owner, std::string_view title,
+    std::optional<std::string> folderDialog(std::string_view owner, std::string_view title,
                              std::string_view startFolder) override;
     std::unique_ptr<Progress> progress(std::string_view owner, std::string_view title, int steps) override;
 

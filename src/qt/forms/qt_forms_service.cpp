@@ -4,24 +4,14 @@
 #include "qt/drawing/canvas.h"
 #include "qt/forms/form_values.h"
 #include "qt/forms/form_window.h"
-#include "qt/forms/message_boxes.h"
-#include "qt/pictures/picture_cache.h"
 #include "qt/forms/picture_widget.h"
-#include "qt/forms/progress_dialog.h"
+#include "qt/pictures/picture_cache.h"
 #include "qt/drawing/qt_bitmap.h"
 #include "qt/print/qt_printers.h"
 #include "qt/qt_strings.h"
 
-#include <QAbstractButton>
-#include <QColor>
-#include <QPalette>
-#include <QApplication>
-#include <QComboBox>
 #include <QCoreApplication>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QRadioButton>
+#include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
@@ -53,60 +43,6 @@ QtFormsService::~QtFormsService() {
     if (m_waitPointer) QGuiApplication::restoreOverrideCursor();
 }
 
-// ---- dialogs ---------------------------------------------------------------
-
-namespace {
-
-// The program's messages break lines the Windows way.
-QString messageText(std::string_view message) {
-    QString text = toQString(message);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(u'\r', u'\n');
-    return text;
-}
-
-}  // namespace
-
-MessageAnswer QtFormsService::messageBox(std::string_view owner, std::string_view title,
-                                         std::string_view message, MessageButtons buttons,
-                                         MessageIcon icon) {
-    const BoxStyle style = programBoxStyle(static_cast<int>(buttons), static_cast<int>(icon));
-    return static_cast<MessageAnswer>(programAnswerCode(
-        runMessageBox(window(owner), toQString(title), messageText(message), style)));
-}
-
-int QtFormsService::systemMessageBox(std::uint32_t style, std::string_view message,
-                                     std::string_view title) {
-    return systemAnswerCode(runMessageBox(window("MAINFORM"), toQString(title),
-                                                      messageText(message), decodeSystemStyle(style)));
-}
-
-std::string QtFormsService::inputBox(std::string_view title, std::string_view prompt) {
-    const std::optional<QString> typed = runInputBox(nullptr, toQString(title), messageText(prompt));
-    return typed ? toStdString(*typed) : kCancelText;
-}
-
-std::string QtFormsService::fileOpenDialog(std::string_view owner, std::string_view title,
-                                           std::string_view pattern, std::string_view patternLabel,
-                                           std::string_view startFolder) {
-    const std::optional<QString> path =
-        runFileOpenDialog(window(owner), toQString(title),
-                                toQString(nameFilter(patternLabel, pattern)), toQString(startFolder));
-    return path ? toStdString(*path) : kCancelText;
-}
-
-std::string QtFormsService::folderDialog(std::string_view owner, std::string_view title,
-                                         std::string_view startFolder) {
-    const std::optional<QString> path =
-        runFolderDialog(window(owner), toQString(title), toQString(startFolder));
-    return path ? toStdString(*path) : kCancelText;
-}
-
-std::unique_ptr<Progress> QtFormsService::progress(std::string_view owner, std::string_view title,
-                                                   int steps) {
-    return std::make_unique<ProgressDialog>(window(owner), toQString(title), steps);
-}
-
 // ---- forms -----------------------------------------------------------------
 
 FormValues* QtFormsService::values(std::string_view form) const {
@@ -120,13 +56,6 @@ FormWindow* QtFormsService::find(std::string_view form) const {
 }
 
 QWidget* QtFormsService::window(std::string_view form) const { return find(form); }
-
-QWidget* QtFormsService::controlWidget(std::string_view form, std::string_view control) const {
-    const FormWindow* window = find(form);
-    if (window == nullptr) return nullptr;
-    const FormControl* c = window->control(control);
-    return c == nullptr ? nullptr : c->widget;
-}
 
 FormWindow* QtFormsService::build(std::string_view form) {
     const FormDescription* description = formDescription(form);
@@ -279,90 +208,7 @@ bool QtFormsService::waitEvent() {
     return true;
 }
 
-// ---- controls --------------------------------------------------------------
-
-std::string QtFormsService::text(std::string_view form, std::string_view control) const {
-    if (const FormValues* kept = values(form)) return kept->text(control);
-    const FormWindow* window = find(form);
-    if (window == nullptr) return {};
-    if (control.empty()) return toStdString(window->windowTitle());
-    const FormControl* c = window->control(control);
-    if (c == nullptr) return {};
-    switch (c->kind) {
-    case ControlKind::Text: return toStdString(static_cast<QLabel*>(c->widget)->text());
-    case ControlKind::Edit:
-    case ControlKind::HEdit: return toStdString(static_cast<QLineEdit*>(c->widget)->text());
-    case ControlKind::Button:
-    case ControlKind::Check:
-    case ControlKind::Radio: return toStdString(static_cast<QAbstractButton*>(c->widget)->text());
-    case ControlKind::Combo: return toStdString(static_cast<QComboBox*>(c->widget)->currentText());
-    case ControlKind::Group: return toStdString(static_cast<QGroupBox*>(c->widget)->title());
-    case ControlKind::Picture: return {};
-    }
-    return {};
-}
-
-void QtFormsService::setText(std::string_view form, std::string_view control,
-                             std::string_view text) {
-    if (FormValues* kept = values(form)) {
-        kept->setText(control, text);
-        return;
-    }
-    FormWindow* window = find(form);
-    if (window == nullptr) return;
-    const QString value = toQString(text);
-    if (control.empty()) {
-        window->setWindowTitle(value);
-        return;
-    }
-    if (const FormControl* c = window->control(control)) FormWindow::setControlText(c->kind, *c->widget, value);
-}
-
-int QtFormsService::checkState(std::string_view form, std::string_view control) const {
-    if (const FormValues* kept = values(form)) return kept->checkState(control);
-    const FormWindow* window = find(form);
-    const FormControl* c = window == nullptr ? nullptr : window->control(control);
-    if (c == nullptr || (c->kind != ControlKind::Check && c->kind != ControlKind::Radio)) return 0;
-    return static_cast<QAbstractButton*>(c->widget)->isChecked() ? 1 : 0;
-}
-
-void QtFormsService::setCheckState(std::string_view form, std::string_view control, int state) {
-    if (FormValues* kept = values(form)) {
-        kept->setCheckState(control, state);
-        return;
-    }
-    FormWindow* window = find(form);
-    const FormControl* c = window == nullptr ? nullptr : window->control(control);
-    if (c == nullptr || (c->kind != ControlKind::Check && c->kind != ControlKind::Radio)) return;
-    auto* button = static_cast<QAbstractButton*>(c->widget);
-    // setChecked emits toggled, never clicked: no event comes of it.
-    if (c->kind == ControlKind::Radio && state == 0) {
-        // An exclusive radio button refuses to clear itself.
-        button->setAutoExclusive(false);
-        button->setChecked(false);
-        button->setAutoExclusive(true);
-        return;
-    }
-    button->setChecked(state != 0);
-}
-
-void QtFormsService::setEnabled(std::string_view form, std::string_view control, bool enabled) {
-    QWidget* widget = control.empty() ? window(form) : controlWidget(form, control);
-    if (widget != nullptr) widget->setEnabled(enabled);
-}
-
-void QtFormsService::setTextWarning(std::string_view form, std::string_view control, std::string_view warning) {
-    QWidget* widget = controlWidget(form, control);
-    if (widget == nullptr) return;
-    // Red text tells that the field will not be stored as shown; the tip and
-    // the accessible description say why.
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Text, warning.empty() ? QApplication::palette(widget).color(QPalette::Text)
-                                                     : QColor(Qt::red));
-    widget->setPalette(palette);
-    widget->setToolTip(toQString(warning));
-    widget->setAccessibleDescription(toQString(warning));
-}
+// ---- windows --------------------------------------------------------------
 
 void QtFormsService::focus(std::string_view form) {
     if (headless()) return;
@@ -370,63 +216,6 @@ void QtFormsService::focus(std::string_view form) {
         window->raise();
         window->activateWindow();
     }
-}
-
-void QtFormsService::addComboEntry(std::string_view form, std::string_view control,
-                                   std::string_view entry) {
-    if (FormValues* kept = values(form)) {
-        kept->addComboEntry(control, entry);
-        return;
-    }
-    const FormWindow* window = find(form);
-    const FormControl* c = window == nullptr ? nullptr : window->control(control);
-    if (c != nullptr && c->kind == ControlKind::Combo)
-        static_cast<QComboBox*>(c->widget)->addItem(toQString(entry));
-}
-
-void QtFormsService::selectComboEntry(std::string_view form, std::string_view control,
-                                      int index) {
-    if (FormValues* kept = values(form)) {
-        kept->selectComboEntry(control, index);
-        return;
-    }
-    const FormWindow* window = find(form);
-    const FormControl* c = window == nullptr ? nullptr : window->control(control);
-    if (c == nullptr || c->kind != ControlKind::Combo) return;
-    auto* combo = static_cast<QComboBox*>(c->widget);
-    combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
-}
-
-Geometry QtFormsService::geometry(std::string_view form, std::string_view control) const {
-    if (const FormValues* kept = values(form)) return kept->geometryOf(control);
-    const FormWindow* window = find(form);
-    return window == nullptr ? Geometry{} : window->geometryOf(control);
-}
-
-void QtFormsService::move(std::string_view form, std::string_view control, double x, double y) {
-    if (FormValues* kept = values(form)) {
-        kept->moveTo(control, x, y);
-        return;
-    }
-    if (FormWindow* window = find(form)) window->moveTo(control, x, y);
-}
-
-void QtFormsService::resize(std::string_view form, std::string_view control, double width,
-                            double height) {
-    if (FormValues* kept = values(form)) {
-        kept->resizeTo(control, width, height);
-        return;
-    }
-    if (FormWindow* window = find(form)) window->resizeTo(control, width, height);
-}
-
-void QtFormsService::setFontName(std::string_view form, std::string_view control,
-                                 std::string_view name) {
-    if (FormWindow* window = find(form)) window->setFontFamily(control, toQString(name));
-}
-
-void QtFormsService::setFontSize(std::string_view form, std::string_view control, double points) {
-    if (FormWindow* window = find(form)) window->setFontPoints(control, points);
 }
 
 void QtFormsService::setWaitPointer(std::string_view, bool wait) {

@@ -13,10 +13,12 @@
 
 #include <QObject>
 
+class QLoggingCategory;
 class QWidget;
 
 namespace cal::qtui {
 
+class FormControls;
 class FormValues;
 class FormWindow;
 class NullSurface;
@@ -43,11 +45,11 @@ public:
                              MessageButtons buttons, MessageIcon icon) override;
     int systemMessageBox(std::uint32_t style, std::string_view message,
                          std::string_view title) override;
-    std::string inputBox(std::string_view title, std::string_view prompt) override;
-    std::string fileOpenDialog(std::string_view owner, std::string_view title,
+    std::optional<std::string> inputBox(std::string_view title, std::string_view prompt) override;
+    std::optional<std::string> fileOpenDialog(std::string_view owner, std::string_view title,
                                std::string_view pattern, std::string_view patternLabel,
                                std::string_view startFolder) override;
-    std::string folderDialog(std::string_view owner, std::string_view title,
+    std::optional<std::string> folderDialog(std::string_view owner, std::string_view title,
                              std::string_view startFolder) override;
     std::unique_ptr<Progress> progress(std::string_view owner, std::string_view title, int steps) override;
 
@@ -96,6 +98,9 @@ public:
     // Pictures scaled for the screen, shared by every bitmap this service makes.
     qtui::PictureCache& pictures() { return *m_pictures; }
     bool headless() const { return m_mode == Mode::Headless; }
+    // Where a control no form holds is reported: warnings of this category,
+    // shown in debug builds (tests turn them on and fail at each).
+    static const QLoggingCategory& unknownControlReports();
 
 private:
     struct ModalRun {
@@ -107,7 +112,9 @@ private:
     qtui::FormWindow* find(std::string_view form) const;
     qtui::FormValues* values(std::string_view form) const;
     bool keepValues(std::string_view form);
-    QWidget* controlWidget(std::string_view form, std::string_view control) const;
+    // The window or kept values of `form` when it holds `control`; a control
+    // it does not hold is reported.
+    FormControls* controls(std::string_view form, std::string_view control) const;
     qtui::FormWindow* build(std::string_view form);
     void post(Event event);
     void dropEvents(std::string_view form);

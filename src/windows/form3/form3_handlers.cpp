@@ -36,16 +36,17 @@ Handler markFit() {
 }
 
 // Opens the file-open dialog in the picture library; answers the chosen
-// path or the cancel text.
-std::string choosePicture(Context& c) {
+// path, nothing when cancelled.
+std::optional<std::string> choosePicture(Context& c) {
     return c.dialogs.fileOpenDialog(kDayEditor, "画像ファイルのオープン", "*.BMP", "画像(*.BMP)",
                                     dataPath(c.state.dataDir, "Calendar_pic", ""));
 }
 
 void choosePictureFor(Context& c, int slot) {
     c.state.dayChanged = 1;
-    const std::string path = choosePicture(c);
-    if (path == kCancelText) return;
+    const std::optional<std::string> chosen = choosePicture(c);
+    if (!chosen) return;
+    const std::string& path = *chosen;
     const std::string name = TOOL_YEN_CUT(path);
     // A name the record cannot hold would come back as another name.
     if (const auto bad = unstorableCharacters(name); !bad.empty()) {

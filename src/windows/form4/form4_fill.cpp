@@ -26,8 +26,8 @@ void notice(Context& c, std::string_view title, const std::string& message) {
 }
 
 // Opens the file-open dialog in the picture library; answers the chosen
-// path or the cancel text.
-std::string choosePicture(Context& c) {
+// path, nothing when cancelled.
+std::optional<std::string> choosePicture(Context& c) {
     return c.dialogs.fileOpenDialog(kYearUtility, "画像ファイルのオープン", "*.BMP", "画像(*.BMP)",
                                     dataPath(c.state.dataDir, "Calendar_pic", ""));
 }
@@ -81,12 +81,12 @@ void BUTTON23_ON(Context& c) {
 }
 
 void choosePictureInto(Context& c, const std::string& field) {
-    const std::string path = choosePicture(c);
-    if (path == kCancelText) {
+    const std::optional<std::string> chosen = choosePicture(c);
+    if (!chosen) {
         notice(c, "問い合せ", "画像の選択はキャンセルしました.");
         return;
     }
-    const std::string name = TOOL_YEN_CUT(path);
+    const std::string name = TOOL_YEN_CUT(*chosen);
     if (const auto bad = unstorableCharacters(name); !bad.empty()) {
         notice(c, "お知らせ",
                "画像ファイル名に保存できない文字があります。\r\n" + describeCharacters(bad) +

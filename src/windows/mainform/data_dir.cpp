@@ -43,9 +43,10 @@ std::string registeredCommonDir(const Context& c) {
 
 bool chooseCommonDir(Context& c, std::string_view owner, std::string& commonDir) {
     const std::string start = registeredCommonDir(c);
-    const std::string folder =
+    const std::optional<std::string> answer =
         c.dialogs.folderDialog(owner, "共通カレンダーのフォルダを選んでください", start.empty() ? c.state.dataDir : start);
-    if (folder == kCancelText) return false;
+    if (!answer) return false;
+    const std::string& folder = *answer;
     if (!hasMonthFolder(folder)) {
         c.dialogs.messageBox(owner, "警告",
                              "選んだフォルダ(" + folder +

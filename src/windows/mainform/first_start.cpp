@@ -34,8 +34,10 @@ void remember(Context& c, const std::string& folder) {
 }
 
 std::string pickExisting(Context& c, const std::string& current) {
-    const std::string folder = c.dialogs.folderDialog(kMainForm, "使うデータフォルダを選んでください", current);
-    if (folder == kCancelText) return {};
+    const std::optional<std::string> answer =
+        c.dialogs.folderDialog(kMainForm, "使うデータフォルダを選んでください", current);
+    if (!answer) return {};
+    const std::string& folder = *answer;
     if (isDataFolder(folder)) return folder;
     c.dialogs.messageBox(kMainForm, "警告",
                          "選んだフォルダ(" + folder +
@@ -46,9 +48,10 @@ std::string pickExisting(Context& c, const std::string& current) {
 }
 
 std::string makeNew(Context& c, const std::string& current) {
-    const std::string chosen =
+    const std::optional<std::string> answer =
         c.dialogs.folderDialog(kMainForm, "新しいデータフォルダを作る場所を選んでください", current);
-    if (chosen == kCancelText) return {};
+    if (!answer) return {};
+    const std::string& chosen = *answer;
     if (isDataFolder(chosen)) return chosen;
     const std::string folder =
         folderIsEmpty(chosen) ? chosen : childPath(chosen, kNewFolderName);

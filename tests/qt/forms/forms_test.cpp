@@ -3,6 +3,7 @@
 #include "windows/form_descriptions.h"
 #include "qt/forms/picture_widget.h"
 #include "qt/forms/qt_forms_service.h"
+#include "qt/unknown_controls.h"
 #include "qt/qt_strings.h"
 #include "qt/drawing/screen_units.h"
 
@@ -208,7 +209,10 @@ TEST(FormsControls, TextsChecksAndEnabling) {
     EXPECT_TRUE(forms.window("FORM3")->findChild<QWidget*>(QStringLiteral("BUTTON9"))->isEnabled());
 }
 
-TEST(FormsControls, UnknownFormsAndControlsAreHarmless) {
+// A form that does not exist answers nothing; a control its form does not
+// hold is reported as well.
+TEST(FormsControls, UnknownFormsAndControlsAreHarmlessAndControlsReported) {
+    qttest::ExpectedUnknownControls expected;
     qtui::QtFormsService forms;
     EXPECT_FALSE(forms.createForm("NOFORM"));
     EXPECT_FALSE(forms.formExists("NOFORM"));
@@ -223,6 +227,7 @@ TEST(FormsControls, UnknownFormsAndControlsAreHarmless) {
     EXPECT_EQ(g.width, 0);
     forms.surface("NOFORM", "").rectangle(0, 0, 10, 10, 5);
     forms.surface("FORM6", "HEDIT155").clear();
+    EXPECT_EQ(expected.reports(), 3);
 }
 
 TEST(FormsControls, FontsSetOnTheFormReachControlsWithoutTheirOwn) {
