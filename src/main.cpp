@@ -10,6 +10,7 @@
 #include "qt/drawing/font_substitutions.h"
 #include "qt/forms/headless_dialogs.h"
 #include "qt/platform/memory_settings.h"
+#include "qt/platform/qt_messages.h"
 #include "qt/forms/qt_forms_service.h"
 #include "qt/platform/qt_registry.h"
 #include "qt/platform/translations.h"
@@ -76,6 +77,7 @@ int runProgram(const cal::CommandLine& cmd, const std::optional<std::string>& ou
 
 int main(int argc, char* argv[]) {
     cal::qtui::keepFreedMemory();
+    cal::qtui::keepQtMessagesForDebugging();
     // Arguments arrive as UTF-8, as Qt itself reads them on this system.
     const std::vector<std::string> args(argv + std::min(argc, 1), argv + argc);
     const cal::CommandLine cmd = cal::parseCommandLine(args);

@@ -26,9 +26,10 @@ work=$(mktemp -d) || fail "no temporary folder"
 trap 'rm -rf "$work"' EXIT
 "$make_sample" --today 2024-06-10 "$work/sample" >/dev/null || fail "make_sample failed"
 
-# The program as a user runs it from a terminal without any display.
+# The program as a user runs it from a terminal without any display, nor a
+# runtime folder (cron, a service account).
 run() {
-    (cd "$work" && env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY "$calendar" "$@" \
+    (cd "$work" && env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY -u XDG_RUNTIME_DIR "$calendar" "$@" \
         >"$work/stdout" 2>"$work/stderr")
     status=$?
 }
@@ -42,6 +43,7 @@ print_month)
     run --month 2024-06 --print-pdf "$work/out.pdf" "$work/sample"
     expect_status 0 "printing June 2024"
     grep -q "out.pdf" "$work/stdout" || fail "no line saying where the PDF is: $(cat "$work/stdout")"
+    [ -s "$work/stderr" ] && fail "a month that prints cleanly wrote to standard error: $(cat "$work/stderr")"
     info=$(pdfinfo "$work/out.pdf") || fail "not a PDF"
     echo "$info" | grep -Eq '^Pages: +1$' || fail "not one page: $info"
     echo "$info" | grep -Eq '^Page size: +1190\.[0-9]+ x 841\.[0-9]+ pts|^Page size: +1191 x 842 pts' ||
