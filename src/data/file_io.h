@@ -30,8 +30,12 @@ struct ReadResult {
 // Reads up to `maxBytes` bytes from the start of the file.
 ReadResult readFile(const std::string& path, std::size_t maxBytes);
 
-// How reading a fixed-size record file went.
-enum class RecordRead { Whole, Short, Missing, Unreadable };
+// How reading a fixed-size record file went. A short file is read with the
+// rest empty; a long one holds more than its records, which are read alone.
+enum class RecordRead { Whole, Short, Long, Missing, Unreadable };
+// Reads a record of `size` bytes from the file into `into`, the part the file
+// lacks zero.
+RecordRead readRecordFile(const std::string& path, void* into, std::size_t size, std::string& error);
 
 // Replaces the file with `bytes`: written to "<name>.<pid>.<random>.tmp"
 // beside it, flushed, renamed over it, and the rename flushed too. A file the

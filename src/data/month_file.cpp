@@ -15,15 +15,10 @@ RecordRead readMonthFile(const std::string& path, MonthCells& cells, std::string
         cells = {};
         return RecordRead::Unreadable;
     }
-    if (!fileExists(path)) return RecordRead::Missing;
-    const ReadResult file = readFile(path, kMonthFileSize);
-    cells = {};
-    if (!file.ok) {
-        error = file.error;
-        return RecordRead::Unreadable;
-    }
-    std::memcpy(cells.data(), file.bytes.data(), file.bytes.size());
-    return file.bytes.size() < kMonthFileSize ? RecordRead::Short : RecordRead::Whole;
+    const RecordRead read = readRecordFile(path, cells.data(), kMonthFileSize, error);
+    // The cells of another month must not pass for this one.
+    if (read == RecordRead::Unreadable) cells = {};
+    return read;
 }
 
 bool writeMonthFile(const std::string& path, const MonthCells& cells, std::string& error) {

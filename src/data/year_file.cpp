@@ -15,15 +15,7 @@ std::string defaultSettingsPath(const std::string& dataDir) {
 }
 
 RecordRead readYearSettings(const std::string& path, YearSettings& settings, std::string& error) {
-    if (!fileExists(path)) return RecordRead::Missing;
-    const ReadResult file = readFile(path, sizeof(YearSettings));
-    if (!file.ok) {
-        error = file.error;
-        return RecordRead::Unreadable;
-    }
-    settings = {};
-    std::memcpy(&settings, file.bytes.data(), file.bytes.size());
-    return file.bytes.size() < sizeof(YearSettings) ? RecordRead::Short : RecordRead::Whole;
+    return readRecordFile(path, &settings, sizeof(YearSettings), error);
 }
 
 bool writeYearSettings(const std::string& path, const YearSettings& settings, std::string& error) {

@@ -60,7 +60,8 @@ YearPrint printSchoolYear(Context& c, int schoolYear) {
         const std::string year = std::to_string(month >= 4 ? schoolYear : schoolYear + 1);
         MonthToPrint m{month, year, std::make_unique<MonthCells>()};
         const RecordRead read = readMonthFile(monthFilePath(s.dataDir, year, month), *m.cells, error);
-        if (read == RecordRead::Whole || read == RecordRead::Short) months.push_back(std::move(m));
+        if (read == RecordRead::Whole || read == RecordRead::Short || read == RecordRead::Long)
+            months.push_back(std::move(m));
         else result.missing.push_back(year + "年" + std::to_string(month) + "月");
     }
     if (months.empty()) {

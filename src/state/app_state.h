@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <map>
+#include <set>
 #include <string>
 
 namespace cal {
@@ -51,6 +52,9 @@ struct AppState {
     bool unattended = false;
     // The content of each file as last read or written, by path.
     std::map<std::string, std::uint64_t> knownFiles;
+    // Record files read that hold more than their records: writing over one
+    // drops the rest, so it is asked first.
+    std::set<std::string> overlongFiles;
 
     PrintState print;
     DisplaySettings display;

@@ -41,6 +41,13 @@ void CALENDAR_LOAD(Context& c, int month) {
                              "カレンダーデータ(" + path +
                                  ")ファイルが途中までしかないため、足りない部分を空のデータとして読み込みました。",
                              MessageButtons::Ok, MessageIcon::Information);
+    if (read == RecordRead::Long) {
+        rememberOverlong(s, path);
+        c.dialogs.messageBox(kMainForm, "警告",
+                             "カレンダーデータ(" + path +
+                                 ")ファイルが本来の大きさより長いため、余分な部分を除いて読み込みました。",
+                             MessageButtons::Ok, MessageIcon::Exclamation);
+    }
     offerRecovery(c);
 }
 
@@ -83,7 +90,8 @@ void CALENDAR_UT_YOMU(Context& c, const std::string& path) {
 bool readYearSettings(Context& c, const std::string& path, YearSettings& into, std::string_view owner) {
     std::string error;
     const RecordRead read = readYearSettings(path, into, error);
-    if (read == RecordRead::Whole || read == RecordRead::Short) rememberFile(c.state, path);
+    const bool readable = read == RecordRead::Whole || read == RecordRead::Short || read == RecordRead::Long;
+    if (readable) rememberFile(c.state, path);
     if (read == RecordRead::Unreadable)
         c.dialogs.messageBox(owner, "エラー",
                              "カレンダー設定ファイル(" + path + ")が読み込めません。(" + error + ")",
@@ -93,7 +101,14 @@ bool readYearSettings(Context& c, const std::string& path, YearSettings& into, s
                              "カレンダー設定ファイル(" + path +
                                  ")が途中までしかないため、足りない部分を空のデータとして読み込みました。",
                              MessageButtons::Ok, MessageIcon::Information);
-    return read == RecordRead::Whole || read == RecordRead::Short;
+    if (read == RecordRead::Long) {
+        rememberOverlong(c.state, path);
+        c.dialogs.messageBox(owner, "警告",
+                             "カレンダー設定ファイル(" + path +
+                                 ")が本来の大きさより長いため、余分な部分を除いて読み込みました。",
+                             MessageButtons::Ok, MessageIcon::Exclamation);
+    }
+    return readable;
 }
 
 }  // namespace cal

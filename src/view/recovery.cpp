@@ -93,7 +93,10 @@ void offerRecovery(Context& c) {
     std::string error;
     const RecordRead read = readMonthFile(path, *cells, error);
     if (read != RecordRead::Whole) {
-        setAside(c, path, read == RecordRead::Short ? "途中までしかありません" : error);
+        setAside(c, path,
+                 read == RecordRead::Short  ? "途中までしかありません"
+                 : read == RecordRead::Long ? "本来の大きさより長いファイルです"
+                                            : error);
         return;
     }
     std::error_code ec;

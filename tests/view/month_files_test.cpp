@@ -94,6 +94,29 @@ TEST_F(MonthFile, ShortFileIsReadAsFarAsItGoesWithTheRestZero) {
     EXPECT_EQ(fieldText(h.state->monthCells[42].lineText[8]), "");
 }
 
+// A file longer than its records is told when read; writing over it drops
+// the rest, so the save asks, and いいえ keeps the file and the edits.
+TEST_F(MonthFile, LongerFileIsReportedAndNotSavedOverUnasked) {
+    const std::string longer = monthBytes('m') + "tail";
+    h.dir.write("Calendar_dat", kJanuary, longer);
+    CALENDAR_LOAD(h.context(), 1);
+    ASSERT_EQ(h.forms.messages.size(), 1u);
+    EXPECT_EQ(h.forms.messages[0].title, "警告");
+    EXPECT_NE(h.forms.messages[0].message.find("本来の大きさより長い"), std::string::npos);
+    EXPECT_EQ(h.state->monthCells[kMonthRecords - 1].reservedHead[0], 'm');
+
+    h.forms.answerMessages({MessageAnswer::No});
+    EXPECT_EQ(CALENDAR_SAVE(h.context(), 1), SaveResult::Failed);
+    EXPECT_EQ(h.dir.read("Calendar_dat", kJanuary), longer);
+    h.forms.answerMessages({MessageAnswer::Yes});
+    EXPECT_EQ(CALENDAR_SAVE(h.context(), 1), SaveResult::Saved);
+    EXPECT_EQ(h.dir.read("Calendar_dat", kJanuary), monthBytes('m'));
+    // The file is its records now: nothing more is asked.
+    const std::size_t asked = h.forms.messages.size();
+    EXPECT_EQ(CALENDAR_SAVE(h.context(), 1), SaveResult::Saved);
+    EXPECT_EQ(h.forms.messages.size(), asked);
+}
+
 TEST_F(MonthFile, FailedSaveIsReportedAndLeavesTheOldFileWhole) {
     const std::string old = monthBytes('o');
     h.dir.write("Calendar_dat", kJanuary, old);

@@ -4,6 +4,7 @@
 #include "layout/grid.h"
 #include "ui/names.h"
 #include "view/grid_model.h"
+#include "view/file_guard.h"
 #include "view/month_files.h"
 #include "support/harness.h"
 
@@ -35,6 +36,16 @@ TEST_F(YearFile, ReadingAndWritingBackGivesIdenticalBytes) {
     std::string error;
     ASSERT_TRUE(writeYearSettings(path, h.state->yearSettings, error)) << error;
     EXPECT_EQ(readBytes(path), bytes);
+}
+
+TEST_F(YearFile, LongerFileIsReportedAndWritingOverItAsked) {
+    const std::string path = yearSettingsPath(h.dir.path(), "2002");
+    writeBytes(path, std::string(sizeof(YearSettings) + 1, '\x01'));
+    CALENDAR_UT_YOMU(h.context(), path);
+    ASSERT_FALSE(h.forms.messages.empty());
+    EXPECT_NE(h.forms.messages.front().message.find("本来の大きさより長い"), std::string::npos);
+    h.forms.answerMessages({MessageAnswer::No});
+    EXPECT_FALSE(mayOverwrite(h.context(), path, kYearUtility));
 }
 
 TEST_F(YearFile, MissingFileLeavesTheRecordUnchanged) {
