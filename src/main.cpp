@@ -19,6 +19,7 @@
 #include <QByteArray>
 
 #include <algorithm>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
@@ -78,6 +79,11 @@ int runProgram(const cal::CommandLine& cmd, const std::optional<std::string>& ou
 int main(int argc, char* argv[]) {
     cal::qtui::keepFreedMemory();
     cal::qtui::keepQtMessagesForDebugging();
+#ifdef SIGXFSZ
+    // Under a file-size limit a write then fails with an error the program
+    // reports, instead of the process being killed in the middle of a save.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
     // Arguments arrive as UTF-8, as Qt itself reads them on this system.
     const std::vector<std::string> args(argv + std::min(argc, 1), argv + argc);
     const cal::CommandLine cmd = cal::parseCommandLine(args);

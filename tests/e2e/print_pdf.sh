@@ -53,6 +53,14 @@ print_month)
         echo "$text" | grep -q "$word" || fail "\"$word\" is not on the page"
     done
     ls "$work" | grep -q '^out\.pdf\.' && fail "a temporary file was left beside the PDF"
+    # Under a file-size limit the write fails and is told; nothing is killed
+    # and nothing half-written is left.
+    rm "$work/out.pdf"
+    (ulimit -f 8 && run --month 2024-06 --print-pdf "$work/out.pdf" "$work/sample" && exit "$status")
+    status=$?
+    [ "$status" -ne 0 ] && [ "$status" -lt 128 ] || fail "under a file-size limit: status $status"
+    grep -q "ERR=" "$work/stderr" || fail "the failed write is not told: $(cat "$work/stderr")"
+    ls "$work" | grep -q '^out\.pdf' && fail "a PDF or a temporary file was left under the limit"
     ;;
 bad_arguments)
     run --bogus "$work/sample"
