@@ -6,6 +6,7 @@
 #include "windows/mainform/startup.h"
 #include "data/file_io.h"
 #include "data/month_file.h"
+#include "data/year_file.h"
 #include "print/print_job.h"
 #include "print/year_print.h"
 #include "windows/form3/form3_handlers.h"
@@ -14,6 +15,7 @@
 #include "ui/names.h"
 
 #include <exception>
+#include <filesystem>
 
 namespace cal {
 
@@ -63,6 +65,17 @@ int App::printDisplayedMonth() {
                                    MessageButtons::Ok, MessageIcon::Stop);
         return 1;
     }
+    // An empty month file was reported when it was loaded: no empty page.
+    std::error_code ec;
+    if (std::filesystem::file_size(pathOf(path), ec) == 0 && !ec) return 1;
+    const std::string settings = yearSettingsPath(s.dataDir, s.schoolYear);
+    if (!fileExists(settings)) {
+        m_context.dialogs.messageBox(kMainForm, "エラー",
+                                     s.schoolYear + "年度のカレンダー設定ファイル(" + settings +
+                                         ")がないので印刷できません",
+                                     MessageButtons::Ok, MessageIcon::Stop);
+        return 1;
+    }
     BUTTON7_ON(m_context);
     return s.print.failed ? 1 : 0;
 }
@@ -73,6 +86,10 @@ int App::printSchoolYear(int schoolYear) {
         m_context.dialogs.messageBox(kMainForm, "お知らせ",
                                      month + "のカレンダーデータがないため、その月は印刷しませんでした。",
                                      MessageButtons::Ok, MessageIcon::Information);
+    for (const std::string& month : printed.empty)
+        m_context.dialogs.messageBox(kMainForm, "エラー",
+                                     month + "のカレンダーデータが空（0バイト）のため、その月は印刷しませんでした。",
+                                     MessageButtons::Ok, MessageIcon::Stop);
     if (!printed.error.empty()) {
         m_context.dialogs.messageBox(kMainForm, "エラー", printed.error, MessageButtons::Ok, MessageIcon::Stop);
         return 2;

@@ -31,8 +31,13 @@ struct ReadResult {
 ReadResult readFile(const std::string& path, std::size_t maxBytes);
 
 // How reading a fixed-size record file went. A short file is read with the
-// rest empty; a long one holds more than its records, which are read alone.
-enum class RecordRead { Whole, Short, Long, Missing, Unreadable };
+// rest empty (an empty one holds no byte at all); a long one holds more than
+// its records, which are read alone.
+enum class RecordRead { Whole, Short, Empty, Long, Missing, Unreadable };
+inline bool recordWasRead(RecordRead read) {
+    return read == RecordRead::Whole || read == RecordRead::Short || read == RecordRead::Empty ||
+           read == RecordRead::Long;
+}
 // Reads a record of `size` bytes from the file into `into`, the part the file
 // lacks zero.
 RecordRead readRecordFile(const std::string& path, void* into, std::size_t size, std::string& error);

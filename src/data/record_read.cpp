@@ -17,6 +17,7 @@ RecordRead readRecordFile(const std::string& path, void* into, std::size_t size,
     std::memset(into, 0, size);
     std::memcpy(into, file.bytes.data(), read);
     if (file.bytes.size() > size) return RecordRead::Long;
+    if (read == 0) return RecordRead::Empty;
     return read < size ? RecordRead::Short : RecordRead::Whole;
 }
 

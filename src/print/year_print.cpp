@@ -47,10 +47,12 @@ YearPrint printSchoolYear(Context& c, int schoolYear) {
     auto settings = std::make_unique<YearSettings>();
     const std::string settingsPath = yearSettingsPath(s.dataDir, std::to_string(schoolYear));
     std::string error;
-    if (readYearSettings(settingsPath, *settings, error) == RecordRead::Missing ||
-        !error.empty()) {
+    const RecordRead settingsRead = readYearSettings(settingsPath, *settings, error);
+    if (!recordWasRead(settingsRead) || settingsRead == RecordRead::Empty) {
         result.error = std::to_string(schoolYear) + "年度のカレンダー設定ファイル(" + settingsPath + ")が" +
-                       (error.empty() ? std::string("ありません。") : "読み込めません。(" + error + ")");
+                       (settingsRead == RecordRead::Missing ? std::string("ありません。")
+                        : settingsRead == RecordRead::Empty ? std::string("空です（0バイト）。")
+                                                            : "読み込めません。(" + error + ")");
         return result;
     }
 
@@ -60,9 +62,10 @@ YearPrint printSchoolYear(Context& c, int schoolYear) {
         const std::string year = std::to_string(month >= 4 ? schoolYear : schoolYear + 1);
         MonthToPrint m{month, year, std::make_unique<MonthCells>()};
         const RecordRead read = readMonthFile(monthFilePath(s.dataDir, year, month), *m.cells, error);
-        if (read == RecordRead::Whole || read == RecordRead::Short || read == RecordRead::Long)
-            months.push_back(std::move(m));
-        else result.missing.push_back(year + "年" + std::to_string(month) + "月");
+        const std::string name = year + "年" + std::to_string(month) + "月";
+        if (read == RecordRead::Empty) result.empty.push_back(name);
+        else if (recordWasRead(read)) months.push_back(std::move(m));
+        else result.missing.push_back(name);
     }
     if (months.empty()) {
         result.error = std::to_string(schoolYear) + "年度のカレンダーデータがひと月分もありません。";

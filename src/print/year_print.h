@@ -12,6 +12,7 @@ struct Context;
 struct YearPrint {
     int pages = 0;                     // months printed
     std::vector<std::string> missing;  // "2026年4月" for each month without a month file
+    std::vector<std::string> empty;    // and for each whose month file holds nothing
     std::string error;                 // not empty: nothing could be printed, and why
 };
 

@@ -41,6 +41,9 @@ void CALENDAR_LOAD(Context& c, int month) {
                              "カレンダーデータ(" + path +
                                  ")ファイルが途中までしかないため、足りない部分を空のデータとして読み込みました。",
                              MessageButtons::Ok, MessageIcon::Information);
+    if (read == RecordRead::Empty)
+        c.dialogs.messageBox(kMainForm, "エラー", "カレンダーデータ(" + path + ")ファイルが空です（0バイト）。",
+                             MessageButtons::Ok, MessageIcon::Stop);
     if (read == RecordRead::Long) {
         rememberOverlong(s, path);
         c.dialogs.messageBox(kMainForm, "警告",
@@ -90,7 +93,7 @@ void CALENDAR_UT_YOMU(Context& c, const std::string& path) {
 bool readYearSettings(Context& c, const std::string& path, YearSettings& into, std::string_view owner) {
     std::string error;
     const RecordRead read = readYearSettings(path, into, error);
-    const bool readable = read == RecordRead::Whole || read == RecordRead::Short || read == RecordRead::Long;
+    const bool readable = recordWasRead(read);
     if (readable) rememberFile(c.state, path);
     if (read == RecordRead::Unreadable)
         c.dialogs.messageBox(owner, "エラー",
@@ -101,6 +104,9 @@ bool readYearSettings(Context& c, const std::string& path, YearSettings& into, s
                              "カレンダー設定ファイル(" + path +
                                  ")が途中までしかないため、足りない部分を空のデータとして読み込みました。",
                              MessageButtons::Ok, MessageIcon::Information);
+    if (read == RecordRead::Empty)
+        c.dialogs.messageBox(owner, "エラー", "カレンダー設定ファイル(" + path + ")が空です（0バイト）。",
+                             MessageButtons::Ok, MessageIcon::Stop);
     if (read == RecordRead::Long) {
         rememberOverlong(c.state, path);
         c.dialogs.messageBox(owner, "警告",

@@ -58,7 +58,7 @@ void setAside(Context& c, const std::string& path, const std::string& why) {
 
 void keepRecovery(Context& c) {
     AppState& s = c.state;
-    if (s.recoveryRoot.empty()) return;
+    if (s.recoveryRoot.empty() || s.unattended) return;
     const std::string path = recoveryPath(s);
     std::error_code ec;
     std::filesystem::create_directories(pathOf(path).parent_path(), ec);
@@ -94,9 +94,10 @@ void offerRecovery(Context& c) {
     const RecordRead read = readMonthFile(path, *cells, error);
     if (read != RecordRead::Whole) {
         setAside(c, path,
-                 read == RecordRead::Short  ? "途中までしかありません"
-                 : read == RecordRead::Long ? "本来の大きさより長いファイルです"
-                                            : error);
+                 read == RecordRead::Short   ? "途中までしかありません"
+                 : read == RecordRead::Empty ? "空です"
+                 : read == RecordRead::Long  ? "本来の大きさより長いファイルです"
+                                             : error);
         return;
     }
     std::error_code ec;

@@ -117,6 +117,33 @@ school_year)
     expect_status 2 "a school year without data"
     [ -e "$work/none.pdf" ] && fail "a PDF was written for a school year without data"
     ;;
+writes_nothing)
+    # Printing from the command line writes its output and nothing else.
+    snapshot() { (cd "$work/sample" && find . -exec ls -ld --time-style=+%s.%N {} + | sort && find . -type f -exec md5sum {} + | sort); }
+    before=$(snapshot)
+    run --month 2024-06 --print-pdf "$work/out.pdf" "$work/sample"
+    expect_status 0 "printing June 2024"
+    run --school-year 2024 --print-pdf "$work/year.pdf" "$work/sample"
+    expect_status 0 "printing school year 2024"
+    run --month 2024-06 --print-png "$work/out.png" "$work/sample"
+    expect_status 0 "printing June 2024 as a picture"
+    [ "$(snapshot)" = "$before" ] || fail "printing changed the data folder"
+    # No year settings: said so, with no page and nothing copied in.
+    rm "$work/out.pdf" "$work/sample/master/Calendar2024設定.dat"
+    before=$(snapshot)
+    run --month 2024-06 --print-pdf "$work/out.pdf" "$work/sample"
+    [ "$status" -ne 0 ] || fail "a month without its year settings printed with status 0"
+    grep -q "Calendar2024設定.dat" "$work/stderr" || fail "the missing year file is not named: $(cat "$work/stderr")"
+    [ -e "$work/out.pdf" ] && fail "a PDF was written without the year settings"
+    [ "$(snapshot)" = "$before" ] || fail "printing without year settings changed the data folder"
+    # An empty month file: said so, and no empty page.
+    "$make_sample" --today 2024-06-10 "$work/again" >/dev/null || fail "make_sample failed"
+    : >"$work/again/Calendar_dat/Calendar202406.dat"
+    run --month 2024-06 --print-pdf "$work/out.pdf" "$work/again"
+    [ "$status" -ne 0 ] || fail "an empty month file printed with status 0"
+    grep -q "空です" "$work/stderr" || fail "the empty month file is not told: $(cat "$work/stderr")"
+    [ -e "$work/out.pdf" ] && fail "an empty page was printed"
+    ;;
 print_png)
     run --month 2024-06 --print-png "$work/june.png" "$work/sample"
     expect_status 0 "printing June 2024 as a picture"

@@ -83,7 +83,9 @@ void takeTodaysMonth(Context& c) {
 void readSchoolYearSettings(Context& c) {
     AppState& s = c.state;
     const std::string path = yearSettingsPath(s.dataDir, s.schoolYear);
-    if (!fileExists(path)) {
+    // Printing from the command line writes nothing but its output: a
+    // missing year file is the print's to report.
+    if (!fileExists(path) && !s.unattended) {
         const std::string source = defaultSettingsPath(s.dataDir);
         std::string error;
         if (copyFileReplacing(source, path, error))
