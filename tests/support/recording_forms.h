@@ -156,9 +156,13 @@ private:
 
     Form& form(std::string_view name);
     const Form* findForm(std::string_view name) const;
+    // False, failing the running test, for a control its form's description
+    // does not hold: a misspelt name would otherwise go unnoticed.
+    bool described(std::string_view form, std::string_view control) const;
     void buildForm(std::string_view name);
 
     std::map<std::string, Form, std::less<>> m_forms;
+    ControlState m_undescribed;  // what operations on an undescribed control reach
     std::map<std::string, std::unique_ptr<RecordingSurface>, std::less<>> m_surfaces;
     std::map<std::string, int, std::less<>> m_dialogResults;
     std::deque<MessageAnswer> m_messageAnswers;

@@ -2,6 +2,7 @@
 #include "data/sjis.h"
 #include "support/month_setup.h"
 #include "ui/names.h"
+#include "windows/mainform/mainform_controls.h"
 #include "view/grid_model.h"
 
 #include <gtest/gtest.h>
@@ -109,8 +110,8 @@ TEST_F(GridModel, ClickStoresTheShownDayThenLoadsTheClickedOne) {
 
 TEST_F(GridModel, BlankCellsAskForTheNeighbouringMonthAndKeepTheEditorsDay) {
     select(12);
-    h.app.handlers().add("BUTTON5_ON", [](Context&, const Event&) { return 0; });
-    h.app.handlers().add("BUTTON6_ON", [](Context&, const Event&) { return 0; });
+    h.app.handlers().replace(mainform::kPreviousMonth, EventKind::On, [](Context&, const Event&) { return 0; });
+    h.app.handlers().replace(mainform::kNextMonth, EventKind::On, [](Context&, const Event&) { return 0; });
     h.state->selectedCell = 3;  // the last blank before day 1
     DAT_SET(h.context(), SelectBy::Click);
     EXPECT_EQ(h.state->monthStepRequest, MonthStep::Previous);

@@ -3,6 +3,8 @@
 #include "support/file_size_limit.h"
 #include "support/harness.h"
 #include "ui/names.h"
+#include "windows/form3/form3_controls.h"
+#include "windows/mainform/mainform_controls.h"
 
 #include <gtest/gtest.h>
 
@@ -111,18 +113,18 @@ TEST(MainLoop, DeferredStepRunsOnceAfterTheHandlerThatAskedForIt) {
     Harness h;
     h.createForms();
     std::vector<std::string> order;
-    h.app.handlers().add("BUTTON9_ON", [&](Context& c, const Event&) {
+    h.app.handlers().replace(form3::kUpdate, EventKind::On, [&](Context& c, const Event&) {
         c.state.monthStepRequest = MonthStep::Next;
         order.push_back("store");
         return 0;
     });
-    h.app.handlers().add("BUTTON6_ON", [&](Context& c, const Event& e) {
+    h.app.handlers().replace(mainform::kNextMonth, EventKind::On, [&](Context& c, const Event& e) {
         EXPECT_EQ(c.state.monthStepRequest, MonthStep::None);  // cleared before the step runs
         EXPECT_EQ(e.form, "");                   // no owner window
         order.push_back("next");
         return 0;
     });
-    h.app.handlers().add("BUTTON5_ON", [&](Context&, const Event&) {
+    h.app.handlers().replace(mainform::kPreviousMonth, EventKind::On, [&](Context&, const Event&) {
         order.push_back("previous");
         return 0;
     });

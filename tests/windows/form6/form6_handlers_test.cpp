@@ -2,6 +2,7 @@
 #include "support/file_size_limit.h"
 #include "support/harness.h"
 #include "ui/names.h"
+#include "windows/form6/form6_controls.h"
 
 #include <gtest/gtest.h>
 
@@ -25,7 +26,7 @@ protected:
 TEST_F(SettingsDialog, StartFillsTheEightFieldsFromTheMainWindow) {
     h.forms.setText(kMainForm, "EDIT3", "65");
     h.forms.setText(kMainForm, "EDIT78", "35");
-    h.app.handlers().add("F6UPDATE_ON", [&](Context& c, const Event&) {
+    h.app.handlers().replace(form6::kUpdate, EventKind::On, [&](Context& c, const Event&) {
         EXPECT_EQ(c.forms.text(kSettingsDialog, "HEDIT155"), "65");
         EXPECT_EQ(c.forms.text(kSettingsDialog, "HEDIT156"), "38");
         EXPECT_EQ(c.forms.text(kSettingsDialog, "HEDIT160"), "12");
@@ -40,7 +41,7 @@ TEST_F(SettingsDialog, StartFillsTheEightFieldsFromTheMainWindow) {
 TEST_F(SettingsDialog, UpdateRewritesAllTwentyOneLinesAndEndsTheDialog) {
     h.forms.setText(kMainForm, "EDIT7", "main-only");
     // The user types into three of the dialog's fields.
-    h.app.handlers().add("HEDIT155_SETFOCUS", [](Context& c, const Event&) {
+    h.app.handlers().add("HEDIT155", EventKind::SetFocus, [](Context& c, const Event&) {
         c.forms.setText(kSettingsDialog, "HEDIT155", "60");
         c.forms.setText(kSettingsDialog, "HEDIT158", "5");
         c.forms.setText(kSettingsDialog, "HEDIT162", "30");
@@ -61,7 +62,7 @@ TEST_F(SettingsDialog, UpdateRewritesAllTwentyOneLinesAndEndsTheDialog) {
 
 TEST_F(SettingsDialog, AnsweringNoLeavesFieldsAndFileAndKeepsTheDialogOpen) {
     h.forms.answerMessages({MessageAnswer::No});
-    h.app.handlers().add("FORM6_END", [](Context&, const Event&) { return 0; });
+    h.app.handlers().add(kSettingsDialog, EventKind::End, [](Context&, const Event&) { return 0; });
     openAndPress();
     EXPECT_EQ(h.forms.messageTexts(), std::vector<std::string>{"印刷の設定を更新しますか"});
     EXPECT_FALSE(h.dir.exists("master", "CalendarH.dat"));
@@ -89,14 +90,14 @@ TEST_F(SettingsDialog, FailedWriteIsReportedAndTheOldFileKept) {
 }
 
 TEST_F(SettingsDialog, ValueOutsideItsRangeIsRefusedNamingTheFieldAndTheDialogStays) {
-    h.app.handlers().add("HEDIT155_SETFOCUS", [](Context& c, const Event&) {
+    h.app.handlers().add("HEDIT155", EventKind::SetFocus, [](Context& c, const Event&) {
         c.forms.setText(kSettingsDialog, "HEDIT155", "20000");
         return 0;
     });
     // After the refusal the dialog is still open with what was typed; the
     // user mends the value and updates again.
     std::string keptText;
-    h.app.handlers().add("HEDIT156_SETFOCUS", [&](Context& c, const Event&) {
+    h.app.handlers().add("HEDIT156", EventKind::SetFocus, [&](Context& c, const Event&) {
         keptText = c.forms.text(kSettingsDialog, "HEDIT155");
         EXPECT_FALSE(h.dir.exists("master", "CalendarH.dat"));
         EXPECT_EQ(c.forms.text(kMainForm, "EDIT3"), "70");
@@ -116,7 +117,7 @@ TEST_F(SettingsDialog, ValueOutsideItsRangeIsRefusedNamingTheFieldAndTheDialogSt
 }
 
 TEST_F(SettingsDialog, CharactersTheFileCannotHoldAreNamed) {
-    h.app.handlers().add("HEDIT160_SETFOCUS", [](Context& c, const Event&) {
+    h.app.handlers().add("HEDIT160", EventKind::SetFocus, [](Context& c, const Event&) {
         c.forms.setText(kSettingsDialog, "HEDIT160", "12😀");
         return 0;
     });

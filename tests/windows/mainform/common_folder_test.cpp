@@ -5,6 +5,7 @@
 #include "data/day_cell.h"
 #include "support/harness.h"
 #include "ui/names.h"
+#include "windows/form6/form6_controls.h"
 
 #include <gtest/gtest.h>
 
@@ -26,7 +27,7 @@ protected:
     // Opens the settings dialog, presses 参照…, then reads the folder row.
     std::string browseInSettings() {
         std::string shown;
-        h.app.handlers().add("EDIT163_SETFOCUS", [&](Context& c, const Event&) {
+        h.app.handlers().add(form6::kCommonFolder, EventKind::SetFocus, [&](Context& c, const Event&) {
             shown = c.forms.text(kSettingsDialog, "EDIT163");
             return 0;
         });
