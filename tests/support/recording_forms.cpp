@@ -2,8 +2,6 @@
 
 #include "windows/form_descriptions.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -296,7 +294,7 @@ bool RecordingForms::described(std::string_view formName, std::string_view name)
     if (name.empty()) return true;
     const FormDescription* desc = formDescription(formName);
     if (desc && cal::findControl(*desc, name)) return true;
-    ADD_FAILURE() << "no control " << name << " in the description of " << formName;
+    reportUndescribedControl(formName, name);
     return false;
 }
 

@@ -60,6 +60,10 @@ private:
     std::unique_ptr<Surface> m_page;
 };
 
+// Reports a control its form's description does not hold: a failure of the
+// running test (undescribed_control.cpp), a crash in the fuzz targets.
+void reportUndescribedControl(std::string_view form, std::string_view control);
+
 struct ControlState {
     std::string text;
     int check = 0;
@@ -156,8 +160,8 @@ private:
 
     Form& form(std::string_view name);
     const Form* findForm(std::string_view name) const;
-    // False, failing the running test, for a control its form's description
-    // does not hold: a misspelt name would otherwise go unnoticed.
+    // False, and reported, for a control its form's description does not
+    // hold: a misspelt name would otherwise go unnoticed.
     bool described(std::string_view form, std::string_view control) const;
     void buildForm(std::string_view name);
 
