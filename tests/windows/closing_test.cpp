@@ -87,7 +87,7 @@ TEST_P(Closing, SavingTakesTheDayShownInTheEditorAlong) {
     storeField(h.state->yearSettings.firstWeekday[10], "水");
     h.state->selectedCell = h.state->editorCell = 12;
     h.state->dayChanged = 1;
-    h.forms.setText(kDayEditor, "EDIT21", "書きかけ");
+    h.forms.setText(kDayEditor, form3::lineEdit(1), "書きかけ");
     h.forms.answerMessages({MessageAnswer::Yes});
     close();
     const std::string saved = h.dir.read("Calendar_dat", kJanuary);
@@ -100,7 +100,7 @@ TEST_P(Closing, NotSavingLeavesTheEditorsDayOut) {
     h.state->yearSettings.daysInMonth[10].set(31);
     h.state->selectedCell = h.state->editorCell = 12;
     h.state->dayChanged = 1;
-    h.forms.setText(kDayEditor, "EDIT21", "書きかけ");
+    h.forms.setText(kDayEditor, form3::lineEdit(1), "書きかけ");
     h.forms.answerMessages({MessageAnswer::Yes, MessageAnswer::No});
     close();
     EXPECT_FALSE(saved());
@@ -128,8 +128,8 @@ TEST(MainLoop, DeferredStepRunsOnceAfterTheHandlerThatAskedForIt) {
         order.push_back("previous");
         return 0;
     });
-    h.forms.postEvent({kDayEditor, "BUTTON9", EventKind::On});
-    h.forms.postEvent({kDayEditor, "BUTTON62", EventKind::On});
+    h.forms.postEvent({kDayEditor, form3::kUpdate, EventKind::On});
+    h.forms.postEvent({kDayEditor, form3::layoutButton(1), EventKind::On});
     h.app.run();
     EXPECT_EQ(order, (std::vector<std::string>{"store", "next"}));
 
@@ -155,7 +155,7 @@ TEST(MainLoop, LayoutButtonsMoveTheThreeWindows) {
     Harness h;
     h.createForms();
     h.forms.setScreen(300, 200, 1134, 756);
-    h.forms.postEvent({kDayEditor, "BUTTON65", EventKind::On});
+    h.forms.postEvent({kDayEditor, form3::layoutButton(4), EventKind::On});
     h.app.run();
     const Geometry editor = h.forms.geometry(kDayEditor, {});
     const Geometry month = h.forms.geometry(kMonthForm, {});

@@ -6,6 +6,7 @@
 #include "support/harness.h"
 #include "ui/names.h"
 #include "windows/form6/form6_controls.h"
+#include "windows/mainform/mainform_controls.h"
 
 #include <gtest/gtest.h>
 
@@ -28,12 +29,12 @@ protected:
     std::string browseInSettings() {
         std::string shown;
         h.app.handlers().add(form6::kCommonFolder, EventKind::SetFocus, [&](Context& c, const Event&) {
-            shown = c.forms.text(kSettingsDialog, "EDIT163");
+            shown = c.forms.text(kSettingsDialog, form6::kCommonFolder);
             return 0;
         });
-        h.forms.postEvent({kMainForm, "BUTTON71", EventKind::On});
+        h.forms.postEvent({kMainForm, mainform::kSettings, EventKind::On});
         h.forms.postEvent({kSettingsDialog, "F6KICK", EventKind::On});
-        h.forms.postEvent({kSettingsDialog, "EDIT163", EventKind::SetFocus});
+        h.forms.postEvent({kSettingsDialog, form6::kCommonFolder, EventKind::SetFocus});
         h.app.run();
         return shown;
     }
