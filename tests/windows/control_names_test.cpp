@@ -48,7 +48,7 @@ TEST(ControlNames, EveryNameOfTheNamesHeadersIsOnItsForm) {
     std::vector<std::pair<const char*, std::string>> names;
     for (const char* c : {mainform::kPreviousMonth, mainform::kNextMonth, mainform::kSchoolYear, mainform::kPrint,
                           mainform::kPrintYear, mainform::kHolidayImport, mainform::kUtility, mainform::kSettings,
-                          mainform::kCommonCopy, mainform::kEmptyYear, mainform::kSettingsUpdate, mainform::kRedraw,
+                          mainform::kCommonCopy, mainform::kEmptyYear, mainform::kSettingsUpdate, mainform::kLoadData,
                           mainform::kColumns, mainform::kRows, mainform::kBoxWidth, mainform::kBoxHeight,
                           mainform::kPaperTop, mainform::kPaperLeft, mainform::kLineSpacing,
                           mainform::kPrintFontSize, mainform::kScreenMargin, mainform::kTitleHeight})

@@ -18,7 +18,7 @@ inline constexpr const char* kSettings = "BUTTON71";      // 表示印刷関連�
 inline constexpr const char* kCommonCopy = "BUTTON8";     // 共通ｶﾚﾝﾀﾞｰからｺﾋﾟｰ
 inline constexpr const char* kEmptyYear = "BUTTON4";      // １年分空ﾃﾞｰﾀ作成
 inline constexpr const char* kSettingsUpdate = "BUTTON1"; // 設定更新（要再実行）
-inline constexpr const char* kRedraw = "BUTTON2";         // データ読込
+inline constexpr const char* kLoadData = "BUTTON2";         // データ読込
 
 // The setting fields the program uses.
 inline constexpr const char* kColumns = "EDIT1";        // ←→横の数

@@ -27,7 +27,7 @@ void addMainWindowHandlers(HandlerTable& table) {
     table.add(kPreviousMonth, EventKind::On,
               action([](Context& c, const Event& e) { monthStep(c, e.form, MonthStep::Previous); }));
     table.add(kNextMonth, EventKind::On, action([](Context& c, const Event& e) { monthStep(c, e.form, MonthStep::Next); }));
-    table.add(kRedraw, EventKind::On, action([](Context& c, const Event&) { BUTTON2_ON(c); }));
+    table.add(kLoadData, EventKind::On, action([](Context& c, const Event&) { BUTTON2_ON(c); }));
     table.add(kPrint, EventKind::On, action([](Context& c, const Event&) { BUTTON7_ON(c); }));
     table.add(kPrintYear, EventKind::On, action([](Context& c, const Event&) { BUTTON72_ON(c); }));
     table.add(kHolidayImport, EventKind::On, action([](Context& c, const Event&) { BUTTON70_ON(c); }));
