@@ -1,5 +1,6 @@
 #include "app/app.h"
 
+#include "windows/mainform/mainform_controls.h"
 #include "windows/mainform/mainform_handlers.h"
 #include "windows/form6/form6_handlers.h"
 #include "windows/form6/common_folder_row.h"
@@ -43,7 +44,7 @@ void App::serveMonthStep() {
     if (request == MonthStep::None) return;
     s.monthStepRequest = MonthStep::None;
     // Run as if pressed, but with no owner window.
-    handleEvent({{}, request == MonthStep::Previous ? "BUTTON5" : "BUTTON6", EventKind::On});
+    handleEvent({{}, request == MonthStep::Previous ? mainform::kPreviousMonth : mainform::kNextMonth, EventKind::On});
 }
 
 int App::run() {

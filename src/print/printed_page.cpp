@@ -8,6 +8,7 @@
 #include "ui/names.h"
 #include "ui/printer.h"
 #include "view/bitmap_toolkit.h"
+#include "windows/form2/form2_controls.h"
 #include "layout/line_fit.h"
 #include "layout/month_layout.h"
 
@@ -56,7 +57,7 @@ struct Page {
         surface.text(left + 2520, top + 25, fieldText(y.schoolName), 2, 2, kColorOrdinary);
         surface.text(left + 2520, top + 115, fieldText(y.className), 2, 2, kColorOrdinary);
         for (int col = 0; col < s.display.columns && col <= 8; ++col) {
-            const Geometry g = c.forms.geometry(kMonthForm, "PICTURE" + std::to_string(col + 1));
+            const Geometry g = c.forms.geometry(kMonthForm, form2::cell(col + 1));
             surface.text(left + 2 * (g.x + g.width / 8) - 100, top + g.y + 72,
                          kWeekdayKana[static_cast<std::size_t>(col == 0 ? 6 : col - 1)], 2, 2, kColorOrdinary);
         }

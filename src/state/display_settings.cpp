@@ -33,7 +33,7 @@ std::string number(double value) {
 
 std::string rangeText(const SettingRange& r) {
     std::string text = number(r.low) + "～" + number(r.high);
-    if (r.field == "EDIT1" || r.field == "EDIT2") text += "、横×縦は42まで";
+    if (r.field == mainform::kColumns || r.field == mainform::kRows) text += "、横×縦は42まで";
     return text;
 }
 
@@ -73,16 +73,16 @@ DisplaySettings deriveDisplaySettings(const Forms& forms, std::vector<SettingPro
     DisplaySettings d;
     // Every value lies inside its range, so none of the products below can
     // leave the range of int.
-    d.columns = static_cast<int>(value(forms, "EDIT1", problems));
-    d.rows = static_cast<int>(value(forms, "EDIT2", problems));
+    d.columns = static_cast<int>(value(forms, mainform::kColumns, problems));
+    d.rows = static_cast<int>(value(forms, mainform::kRows, problems));
     if (d.columns * d.rows > kMaxCells) {
-        for (std::string_view field : {"EDIT1", "EDIT2"})
+        for (std::string_view field : {mainform::kColumns, mainform::kRows})
             problems.push_back({settingRange(field), forms.text(kMainForm, field)});
         const DisplaySettings defaults;
         d.columns = defaults.columns;
         d.rows = defaults.rows;
     }
-    const double width = value(forms, "EDIT3", problems), height = value(forms, "EDIT4", problems);
+    const double width = value(forms, mainform::kBoxWidth, problems), height = value(forms, mainform::kBoxHeight, problems);
     d.paperBoxWidth = static_cast<int>(width * 10);
     d.paperBoxHeight = static_cast<int>(height * 10);
     d.boxWidth = static_cast<int>(width * 10 * 0.5);
@@ -90,12 +90,12 @@ DisplaySettings deriveDisplaySettings(const Forms& forms, std::vector<SettingPro
     // A box narrower than a tenth of a millimetre on screen still gets one.
     d.boxWidth = std::max(d.boxWidth, 1);
     d.boxHeight = std::max(d.boxHeight, 1);
-    d.paperTop = static_cast<int>(value(forms, "EDIT5", problems) * 10);
-    d.paperLeft = static_cast<int>(value(forms, "EDIT6", problems) * 10);
-    d.lineSpacing = value(forms, "EDIT14", problems) * 10 * 0.5;
-    d.printFontSize = static_cast<int>(value(forms, "EDIT15", problems));
-    d.margin = value(forms, "EDIT20", problems) * 10 * 0.5;
-    d.titleMm = value(forms, "EDIT78", problems);
+    d.paperTop = static_cast<int>(value(forms, mainform::kPaperTop, problems) * 10);
+    d.paperLeft = static_cast<int>(value(forms, mainform::kPaperLeft, problems) * 10);
+    d.lineSpacing = value(forms, mainform::kLineSpacing, problems) * 10 * 0.5;
+    d.printFontSize = static_cast<int>(value(forms, mainform::kPrintFontSize, problems));
+    d.margin = value(forms, mainform::kScreenMargin, problems) * 10 * 0.5;
+    d.titleMm = value(forms, mainform::kTitleHeight, problems);
     std::stable_sort(problems.begin(), problems.end(), [](const SettingProblem& a, const SettingProblem& b) {
         return a.range < b.range;
     });
@@ -123,15 +123,15 @@ std::string describeProblems(const std::vector<SettingProblem>& problems) {
 
 bool loadSettingsFile(Forms& forms, const std::string& path, std::string& error) {
     std::vector<std::string> lines;
-    if (!readSettingsLines(path, kSettingFields.size(), lines, error)) return false;
+    if (!readSettingsLines(path, mainform::kSettingFields.size(), lines, error)) return false;
     // Lines that are missing leave their field as it was.
-    for (std::size_t i = 0; i < lines.size(); ++i) forms.setText(kMainForm, kSettingFields[i], lines[i]);
+    for (std::size_t i = 0; i < lines.size(); ++i) forms.setText(kMainForm, mainform::kSettingFields[i], lines[i]);
     return true;
 }
 
 bool saveSettingsFile(const Forms& forms, const std::string& path, std::string& error) {
     std::vector<std::string> lines;
-    for (std::string_view name : kSettingFields) lines.push_back(forms.text(kMainForm, name));
+    for (std::string_view name : mainform::kSettingFields) lines.push_back(forms.text(kMainForm, name));
     return writeSettingsLines(path, lines, error);
 }
 

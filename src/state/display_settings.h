@@ -1,6 +1,8 @@
 #pragma once
 // The display and print settings: 21 text lines in master/CalendarH.dat, held
-// in the main window's setting fields EDIT1 … EDIT20 and EDIT78.
+// in the main window's setting fields (mainform::kSettingFields).
+
+#include "windows/mainform/mainform_controls.h"
 
 #include <array>
 #include <optional>
@@ -12,12 +14,6 @@ namespace cal {
 
 class Forms;
 
-// The setting fields in file order.
-inline constexpr std::array<std::string_view, 21> kSettingFields{
-    "EDIT1",  "EDIT2",  "EDIT3",  "EDIT4",  "EDIT5",  "EDIT6",  "EDIT7",
-    "EDIT8",  "EDIT9",  "EDIT10", "EDIT11", "EDIT12", "EDIT13", "EDIT14",
-    "EDIT15", "EDIT16", "EDIT17", "EDIT18", "EDIT19", "EDIT20", "EDIT78"};
-
 // The range of a setting the program uses, and the main window's initial
 // text, which stands in for a value outside it. Lengths are in mm and reach
 // at most the long side of A3 paper.
@@ -27,16 +23,16 @@ struct SettingRange {
     std::string_view initial;
 };
 inline constexpr std::array<SettingRange, 10> kSettingRanges{{
-    {"EDIT1", "←→横の数", 1, 42, "7"},
-    {"EDIT2", "↑↓縦の数", 1, 42, "5"},
-    {"EDIT3", "１日の枠幅㎜", 1, 420, "70"},
-    {"EDIT4", "１日の枠高さ㎜", 1, 420, "38"},
-    {"EDIT5", "印刷↑上余白㎜", 0, 420, "13"},
-    {"EDIT6", "印刷←左余白㎜", 0, 420, "0"},
-    {"EDIT14", "行 間㎜", 0, 420, "8"},
-    {"EDIT15", "印刷ﾌｫﾝﾄｻｲｽﾞ", 1, 72, "12"},
-    {"EDIT20", "←画面余白㎜", 0, 420, "4"},
-    {"EDIT78", "画面タイトル高㎜", 0, 420, "40"},
+    {mainform::kColumns, "←→横の数", 1, 42, "7"},
+    {mainform::kRows, "↑↓縦の数", 1, 42, "5"},
+    {mainform::kBoxWidth, "１日の枠幅㎜", 1, 420, "70"},
+    {mainform::kBoxHeight, "１日の枠高さ㎜", 1, 420, "38"},
+    {mainform::kPaperTop, "印刷↑上余白㎜", 0, 420, "13"},
+    {mainform::kPaperLeft, "印刷←左余白㎜", 0, 420, "0"},
+    {mainform::kLineSpacing, "行 間㎜", 0, 420, "8"},
+    {mainform::kPrintFontSize, "印刷ﾌｫﾝﾄｻｲｽﾞ", 1, 72, "12"},
+    {mainform::kScreenMargin, "←画面余白㎜", 0, 420, "4"},
+    {mainform::kTitleHeight, "画面タイトル高㎜", 0, 420, "40"},
 }};
 // The range of a field, or null for a field no drawing uses.
 const SettingRange* settingRange(std::string_view field);

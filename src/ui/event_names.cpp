@@ -2,11 +2,14 @@
 
 namespace cal {
 
-std::string handlerName(const Event& event) {
+std::string handlerName(std::string_view owner, EventKind kind) {
     static constexpr const char* kSuffix[] = {"_ON",    "_CLICK", "_SETFOCUS",  "_START",
                                               "_RESIZE", "_END",  "_QUERYCLOSE", "_CHANGE"};
-    const std::string& owner = event.control.empty() ? event.form : event.control;
-    return owner + kSuffix[static_cast<int>(event.kind)];
+    return std::string(owner) + kSuffix[static_cast<int>(kind)];
+}
+
+std::string handlerName(const Event& event) {
+    return handlerName(event.control.empty() ? event.form : event.control, event.kind);
 }
 
 }  // namespace cal

@@ -28,6 +28,8 @@ struct Event {
 
 // The handler name of an event: CONTROL_EVENT, or FORM_EVENT for form events.
 std::string handlerName(const Event& event);
+// The handler name of `owner`'s (a control's or a form's) `kind` events.
+std::string handlerName(std::string_view owner, EventKind kind);
 
 // Receives the events the service waits for. The answer matters only for
 // QueryClose: 1 refuses the close, 0 lets it go ahead.

@@ -8,9 +8,8 @@
 #include "view/month_drawing.h"
 #include "view/recovery.h"
 #include "ui/names.h"
+#include "windows/form3/form3_controls.h"
 
-#include <algorithm>
-#include <array>
 #include <span>
 #include <string>
 #include <vector>
@@ -19,13 +18,7 @@ namespace cal {
 
 namespace {
 
-constexpr std::array<const char*, 8> kLineEdits{"EDIT21", "EDIT22", "EDIT23", "EDIT24",
-                                                "EDIT25", "EDIT26", "EDIT27", "EDIT28"};
-constexpr std::array<const char*, 6> kExtraEdits{"EDIT148", "EDIT149", "EDIT150",
-                                                 "EDIT151", "EDIT152", "EDIT153"};
-constexpr std::array<const char*, 8> kLineChecks{"CHECK1", "CHECK2", "CHECK3", "CHECK4",
-                                                 "CHECK5", "CHECK6", "CHECK7", "CHECK8"};
-constexpr std::array<int, 7> kPictureSlots{1, 3, 4, 5, 6, 7, 8};
+using namespace form3;
 
 bool holdsDay(const Context& c, int cell) {
     return cell >= 1 && cell < kMonthRecords &&
@@ -34,13 +27,13 @@ bool holdsDay(const Context& c, int cell) {
 
 // Empties the day editor when it shows no day.
 void clearEditor(Context& c) {
-    c.forms.setText(kDayEditor, "TEXT55", "");
-    for (const char* edit : kLineEdits) c.forms.setText(kDayEditor, edit, "");
-    for (const char* edit : kExtraEdits) c.forms.setText(kDayEditor, edit, "");
-    for (const char* check : kLineChecks) c.forms.setCheckState(kDayEditor, check, 0);
+    c.forms.setText(kDayEditor, kDayNumber, "");
+    for (int line = 1; line <= kLines; ++line) c.forms.setText(kDayEditor, lineEdit(line), "");
+    for (int line = 1; line <= kExtraLines; ++line) c.forms.setText(kDayEditor, extraEdit(line), "");
+    for (int line = 1; line <= kLines; ++line) c.forms.setCheckState(kDayEditor, lineCheck(line), 0);
     for (int slot : kPictureSlots) {
         c.state.dayPictureFile[static_cast<std::size_t>(slot)] = {};
-        c.drawing.surface(kDayEditor, pictureControlOfSlot(slot)).clear();
+        c.drawing.surface(kDayEditor, slotPicture(slot)).clear();
     }
     c.state.dayPictureFile[2] = {};
 }
@@ -50,21 +43,12 @@ void clearEditor(Context& c) {
 void markLineFit(Context& c, std::string_view control) {
     const std::string text = c.forms.text(kDayEditor, control);
     std::string warning = fieldFitWarning(text, sizeof(LineField));
-    const auto line = std::find_if(kLineEdits.begin(), kLineEdits.end(),
-                                   [control](const char* edit) { return control == edit; });
+    int line = kLines;
+    while (line > 0 && lineEdit(line) != control) --line;
     const DisplaySettings& d = c.state.display;
-    if (warning.empty() && line != kLineEdits.end() &&
-        !lineFits(paperDayBox(d.paperBoxWidth, d.paperBoxHeight), static_cast<int>(line - kLineEdits.begin()) + 1,
-                  text))
+    if (warning.empty() && line > 0 && !lineFits(paperDayBox(d.paperBoxWidth, d.paperBoxHeight), line, text))
         warning = "印刷すると枠に入りきりません";
     c.forms.setTextWarning(kDayEditor, control, warning);
-}
-
-const char* pictureControlOfSlot(int slot) {
-    static constexpr std::array<const char*, 9> kControls{nullptr,     "PICTURE61", nullptr,
-                                                          "PICTURE62", "PICTURE63", "PICTURE64",
-                                                          "PICTURE65", "PICTURE66", "PICTURE67"};
-    return slot >= 0 && slot <= 8 ? kControls[static_cast<std::size_t>(slot)] : nullptr;
 }
 
 void DAT_SET(Context& c, SelectBy by) {
@@ -89,21 +73,21 @@ void DAT_SET(Context& c, SelectBy by) {
     s.monthStepRequest = MonthStep::None;
     s.editorCell = cell;
     const DayCell& rec = s.monthCells[static_cast<std::size_t>(cell)];
-    c.forms.setText(kDayEditor, "TEXT55", std::to_string(layout.dayOfCell(cell)));
-    for (std::size_t i = 0; i < kLineEdits.size(); ++i)
-        c.forms.setText(kDayEditor, kLineEdits[i], fieldText(rec.lineText[i + 1]));
-    for (std::size_t i = 0; i < kExtraEdits.size(); ++i)
-        c.forms.setText(kDayEditor, kExtraEdits[i], fieldText(rec.extraText[i + 1]));
+    c.forms.setText(kDayEditor, kDayNumber, std::to_string(layout.dayOfCell(cell)));
+    for (int line = 1; line <= kLines; ++line)
+        c.forms.setText(kDayEditor, lineEdit(line), fieldText(rec.lineText[static_cast<std::size_t>(line)]));
+    for (int line = 1; line <= kExtraLines; ++line)
+        c.forms.setText(kDayEditor, extraEdit(line), fieldText(rec.extraText[static_cast<std::size_t>(line)]));
     // A loaded line is stored back as it was read.
-    for (const char* edit : kLineEdits) markLineFit(c, edit);
-    for (const char* edit : kExtraEdits) markLineFit(c, edit);
-    for (std::size_t i = 0; i < kLineChecks.size(); ++i)
-        c.forms.setCheckState(kDayEditor, kLineChecks[i], rec.lineCheck[i + 1].get());
+    for (int line = 1; line <= kLines; ++line) markLineFit(c, lineEdit(line));
+    for (int line = 1; line <= kExtraLines; ++line) markLineFit(c, extraEdit(line));
+    for (int line = 1; line <= kLines; ++line)
+        c.forms.setCheckState(kDayEditor, lineCheck(line), rec.lineCheck[static_cast<std::size_t>(line)].get());
     for (int slot : kPictureSlots) {
         const auto s_ = static_cast<std::size_t>(slot);
         s.dayPictureFile[s_] = rec.pictureFile[s_];
         const std::string name = fieldName(rec.pictureFile[s_]);
-        const char* control = pictureControlOfSlot(slot);
+        const std::string control = slotPicture(slot);
         const std::string path = picturePath(s.dataDir, name);
         // A picture that cannot be drawn leaves an empty control, never the
         // previous day's picture.
@@ -126,11 +110,13 @@ void storeText(std::span<char> field, const std::string& text) {
 // `rec`; a line kept as loaded keeps its bytes whatever they are.
 std::vector<std::string> unstorableInEditor(const Context& c, const DayCell& rec) {
     std::string changed;
-    for (std::size_t i = 0; i < kLineEdits.size(); ++i)
-        if (const std::string t = c.forms.text(kDayEditor, kLineEdits[i]); t != fieldText(rec.lineText[i + 1]))
+    for (int line = 1; line <= kLines; ++line)
+        if (const std::string t = c.forms.text(kDayEditor, lineEdit(line));
+            t != fieldText(rec.lineText[static_cast<std::size_t>(line)]))
             changed += t;
-    for (std::size_t i = 0; i < kExtraEdits.size(); ++i)
-        if (const std::string t = c.forms.text(kDayEditor, kExtraEdits[i]); t != fieldText(rec.extraText[i + 1]))
+    for (int line = 1; line <= kExtraLines; ++line)
+        if (const std::string t = c.forms.text(kDayEditor, extraEdit(line));
+            t != fieldText(rec.extraText[static_cast<std::size_t>(line)]))
             changed += t;
     return unstorableCharacters(changed);
 }
@@ -156,16 +142,17 @@ bool store(Context& c, bool ask) {
     // Only a cell that holds a day of the displayed month takes the editor's day.
     if (!yes || !target) return true;
     DayCell& rec = s.monthCells[static_cast<std::size_t>(s.selectedCell)];
-    for (std::size_t i = 0; i < kLineEdits.size(); ++i)
-        storeText(rec.lineText[i + 1], c.forms.text(kDayEditor, kLineEdits[i]));
+    for (int line = 1; line <= kLines; ++line)
+        storeText(rec.lineText[static_cast<std::size_t>(line)], c.forms.text(kDayEditor, lineEdit(line)));
     s.dayPictureFile[2] = {};
     for (std::size_t slot = 1; slot <= 8; ++slot) rec.pictureFile[slot] = s.dayPictureFile[slot];
-    for (std::size_t i = 0; i < kExtraEdits.size(); ++i)
-        storeText(rec.extraText[i + 1], c.forms.text(kDayEditor, kExtraEdits[i]));
+    for (int line = 1; line <= kExtraLines; ++line)
+        storeText(rec.extraText[static_cast<std::size_t>(line)], c.forms.text(kDayEditor, extraEdit(line)));
     // A stored mark other than 1 stays as it was while its box is left ticked.
-    for (std::size_t i = 0; i < kLineChecks.size(); ++i) {
-        const bool ticked = c.forms.checkState(kDayEditor, kLineChecks[i]) != 0;
-        if (ticked != (rec.lineCheck[i + 1].get() != 0)) rec.lineCheck[i + 1].set(ticked ? 1 : 0);
+    for (int line = 1; line <= kLines; ++line) {
+        auto& mark = rec.lineCheck[static_cast<std::size_t>(line)];
+        const bool ticked = c.forms.checkState(kDayEditor, lineCheck(line)) != 0;
+        if (ticked != (mark.get() != 0)) mark.set(ticked ? 1 : 0);
     }
     repaintCells(c);
     keepRecovery(c);

@@ -28,7 +28,4 @@ bool storeShownDay(Context& context);
 // width or, for schedule lines, will not fit its cell on paper.
 void markLineFit(Context& context, std::string_view control);
 
-// The day editor's picture control of a picture slot (1, 3 … 8).
-const char* pictureControlOfSlot(int slot);
-
 }  // namespace cal

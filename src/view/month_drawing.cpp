@@ -6,14 +6,13 @@
 #include "view/bitmap_toolkit.h"
 #include "layout/month_layout.h"
 #include "ui/names.h"
+#include "windows/form2/form2_controls.h"
 
 #include <memory>
 
 namespace cal {
 
 namespace {
-
-std::string cellName(int n) { return "PICTURE" + std::to_string(n); }
 
 // Each cell is a picture control of its own: the day is drawn from its
 // top-left, and nothing of it outside its frame.
@@ -39,7 +38,7 @@ void paintDay(const Context& c, PictureRun& run, Surface& surface, const DayBox&
 
 void GAME_CLS(Context& c) {
     const DisplaySettings& d = c.state.display;
-    for (int n = 1; n <= d.cellCount(); ++n) c.drawing.surface(kMonthForm, cellName(n)).clear();
+    for (int n = 1; n <= d.cellCount(); ++n) c.drawing.surface(kMonthForm, form2::cell(n)).clear();
 }
 
 void GAME_SAIBYOUGA(Context& c) {
@@ -54,7 +53,7 @@ void GAME_SAIBYOUGA(Context& c) {
         c.dialogs.progress(kMonthForm, "カレンダーを表示しています", static_cast<int>(places.size()));
     int done = 0;
     for (const DayPlace& place : places) {
-        paintDay(c, run, c.drawing.surface(kMonthForm, cellName(place.cell)), box,
+        paintDay(c, run, c.drawing.surface(kMonthForm, form2::cell(place.cell)), box,
                  s.monthCells[static_cast<std::size_t>(place.cell)], place);
         progress->step(++done);
     }
@@ -77,7 +76,7 @@ void TITLE_SAIBYOUGA(Context& c) {
     surface.text((m + 2520) / 2, 0, fieldText(y.schoolName), 1, 1, kColorOrdinary);
     surface.text((m + 2520) / 2, 40, fieldText(y.className), 1, 1, kColorOrdinary);
     for (int col = 0; col < s.display.columns && col <= 8; ++col) {
-        const Geometry g = c.forms.geometry(kMonthForm, cellName(col + 1));
+        const Geometry g = c.forms.geometry(kMonthForm, form2::cell(col + 1));
         surface.text(g.x + g.width / 8, g.y - 42, kWeekdayKana[static_cast<std::size_t>(col == 0 ? 6 : col - 1)],
                      1, 1, kColorOrdinary);
     }

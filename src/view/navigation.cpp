@@ -11,6 +11,8 @@
 #include "view/grid_model.h"
 #include "view/month_drawing.h"
 #include "ui/names.h"
+#include "windows/form2/form2_controls.h"
+#include "windows/mainform/mainform_controls.h"
 
 namespace cal {
 
@@ -50,7 +52,7 @@ bool NEN_TYOUSA(Context& c, std::string_view owner, std::string& year) {
 
 void monthStep(Context& c, std::string_view owner, MonthStep step) {
     AppState& s = c.state;
-    s.currentYear = std::string(trimBlanks(c.forms.text(kMainForm, "EDIT154")));
+    s.currentYear = std::string(trimBlanks(c.forms.text(kMainForm, mainform::kSchoolYear)));
     if (!NEN_TYOUSA(c, owner, s.currentYear)) {
         c.dialogs.messageBox(owner, "お知らせ", "年度の値がおかしいので処理できません.", MessageButtons::Ok,
                            MessageIcon::Information);
@@ -83,12 +85,12 @@ void monthStep(Context& c, std::string_view owner, MonthStep step) {
         if (--s.currentMonth == 0) {
             s.currentMonth = 12;
             s.currentYear = std::to_string(year - 1);
-            c.forms.setText(kMainForm, "EDIT154", s.currentYear);
+            c.forms.setText(kMainForm, mainform::kSchoolYear, s.currentYear);
         }
     } else if (++s.currentMonth == 13) {
         s.currentMonth = 1;
         s.currentYear = std::to_string(year + 1);
-        c.forms.setText(kMainForm, "EDIT154", s.currentYear);
+        c.forms.setText(kMainForm, mainform::kSchoolYear, s.currentYear);
     }
     readSettingsOfDisplayedYear(c);
     GAME_CLS(c);
@@ -105,7 +107,7 @@ void monthStep(Context& c, std::string_view owner, MonthStep step) {
                        MessageButtons::Ok, MessageIcon::Information);
     s.currentMonth = startMonth;
     s.currentYear = startYear;
-    c.forms.setText(kMainForm, "EDIT154", s.currentYear);
+    c.forms.setText(kMainForm, mainform::kSchoolYear, s.currentYear);
     s.schoolYear = std::to_string(schoolYearOf(leadingInt(s.currentYear), s.currentMonth));
     const std::string settings = yearSettingsPath(s.dataDir, s.schoolYear);
     if (step == MonthStep::Previous && s.currentMonth <= 3)
@@ -117,7 +119,7 @@ void monthStep(Context& c, std::string_view owner, MonthStep step) {
 void BUTTON2_ON(Context& c) {
     const DisplaySettings& d = c.state.display;
     for (int n = 1; n <= d.cellCount(); ++n)
-        c.drawing.surface(kMonthForm, "PICTURE" + std::to_string(n)).text(2, 2, "", 1, 1, 2);
+        c.drawing.surface(kMonthForm, form2::cell(n)).text(2, 2, "", 1, 1, 2);
 }
 
 }  // namespace cal

@@ -7,6 +7,7 @@
 #include "ui/form_description.h"
 #include "ui/names.h"
 #include "windows/form_descriptions.h"
+#include "windows/mainform/mainform_controls.h"
 
 #include <gtest/gtest.h>
 
@@ -26,13 +27,13 @@ TEST(SettingRanges, InitialTextsAreTheMainWindowsOwnAndLieInsideTheirRanges) {
 }
 
 TEST(SettingRanges, EndsAreTakenAndEverythingElseRefused) {
-    const SettingRange& width = *settingRange("EDIT3");
+    const SettingRange& width = *settingRange(mainform::kBoxWidth);
     EXPECT_EQ(checkedSetting(width, "1"), 1.0);
     EXPECT_EQ(checkedSetting(width, " 420 "), 420.0);
     EXPECT_EQ(checkedSetting(width, "70.5"), 70.5);
     for (const char* bad : {"0", "420.1", "-5", "", "abc", "70mm", "1e3", "７０", "400000000", "."})
         EXPECT_FALSE(checkedSetting(width, bad)) << bad;
-    EXPECT_TRUE(checkedSetting(*settingRange("EDIT6"), "0"));  // a margin may be 0
+    EXPECT_TRUE(checkedSetting(*settingRange(mainform::kPaperLeft), "0"));  // a margin may be 0
     EXPECT_EQ(settingRange("EDIT7"), nullptr);                  // carried through, never used
     EXPECT_EQ(settingRangeMessage(width), "「１日の枠幅㎜」は 1～420 の数で入力してください。");
 }
@@ -98,7 +99,7 @@ TEST_F(SettingsAtStartup, ValidSettingsRaiseNoWarningAndPaperIsTheScreenDoubled)
 // on screen never reaches the paper, and every day is printed.
 TEST_F(SettingsAtStartup, PrintedPageUsesTheCheckedBoxWhateverTheFieldSays) {
     start("7\n5\n-70\n38\n");
-    h.forms.setText(kMainForm, "EDIT4", "-38");  // typed after start-up
+    h.forms.setText(kMainForm, mainform::kBoxHeight, "-38");  // typed after start-up
     h.forms.answerMessages({MessageAnswer::Ok});
     BUTTON7_ON(h.context());
     std::vector<std::string> days;

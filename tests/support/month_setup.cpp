@@ -5,6 +5,7 @@
 #include "data/year_file.h"
 #include "tools/string_tools.h"
 #include "ui/names.h"
+#include "windows/mainform/mainform_controls.h"
 
 #include <cstring>
 
@@ -42,7 +43,7 @@ void showMonth(Harness& h, int year, int month, const char* firstWeekday, int da
     const auto m = static_cast<std::size_t>(FB_TUKI_CNV(MonthConv::ToSchool, month));
     storeField(s.yearSettings.firstWeekday[m], firstWeekday);
     s.yearSettings.daysInMonth[m].set(days);
-    h.forms.setText(kMainForm, "EDIT154", s.currentYear);
+    h.forms.setText(kMainForm, mainform::kSchoolYear, s.currentYear);
 }
 
 void writeMonthFile(const Harness& h, int year, int month, int cell, const std::string& line) {

@@ -291,7 +291,16 @@ const RecordingForms::Form* RecordingForms::findForm(std::string_view name) cons
     return it == m_forms.end() ? nullptr : &it->second;
 }
 
+bool RecordingForms::described(std::string_view formName, std::string_view name) const {
+    if (name.empty()) return true;
+    const FormDescription* desc = formDescription(formName);
+    if (desc && cal::findControl(*desc, name)) return true;
+    reportUndescribedControl(formName, name);
+    return false;
+}
+
 ControlState& RecordingForms::control(std::string_view formName, std::string_view name) {
+    if (!described(formName, name)) return m_undescribed = {};
     Form& f = form(formName);
     if (name.empty()) return f.self;
     const auto it = f.controls.find(name);
@@ -316,6 +325,7 @@ std::vector<DrawCall> RecordingForms::drawsOn(std::string_view formName, std::st
 }
 
 std::string RecordingForms::text(std::string_view f, std::string_view c) const {
+    if (!described(f, c)) return {};
     const ControlState* state = findControl(f, c);
     if (!state) throw std::invalid_argument("no control " + std::string(c) + " on " + std::string(f));
     if (!state->comboEntries.empty() && state->comboIndex >= 0 &&
@@ -328,6 +338,7 @@ void RecordingForms::setText(std::string_view f, std::string_view c, std::string
     control(f, c).text = std::string(t);
 }
 int RecordingForms::checkState(std::string_view f, std::string_view c) const {
+    if (!described(f, c)) return 0;
     const ControlState* state = findControl(f, c);
     return state ? state->check : 0;
 }
@@ -344,6 +355,7 @@ void RecordingForms::selectComboEntry(std::string_view f, std::string_view c, in
     state.comboIndex = index >= 0 && index < static_cast<int>(state.comboEntries.size()) ? index : -1;
 }
 Geometry RecordingForms::geometry(std::string_view f, std::string_view c) const {
+    if (!described(f, c)) return {};
     const ControlState* state = findControl(f, c);
     return state ? state->geometry : Geometry{};
 }
@@ -375,6 +387,7 @@ int RecordingForms::deviceCaps(std::string_view, int code) const {
 }
 
 Surface& RecordingForms::surface(std::string_view f, std::string_view c) {
+    described(f, c);
     const std::string key = std::string(f) + "/" + std::string(c);
     auto& slot = m_surfaces[key];
     if (!slot) slot = std::make_unique<RecordingSurface>(*this, std::string(f), std::string(c));

@@ -60,6 +60,10 @@ private:
     std::unique_ptr<Surface> m_page;
 };
 
+// Reports a control its form's description does not hold: a failure of the
+// running test (undescribed_control.cpp), a crash in the fuzz targets.
+void reportUndescribedControl(std::string_view form, std::string_view control);
+
 struct ControlState {
     std::string text;
     int check = 0;
@@ -157,9 +161,13 @@ private:
 
     Form& form(std::string_view name);
     const Form* findForm(std::string_view name) const;
+    // False, and reported, for a control its form's description does not
+    // hold: a misspelt name would otherwise go unnoticed.
+    bool described(std::string_view form, std::string_view control) const;
     void buildForm(std::string_view name);
 
     std::map<std::string, Form, std::less<>> m_forms;
+    ControlState m_undescribed;  // what operations on an undescribed control reach
     std::map<std::string, std::unique_ptr<RecordingSurface>, std::less<>> m_surfaces;
     std::map<std::string, int, std::less<>> m_dialogResults;
     std::deque<MessageAnswer> m_messageAnswers;

@@ -3,6 +3,8 @@
 #include "support/month_setup.h"
 #include "ui/names.h"
 #include "view/grid_model.h"
+#include "windows/form2/form2_controls.h"
+#include "windows/form3/form3_controls.h"
 
 #include <gtest/gtest.h>
 
@@ -31,10 +33,10 @@ protected:
         DAT_SET(h.context());
     }
     void click(int cell) {
-        h.forms.postEvent({kMonthForm, "PICTURE" + std::to_string(cell), EventKind::Click});
+        h.forms.postEvent({kMonthForm, form2::cell(cell), EventKind::Click});
         h.app.run();
     }
-    void touchAndType(const char* edit, const std::string& text) {
+    void touchAndType(const std::string& edit, const std::string& text) {
         h.forms.postEvent({kDayEditor, edit, EventKind::SetFocus});
         h.app.run();
         h.forms.setText(kDayEditor, edit, text);
@@ -46,7 +48,7 @@ protected:
 
 TEST_F(DayStore, DayOnlyLookedAtKeepsEveryByteButPictureSlotTwo) {
     select(12);
-    touchAndType("EDIT21", h.forms.text(kDayEditor, "EDIT21"));  // focus, nothing typed
+    touchAndType(form3::lineEdit(1), h.forms.text(kDayEditor, form3::lineEdit(1)));  // focus, nothing typed
     click(20);
     const DayCell& rec = h.state->monthCells[12];
     EXPECT_TRUE(sameBytes(rec.lineText, original.lineText));
@@ -58,8 +60,8 @@ TEST_F(DayStore, DayOnlyLookedAtKeepsEveryByteButPictureSlotTwo) {
 
 TEST_F(DayStore, OnlyTheChangedLineIsEncodedAgain) {
     select(12);
-    touchAndType("EDIT22", "新しい行");
-    h.forms.setCheckState(kDayEditor, "CHECK5", 1);
+    touchAndType(form3::lineEdit(2), "新しい行");
+    h.forms.setCheckState(kDayEditor, form3::lineCheck(5), 1);
     click(20);
     const DayCell& rec = h.state->monthCells[12];
     EXPECT_EQ(fieldText(rec.lineText[2]), "新しい行");
@@ -71,8 +73,8 @@ TEST_F(DayStore, OnlyTheChangedLineIsEncodedAgain) {
 
 TEST_F(DayStore, CharactersShiftJisCannotHoldStopTheStoreAndTheClick) {
     select(12);
-    touchAndType("EDIT23", "えんそく😀");
-    touchAndType("EDIT150", "𠮷野か\u3099 한");
+    touchAndType(form3::lineEdit(3), "えんそく😀");
+    touchAndType(form3::extraEdit(3), "𠮷野か\u3099 한");
     click(20);
     ASSERT_EQ(h.forms.messages.size(), 1u);
     const std::string& m = h.forms.messages[0].message;
@@ -80,12 +82,12 @@ TEST_F(DayStore, CharactersShiftJisCannotHoldStopTheStoreAndTheClick) {
         EXPECT_NE(m.find(named), std::string::npos) << named;
     // Nothing stored, the editor keeps the typed text and the same day.
     EXPECT_TRUE(sameBytes(h.state->monthCells[12].lineText, original.lineText));
-    EXPECT_EQ(h.forms.text(kDayEditor, "EDIT23"), "えんそく😀");
-    EXPECT_EQ(h.forms.text(kDayEditor, "TEXT55"), "9");
+    EXPECT_EQ(h.forms.text(kDayEditor, form3::lineEdit(3)), "えんそく😀");
+    EXPECT_EQ(h.forms.text(kDayEditor, form3::kDayNumber), "9");
     EXPECT_EQ(h.state->selectedCell, 12);
     // Mended, the next click stores and moves on.
-    h.forms.setText(kDayEditor, "EDIT23", "えんそく");
-    h.forms.setText(kDayEditor, "EDIT150", "吉野が");
+    h.forms.setText(kDayEditor, form3::lineEdit(3), "えんそく");
+    h.forms.setText(kDayEditor, form3::extraEdit(3), "吉野が");
     click(20);
     EXPECT_EQ(fieldText(h.state->monthCells[12].lineText[3]), "えんそく");
     EXPECT_EQ(h.state->selectedCell, 20);
@@ -93,7 +95,7 @@ TEST_F(DayStore, CharactersShiftJisCannotHoldStopTheStoreAndTheClick) {
 
 TEST_F(DayStore, LoadedUnreadableBytesDoNotBlockStoringAnotherLine) {
     select(12);  // line 2 shows U+FFFD for its 0xFF byte
-    touchAndType("EDIT24", "ok");
+    touchAndType(form3::lineEdit(4), "ok");
     click(20);
     EXPECT_TRUE(h.forms.messages.empty());
     EXPECT_EQ(fieldText(h.state->monthCells[12].lineText[4]), "ok");
@@ -102,37 +104,37 @@ TEST_F(DayStore, LoadedUnreadableBytesDoNotBlockStoringAnotherLine) {
 
 TEST_F(DayStore, TypingMarksALineThatWillBeCutOrCannotBeKept) {
     select(12);
-    const auto type = [&](const char* edit, const std::string& text) {
+    const auto type = [&](const std::string& edit, const std::string& text) {
         h.forms.setText(kDayEditor, edit, text);
         h.forms.postEvent({kDayEditor, edit, EventKind::Change});
         h.app.run();
         return h.forms.control(kDayEditor, edit).warning;
     };
-    EXPECT_EQ(type("EDIT148", std::string(40, 'a')), "");
-    EXPECT_EQ(type("EDIT21", std::string(41, 'a')), "40バイトを超えた分は保存されません");
+    EXPECT_EQ(type(form3::extraEdit(1), std::string(40, 'a')), "");
+    EXPECT_EQ(type(form3::lineEdit(1), std::string(41, 'a')), "40バイトを超えた分は保存されません");
     // Schedule lines are also held against their cell on paper (the standard
     // 70 mm box): line 1, beside the picture, takes 28 half-width characters.
-    EXPECT_EQ(type("EDIT21", std::string(28, 'a')), "");
-    EXPECT_EQ(type("EDIT21", std::string(29, 'a')), "印刷すると枠に入りきりません");
-    EXPECT_EQ(type("EDIT23", std::string(38, 'a')), "");
-    EXPECT_EQ(type("EDIT153", std::string(21, 'x') + "あいうえおかきくけこ"), "40バイトを超えた分は保存されません");
-    EXPECT_NE(type("EDIT148", "😀").find("保存できない文字"), std::string::npos);
+    EXPECT_EQ(type(form3::lineEdit(1), std::string(28, 'a')), "");
+    EXPECT_EQ(type(form3::lineEdit(1), std::string(29, 'a')), "印刷すると枠に入りきりません");
+    EXPECT_EQ(type(form3::lineEdit(3), std::string(38, 'a')), "");
+    EXPECT_EQ(type(form3::extraEdit(6), std::string(21, 'x') + "あいうえおかきくけこ"), "40バイトを超えた分は保存されません");
+    EXPECT_NE(type(form3::extraEdit(1), "😀").find("保存できない文字"), std::string::npos);
     // Loading a day clears the marks.
     select(20);
-    EXPECT_EQ(h.forms.control(kDayEditor, "EDIT21").warning, "");
-    EXPECT_EQ(h.forms.control(kDayEditor, "EDIT148").warning, "");
+    EXPECT_EQ(h.forms.control(kDayEditor, form3::lineEdit(1)).warning, "");
+    EXPECT_EQ(h.forms.control(kDayEditor, form3::extraEdit(1)).warning, "");
 }
 
 TEST_F(DayStore, PictureWhoseNameCannotBeStoredIsRefused) {
     select(12);
     addPicture(h, "くま😀.bmp");
     h.forms.answerFiles({h.dir.file("Calendar_pic", "くま😀.bmp")});
-    h.forms.postEvent({kDayEditor, "PICTURE62", EventKind::Click});
+    h.forms.postEvent({kDayEditor, form3::slotPicture(3), EventKind::Click});
     h.app.run();
     ASSERT_EQ(h.forms.messages.size(), 1u);
     EXPECT_NE(h.forms.messages[0].message.find("「😀」"), std::string::npos);
     EXPECT_EQ(fieldName(h.state->dayPictureFile[3]), "");
-    EXPECT_TRUE(h.forms.drawsOn(kDayEditor, "PICTURE62").size() <= 1u);  // only the load's clear
+    EXPECT_TRUE(h.forms.drawsOn(kDayEditor, form3::slotPicture(3)).size() <= 1u);  // only the load's clear
 }
 
 }  // namespace

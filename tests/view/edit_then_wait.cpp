@@ -7,6 +7,7 @@
 #include "support/recording_forms.h"
 #include "support/test_platform.h"
 #include "ui/names.h"
+#include "windows/form3/form3_controls.h"
 
 #include <unistd.h>
 
@@ -27,9 +28,9 @@ int main(int argc, char* argv[]) {
     args.recoveryRoot = argv[2];
     app.start(args);
 
-    app.handleEvent({cal::kDayEditor, "EDIT22", cal::EventKind::SetFocus});
-    forms.setText(cal::kDayEditor, "EDIT22", "おゆうぎ会");
-    app.handleEvent({cal::kDayEditor, "BUTTON9", cal::EventKind::On});
+    app.handleEvent({cal::kDayEditor, cal::form3::lineEdit(2), cal::EventKind::SetFocus});
+    forms.setText(cal::kDayEditor, cal::form3::lineEdit(2), "おゆうぎ会");
+    app.handleEvent({cal::kDayEditor, cal::form3::kUpdate, cal::EventKind::On});
     const auto& stored = state->monthCells[static_cast<std::size_t>(state->editorCell)];
     cal::test::writeBytes(argv[3], std::string(reinterpret_cast<const char*>(&stored), sizeof stored));
     std::cout << "stored" << std::endl;

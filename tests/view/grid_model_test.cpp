@@ -2,7 +2,10 @@
 #include "data/sjis.h"
 #include "support/month_setup.h"
 #include "ui/names.h"
+#include "windows/mainform/mainform_controls.h"
 #include "view/grid_model.h"
+#include "windows/form2/form2_controls.h"
+#include "windows/form3/form3_controls.h"
 
 #include <gtest/gtest.h>
 
@@ -28,28 +31,28 @@ protected:
         DAT_SET(h.context());
     }
     void click(int cell) {
-        h.forms.postEvent({kMonthForm, "PICTURE" + std::to_string(cell), EventKind::Click});
+        h.forms.postEvent({kMonthForm, form2::cell(cell), EventKind::Click});
         h.app.run();
     }
-    std::string editor(const char* control) { return h.forms.text(kDayEditor, control); }
+    std::string editor(std::string_view control) { return h.forms.text(kDayEditor, control); }
     Harness h;
 };
 
 TEST_F(GridModel, LoadingShowsLinesChecksPicturesAndTheDayNumber) {
     select(12);
-    EXPECT_EQ(editor("TEXT55"), "9");
-    EXPECT_EQ(editor("EDIT21"), "始業式");
-    EXPECT_EQ(editor("EDIT28"), "8行目");
-    EXPECT_EQ(editor("EDIT153"), "メモ");
-    EXPECT_EQ(h.forms.checkState(kDayEditor, "CHECK3"), 1);
-    EXPECT_EQ(h.forms.checkState(kDayEditor, "CHECK1"), 0);
-    const std::vector<DrawCall> large = h.forms.drawsOn(kDayEditor, "PICTURE61");
+    EXPECT_EQ(editor(form3::kDayNumber), "9");
+    EXPECT_EQ(editor(form3::lineEdit(1)), "始業式");
+    EXPECT_EQ(editor(form3::lineEdit(8)), "8行目");
+    EXPECT_EQ(editor(form3::extraEdit(6)), "メモ");
+    EXPECT_EQ(h.forms.checkState(kDayEditor, form3::lineCheck(3)), 1);
+    EXPECT_EQ(h.forms.checkState(kDayEditor, form3::lineCheck(1)), 0);
+    const std::vector<DrawCall> large = h.forms.drawsOn(kDayEditor, form3::slotPicture(1));
     ASSERT_EQ(large.size(), 2u);
     EXPECT_EQ(large[0].op, "clear");
     EXPECT_EQ(large[1].op, "stretch");
     EXPECT_EQ(large[1].x2, 375);
     EXPECT_EQ(large[1].y2, 300);
-    const std::vector<DrawCall> small = h.forms.drawsOn(kDayEditor, "PICTURE62");
+    const std::vector<DrawCall> small = h.forms.drawsOn(kDayEditor, form3::slotPicture(3));
     ASSERT_EQ(small.size(), 1u);  // an empty slot clears its control
     EXPECT_EQ(small[0].op, "clear");
     EXPECT_EQ(h.state->dayChanged, 0);
@@ -57,7 +60,7 @@ TEST_F(GridModel, LoadingShowsLinesChecksPicturesAndTheDayNumber) {
 
 TEST_F(GridModel, UntouchedDayIsNotStored) {
     select(12);
-    h.forms.setText(kDayEditor, "EDIT21", "typed without focus");
+    h.forms.setText(kDayEditor, form3::lineEdit(1), "typed without focus");
     DAT_UPDATE(h.context());
     EXPECT_EQ(fieldText(h.state->monthCells[12].lineText[1]), "始業式");
     EXPECT_TRUE(h.forms.drawsOn(kMonthForm, "PICTURE12").empty());
@@ -66,9 +69,9 @@ TEST_F(GridModel, UntouchedDayIsNotStored) {
 TEST_F(GridModel, TouchedDayIsStoredWithSlotTwoEmptyAndRepainted) {
     select(12);
     h.state->dayChanged = 1;
-    h.forms.setText(kDayEditor, "EDIT22", "おやつ");
-    h.forms.setCheckState(kDayEditor, "CHECK3", 0);
-    h.forms.setCheckState(kDayEditor, "CHECK8", 1);
+    h.forms.setText(kDayEditor, form3::lineEdit(2), "おやつ");
+    h.forms.setCheckState(kDayEditor, form3::lineCheck(3), 0);
+    h.forms.setCheckState(kDayEditor, form3::lineCheck(8), 1);
     DAT_UPDATE(h.context());
     const DayCell& rec = h.state->monthCells[12];
     EXPECT_EQ(fieldText(rec.lineText[2]), "おやつ");
@@ -85,7 +88,7 @@ TEST_F(GridModel, AnsweringNoDropsThePendingEditForGood) {
     h.state->askOnUpdate = 1;
     select(12);
     h.state->dayChanged = 1;
-    h.forms.setText(kDayEditor, "EDIT21", "変更");
+    h.forms.setText(kDayEditor, form3::lineEdit(1), "変更");
     h.forms.answerMessages({MessageAnswer::No});
     DAT_UPDATE(h.context());
     EXPECT_EQ(h.forms.messageTexts(), std::vector<std::string>{"データを更新しますか."});
@@ -97,24 +100,24 @@ TEST_F(GridModel, AnsweringNoDropsThePendingEditForGood) {
 
 TEST_F(GridModel, ClickStoresTheShownDayThenLoadsTheClickedOne) {
     select(12);
-    h.forms.postEvent({kDayEditor, "EDIT21", EventKind::SetFocus});  // a touch, no typing
-    h.forms.setText(kDayEditor, "EDIT21", "書き換え");
+    h.forms.postEvent({kDayEditor, form3::lineEdit(1), EventKind::SetFocus});  // a touch, no typing
+    h.forms.setText(kDayEditor, form3::lineEdit(1), "書き換え");
     click(13);
     EXPECT_EQ(fieldText(h.state->monthCells[12].lineText[1]), "書き換え");
-    EXPECT_EQ(editor("TEXT55"), "10");
-    EXPECT_EQ(editor("EDIT21"), "");
+    EXPECT_EQ(editor(form3::kDayNumber), "10");
+    EXPECT_EQ(editor(form3::lineEdit(1)), "");
     EXPECT_EQ(h.state->selectedCell, 13);
     EXPECT_EQ(h.forms.focused.back(), kDayEditor);
 }
 
 TEST_F(GridModel, BlankCellsAskForTheNeighbouringMonthAndKeepTheEditorsDay) {
     select(12);
-    h.app.handlers().add("BUTTON5_ON", [](Context&, const Event&) { return 0; });
-    h.app.handlers().add("BUTTON6_ON", [](Context&, const Event&) { return 0; });
+    h.app.handlers().replace(mainform::kPreviousMonth, EventKind::On, [](Context&, const Event&) { return 0; });
+    h.app.handlers().replace(mainform::kNextMonth, EventKind::On, [](Context&, const Event&) { return 0; });
     h.state->selectedCell = 3;  // the last blank before day 1
     DAT_SET(h.context(), SelectBy::Click);
     EXPECT_EQ(h.state->monthStepRequest, MonthStep::Previous);
-    EXPECT_EQ(editor("TEXT55"), "9");
+    EXPECT_EQ(editor(form3::kDayNumber), "9");
     EXPECT_EQ(h.state->selectedCell, 12);
     h.state->selectedCell = 4 + 31;  // the first blank after day 31
     DAT_SET(h.context(), SelectBy::Click);
@@ -122,13 +125,13 @@ TEST_F(GridModel, BlankCellsAskForTheNeighbouringMonthAndKeepTheEditorsDay) {
     h.state->selectedCell = 34;  // day 31 itself
     DAT_SET(h.context(), SelectBy::Click);
     EXPECT_EQ(h.state->monthStepRequest, MonthStep::None);
-    EXPECT_EQ(editor("TEXT55"), "31");
+    EXPECT_EQ(editor(form3::kDayNumber), "31");
 }
 
 TEST_F(GridModel, StoreAfterARefusedStepGoesToTheDayTheEditorShows) {
     select(12);
     h.state->dayChanged = 1;
-    h.forms.setText(kDayEditor, "EDIT21", "残す");
+    h.forms.setText(kDayEditor, form3::lineEdit(1), "残す");
     h.state->selectedCell = 40;  // a blank cell after the month
     DAT_SET(h.context(), SelectBy::Click);
     h.state->monthStepRequest = MonthStep::None;  // the step was refused
@@ -142,7 +145,7 @@ TEST_F(GridModel, NeverStoresIntoABlankCellOrOutsideTheRecords) {
         h.state->selectedCell = cell;
         h.state->editorCell = cell;
         h.state->dayChanged = 1;
-        h.forms.setText(kDayEditor, "EDIT21", "x");
+        h.forms.setText(kDayEditor, form3::lineEdit(1), "x");
         DAT_UPDATE(h.context());
     }
     for (const DayCell& rec : h.state->monthCells) EXPECT_NE(fieldText(rec.lineText[1]), "x");
@@ -152,14 +155,14 @@ TEST_F(GridModel, WithoutDayCountsTheEditorIsEmptiedAndNoStepAsked) {
     showMonth(h, 2003, 1, "", 0);
     select(12);
     EXPECT_EQ(h.state->monthStepRequest, MonthStep::None);
-    EXPECT_EQ(editor("TEXT55"), "");
-    EXPECT_EQ(editor("EDIT21"), "");
+    EXPECT_EQ(editor(form3::kDayNumber), "");
+    EXPECT_EQ(editor(form3::lineEdit(1)), "");
 }
 
 TEST_F(GridModel, RejectedPictureLeavesItsControlEmpty) {
     storeField(h.state->monthCells[12].pictureFile[1], "gone.bmp");
     select(12);
-    const std::vector<DrawCall> large = h.forms.drawsOn(kDayEditor, "PICTURE61");
+    const std::vector<DrawCall> large = h.forms.drawsOn(kDayEditor, form3::slotPicture(1));
     ASSERT_EQ(large.size(), 1u);
     EXPECT_EQ(large[0].op, "clear");
 }

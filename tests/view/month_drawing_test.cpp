@@ -3,6 +3,7 @@
 #include "support/month_setup.h"
 #include "ui/names.h"
 #include "view/month_drawing.h"
+#include "windows/form2/form2_controls.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +15,7 @@ protected:
     void SetUp() override { h.createForms(); }
     // What is drawn in cell n, without the clip around it.
     std::vector<DrawCall> cell(int n) const {
-        std::vector<DrawCall> calls = h.forms.drawsOn(kMonthForm, "PICTURE" + std::to_string(n));
+        std::vector<DrawCall> calls = h.forms.drawsOn(kMonthForm, form2::cell(n));
         std::erase_if(calls, [](const DrawCall& d) { return d.op == "clip" || d.op == "noclip"; });
         return calls;
     }
@@ -180,7 +181,7 @@ TEST_F(MonthDrawing, TitleBandWithFallbackPicturesAndNames) {
     storeField(y.schoolName, "さくら保育園");
     storeField(y.className, "ひよこ組");
     storeField(y.classPicture, "nothing.bmp");
-    for (int c = 0; c < 7; ++c) h.forms.move(kMonthForm, "PICTURE" + std::to_string(c + 1), 20 + 350 * c, 131);
+    for (int c = 0; c < 7; ++c) h.forms.move(kMonthForm, form2::cell(c + 1), 20 + 350 * c, 131);
     TITLE_SAIBYOUGA(h.context());
     const std::vector<DrawCall> calls = h.forms.drawsOn(kMonthForm, "");
     ASSERT_GE(calls.size(), 2u);

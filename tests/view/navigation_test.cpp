@@ -5,6 +5,8 @@
 #include "view/grid_model.h"
 #include "view/month_files.h"
 #include "view/navigation.h"
+#include "windows/form3/form3_controls.h"
+#include "windows/mainform/mainform_controls.h"
 
 #include <gtest/gtest.h>
 
@@ -41,14 +43,14 @@ TEST_F(Navigation, AprilBackToMarchOfThePreviousSchoolYear) {
     display(2002, 4, "月", 30);
     writeYearFile(h, 2001, 3, "金", 31);
     writeMonthFile(h, 2002, 3, 15, "march");
-    press("BUTTON5");
+    press(mainform::kPreviousMonth);
     const AppState& s = *h.state;
     EXPECT_EQ(s.currentMonth, 3);
     EXPECT_EQ(s.currentYear, "2002");
     EXPECT_EQ(s.schoolYear, "2001");
     EXPECT_EQ(fieldText(s.monthCells[15].lineText[1]), "march");
     EXPECT_EQ(s.selectedCell, 15);
-    EXPECT_EQ(h.forms.text(kDayEditor, "TEXT55"), "10");  // 1 March 2002 was a Friday
+    EXPECT_EQ(h.forms.text(kDayEditor, form3::kDayNumber), "10");  // 1 March 2002 was a Friday
     EXPECT_EQ(savedLine(2002, 4), utf8ToSjis("編集"));
     EXPECT_TRUE(h.forms.messages.empty());
     EXPECT_EQ(h.forms.focused.back(), kDayEditor);
@@ -72,8 +74,8 @@ TEST_F(Navigation, MarchForwardToAprilOfTheNextSchoolYear) {
     step(MonthStep::Next);
     EXPECT_EQ(h.state->currentMonth, 4);
     EXPECT_EQ(h.state->schoolYear, "2003");
-    EXPECT_EQ(h.forms.text(kMainForm, "EDIT154"), "2003");
-    EXPECT_EQ(h.forms.text(kDayEditor, "TEXT55"), "13");
+    EXPECT_EQ(h.forms.text(kMainForm, mainform::kSchoolYear), "2003");
+    EXPECT_EQ(h.forms.text(kDayEditor, form3::kDayNumber), "13");
 }
 
 TEST_F(Navigation, JanuaryBackToDecemberChangesTheYear) {
@@ -83,7 +85,7 @@ TEST_F(Navigation, JanuaryBackToDecemberChangesTheYear) {
     step(MonthStep::Previous);
     EXPECT_EQ(h.state->currentMonth, 12);
     EXPECT_EQ(h.state->currentYear, "2002");
-    EXPECT_EQ(h.forms.text(kMainForm, "EDIT154"), "2002");
+    EXPECT_EQ(h.forms.text(kMainForm, mainform::kSchoolYear), "2002");
     EXPECT_EQ(h.state->schoolYear, "2002");
     EXPECT_EQ(h.state->yearSettings.daysInMonth[9].get(), 31);
 }
@@ -97,7 +99,7 @@ TEST_F(Navigation, MissingMonthFileGoesBackToTheStartingMonth) {
               "該当月のファイルが見つかりません.\r１年分の空データ作成を行ってください.\r12月の表示に戻します.\r");
     EXPECT_EQ(h.state->currentMonth, 12);
     EXPECT_EQ(h.state->currentYear, "2002");
-    EXPECT_EQ(h.forms.text(kMainForm, "EDIT154"), "2002");
+    EXPECT_EQ(h.forms.text(kMainForm, mainform::kSchoolYear), "2002");
     EXPECT_EQ(fieldText(h.state->monthCells[15].lineText[1]), "編集");  // reloaded as saved
 }
 
@@ -112,7 +114,7 @@ TEST_F(Navigation, MissingMonthOnAStepBackIntoJanuaryToMarchNamesTheSettingsFile
 
 TEST_F(Navigation, YearBelow1900IsClampedForTheStep) {
     display(2003, 6, "日", 30);
-    h.forms.setText(kMainForm, "EDIT154", "1850");
+    h.forms.setText(kMainForm, mainform::kSchoolYear, "1850");
     writeMonthFile(h, 1900, 7);
     step(MonthStep::Next);
     EXPECT_EQ(h.state->currentYear, "1900");
@@ -121,7 +123,7 @@ TEST_F(Navigation, YearBelow1900IsClampedForTheStep) {
 
 TEST_F(Navigation, ShortYearTextGivesTwoMessagesAndChangesNothing) {
     display(2003, 6, "日", 30);
-    h.forms.setText(kMainForm, "EDIT154", "03");
+    h.forms.setText(kMainForm, mainform::kSchoolYear, "03");
     step(MonthStep::Next);
     EXPECT_EQ(h.forms.messageTexts(),
               (std::vector<std::string>{"年度のデータは半角数字４文字で入力してください.",
@@ -134,7 +136,7 @@ TEST_F(Navigation, TypedYearNeverOverwritesAnotherYearsMonth) {
     display(2003, 6, "日", 30);
     writeMonthFile(h, 2010, 6, 15, "2010");
     writeMonthFile(h, 2010, 7);
-    h.forms.setText(kMainForm, "EDIT154", "2010");
+    h.forms.setText(kMainForm, mainform::kSchoolYear, "2010");
     step(MonthStep::Next);
     EXPECT_EQ(savedLine(2010, 6), "2010");
     EXPECT_EQ(savedLine(2003, 6), utf8ToSjis("編集"));
@@ -160,8 +162,8 @@ TEST_F(Navigation, ClickOnABlankCellStepsThroughTheMainLoop) {
     h.app.run();
     EXPECT_EQ(h.state->currentMonth, 7);
     EXPECT_EQ(h.state->monthStepRequest, MonthStep::None);
-    EXPECT_EQ(h.forms.text(kDayEditor, "EDIT21"), "july");
-    EXPECT_EQ(h.forms.text(kDayEditor, "TEXT55"), "13");
+    EXPECT_EQ(h.forms.text(kDayEditor, form3::lineEdit(1)), "july");
+    EXPECT_EQ(h.forms.text(kDayEditor, form3::kDayNumber), "13");
 }
 
 TEST_F(Navigation, FailedSaveStopsTheStepWithTheEditsShown) {
@@ -172,16 +174,16 @@ TEST_F(Navigation, FailedSaveStopsTheStepWithTheEditsShown) {
     std::filesystem::create_directory(u8path(h.dir.file("Calendar_dat", "Calendar200305.dat")));
     h.state->selectedCell = 15;
     DAT_SET(h.context());
-    h.forms.postEvent({kDayEditor, "EDIT22", EventKind::SetFocus});
+    h.forms.postEvent({kDayEditor, form3::lineEdit(2), EventKind::SetFocus});
     h.app.run();
-    h.forms.setText(kDayEditor, "EDIT22", "打ったばかり");
-    press("BUTTON6");
+    h.forms.setText(kDayEditor, form3::lineEdit(2), "打ったばかり");
+    press(mainform::kNextMonth);
     ASSERT_EQ(h.forms.messages.size(), 1u);
     EXPECT_EQ(h.forms.messages[0].title, "エラー");
     EXPECT_EQ(h.state->currentMonth, 5);
     EXPECT_EQ(fieldText(h.state->monthCells[15].lineText[1]), "編集");
     EXPECT_EQ(fieldText(h.state->monthCells[15].lineText[2]), "打ったばかり");
-    EXPECT_EQ(h.forms.text(kDayEditor, "EDIT22"), "打ったばかり");
+    EXPECT_EQ(h.forms.text(kDayEditor, form3::lineEdit(2)), "打ったばかり");
 }
 
 TEST_F(Navigation, DayThatCannotBeStoredStopsTheStepBeforeSaving) {
@@ -189,10 +191,10 @@ TEST_F(Navigation, DayThatCannotBeStoredStopsTheStepBeforeSaving) {
     writeMonthFile(h, 2003, 6);
     h.state->selectedCell = 15;
     DAT_SET(h.context());
-    h.forms.postEvent({kDayEditor, "EDIT22", EventKind::SetFocus});
+    h.forms.postEvent({kDayEditor, form3::lineEdit(2), EventKind::SetFocus});
     h.app.run();
-    h.forms.setText(kDayEditor, "EDIT22", "🎉");
-    press("BUTTON6");
+    h.forms.setText(kDayEditor, form3::lineEdit(2), "🎉");
+    press(mainform::kNextMonth);
     ASSERT_EQ(h.forms.messages.size(), 1u);
     EXPECT_NE(h.forms.messages[0].message.find("🎉"), std::string::npos);
     EXPECT_EQ(h.state->currentMonth, 5);
@@ -202,7 +204,7 @@ TEST_F(Navigation, FolderInTheNextMonthFilesPlaceIsReportedAsSuch) {
     display(2003, 5, "木", 31);
     writeYearFile(h, 2003, 6, "日", 30);
     std::filesystem::create_directory(u8path(h.dir.file("Calendar_dat", "Calendar200306.dat")));
-    press("BUTTON6");
+    press(mainform::kNextMonth);
     ASSERT_EQ(h.forms.messages.size(), 1u);
     EXPECT_EQ(h.forms.messages[0].title, "エラー");
     EXPECT_NE(h.forms.messages[0].message.find("フォルダ"), std::string::npos);

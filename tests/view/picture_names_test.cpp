@@ -4,6 +4,7 @@
 #include "ui/names.h"
 #include "view/bitmap_toolkit.h"
 #include "view/grid_model.h"
+#include "windows/form3/form3_controls.h"
 
 #include <gtest/gtest.h>
 
@@ -68,7 +69,8 @@ TEST_F(PictureNames, TheDayEditorShowsNothingForANameLeadingOut) {
     h.state->selectedCell = 12;
     DAT_SET(h.context());
     EXPECT_TRUE(h.forms.loadedBitmapFiles.empty());
-    for (const char* control : {"PICTURE61", "PICTURE62"}) {
+    for (const int slot : {1, 3}) {
+        const std::string control = form3::slotPicture(slot);
         const std::vector<DrawCall> calls = h.forms.drawsOn(kDayEditor, control);
         ASSERT_EQ(calls.size(), 1u) << control;
         EXPECT_EQ(calls[0].op, "clear");

@@ -7,6 +7,8 @@
 #include "support/month_setup.h"
 #include "ui/names.h"
 #include "view/month_files.h"
+#include "windows/form3/form3_controls.h"
+#include "windows/mainform/mainform_controls.h"
 
 #include <gtest/gtest.h>
 
@@ -41,9 +43,9 @@ protected:
 
     // Types a line into the day shown and stores it with 更  新.
     void typeAndStore(Harness& p, const std::string& line) {
-        p.app.handleEvent({kDayEditor, "EDIT22", EventKind::SetFocus});
-        p.forms.setText(kDayEditor, "EDIT22", line);
-        p.app.handleEvent({kDayEditor, "BUTTON9", EventKind::On});
+        p.app.handleEvent({kDayEditor, form3::lineEdit(2), EventKind::SetFocus});
+        p.forms.setText(kDayEditor, form3::lineEdit(2), line);
+        p.app.handleEvent({kDayEditor, form3::kUpdate, EventKind::On});
     }
     std::string recoveryFile() const { return recoveryFilePath(root, h.dir.path(), "2003", 1); }
 
@@ -167,10 +169,10 @@ TEST_F(ChangedElsewhere, TheSettingsFileIsNotWrittenOverUnasked) {
     h.start();
     h.dir.write("master", "CalendarH.dat", "theirs\n");
     h.forms.answerMessages({MessageAnswer::Yes, MessageAnswer::No});  // 更新しますか, 上書きしますか
-    h.app.handleEvent({kMainForm, "BUTTON1", EventKind::On});
+    h.app.handleEvent({kMainForm, mainform::kSettingsUpdate, EventKind::On});
     EXPECT_EQ(h.dir.read("master", "CalendarH.dat"), "theirs\n");
     h.forms.answerMessages({MessageAnswer::Yes, MessageAnswer::Yes});
-    h.app.handleEvent({kMainForm, "BUTTON1", EventKind::On});
+    h.app.handleEvent({kMainForm, mainform::kSettingsUpdate, EventKind::On});
     EXPECT_EQ(h.dir.read("master", "CalendarH.dat").rfind("7\n5\n70\n38\n", 0), 0u);
 }
 

@@ -7,6 +7,7 @@
 #include "view/file_guard.h"
 #include "view/month_files.h"
 #include "support/harness.h"
+#include "windows/form3/form3_controls.h"
 
 #include <gtest/gtest.h>
 
@@ -113,7 +114,7 @@ TEST_F(YearFile, HugeDayCountNeitherOverflowsNorStepsTheMonthOnAClick) {
     h.state->selectedCell = 30;
     DAT_SET(h.context(), SelectBy::Click);
     EXPECT_EQ(h.state->monthStepRequest, MonthStep::None);
-    EXPECT_EQ(h.forms.text(kDayEditor, "TEXT55"), "24");
+    EXPECT_EQ(h.forms.text(kDayEditor, form3::kDayNumber), "24");
 }
 }  // namespace
 }  // namespace cal::test

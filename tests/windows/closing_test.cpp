@@ -3,6 +3,8 @@
 #include "support/file_size_limit.h"
 #include "support/harness.h"
 #include "ui/names.h"
+#include "windows/form3/form3_controls.h"
+#include "windows/mainform/mainform_controls.h"
 
 #include <gtest/gtest.h>
 
@@ -85,7 +87,7 @@ TEST_P(Closing, SavingTakesTheDayShownInTheEditorAlong) {
     storeField(h.state->yearSettings.firstWeekday[10], "水");
     h.state->selectedCell = h.state->editorCell = 12;
     h.state->dayChanged = 1;
-    h.forms.setText(kDayEditor, "EDIT21", "書きかけ");
+    h.forms.setText(kDayEditor, form3::lineEdit(1), "書きかけ");
     h.forms.answerMessages({MessageAnswer::Yes});
     close();
     const std::string saved = h.dir.read("Calendar_dat", kJanuary);
@@ -98,7 +100,7 @@ TEST_P(Closing, NotSavingLeavesTheEditorsDayOut) {
     h.state->yearSettings.daysInMonth[10].set(31);
     h.state->selectedCell = h.state->editorCell = 12;
     h.state->dayChanged = 1;
-    h.forms.setText(kDayEditor, "EDIT21", "書きかけ");
+    h.forms.setText(kDayEditor, form3::lineEdit(1), "書きかけ");
     h.forms.answerMessages({MessageAnswer::Yes, MessageAnswer::No});
     close();
     EXPECT_FALSE(saved());
@@ -111,23 +113,23 @@ TEST(MainLoop, DeferredStepRunsOnceAfterTheHandlerThatAskedForIt) {
     Harness h;
     h.createForms();
     std::vector<std::string> order;
-    h.app.handlers().add("BUTTON9_ON", [&](Context& c, const Event&) {
+    h.app.handlers().replace(form3::kUpdate, EventKind::On, [&](Context& c, const Event&) {
         c.state.monthStepRequest = MonthStep::Next;
         order.push_back("store");
         return 0;
     });
-    h.app.handlers().add("BUTTON6_ON", [&](Context& c, const Event& e) {
+    h.app.handlers().replace(mainform::kNextMonth, EventKind::On, [&](Context& c, const Event& e) {
         EXPECT_EQ(c.state.monthStepRequest, MonthStep::None);  // cleared before the step runs
         EXPECT_EQ(e.form, "");                   // no owner window
         order.push_back("next");
         return 0;
     });
-    h.app.handlers().add("BUTTON5_ON", [&](Context&, const Event&) {
+    h.app.handlers().replace(mainform::kPreviousMonth, EventKind::On, [&](Context&, const Event&) {
         order.push_back("previous");
         return 0;
     });
-    h.forms.postEvent({kDayEditor, "BUTTON9", EventKind::On});
-    h.forms.postEvent({kDayEditor, "BUTTON62", EventKind::On});
+    h.forms.postEvent({kDayEditor, form3::kUpdate, EventKind::On});
+    h.forms.postEvent({kDayEditor, form3::layoutButton(1), EventKind::On});
     h.app.run();
     EXPECT_EQ(order, (std::vector<std::string>{"store", "next"}));
 
@@ -153,7 +155,7 @@ TEST(MainLoop, LayoutButtonsMoveTheThreeWindows) {
     Harness h;
     h.createForms();
     h.forms.setScreen(300, 200, 1134, 756);
-    h.forms.postEvent({kDayEditor, "BUTTON65", EventKind::On});
+    h.forms.postEvent({kDayEditor, form3::layoutButton(4), EventKind::On});
     h.app.run();
     const Geometry editor = h.forms.geometry(kDayEditor, {});
     const Geometry month = h.forms.geometry(kMonthForm, {});

@@ -1,6 +1,7 @@
 #include "windows/form3/form3_handlers.h"
 
 #include "windows/closing.h"
+#include "windows/form3/form3_controls.h"
 #include "state/handler_table.h"
 #include "data/file_io.h"
 #include "data/sjis.h"
@@ -63,7 +64,7 @@ void choosePictureFor(Context& c, int slot) {
                            MessageIcon::Information);
         return;
     }
-    BITMAP_OBJ_PIC_BYOUGA_M_PIC(c.forms, c.drawing, kDayEditor, pictureControlOfSlot(slot), path);
+    BITMAP_OBJ_PIC_BYOUGA_M_PIC(c.forms, c.drawing, kDayEditor, form3::slotPicture(slot), path);
     storeField(c.state.dayPictureFile[static_cast<std::size_t>(slot)], name);
 }
 
@@ -72,7 +73,7 @@ void deletePicture(Context& c, int slot) {
                            MessageIcon::Information) != MessageAnswer::Yes)
         return;
     c.state.dayChanged = 1;
-    c.drawing.surface(kDayEditor, pictureControlOfSlot(slot)).clear();
+    c.drawing.surface(kDayEditor, form3::slotPicture(slot)).clear();
     c.state.dayPictureFile[static_cast<std::size_t>(slot)] = {};
 }
 
@@ -87,28 +88,28 @@ void FORM3_START(Context& c) {
 }
 
 void addDayEditorHandlers(HandlerTable& table) {
-    table.add("BUTTON62_ON", layout(1));
-    table.add("BUTTON63_ON", layout(2));
-    table.add("BUTTON64_ON", layout(3));
-    table.add("BUTTON65_ON", layout(4));
-    table.add("FORM3_QUERYCLOSE",
+    using namespace form3;
+    for (int corner = 1; corner <= kCorners; ++corner) table.add(layoutButton(corner), EventKind::On, layout(corner));
+    table.add(kDayEditor, EventKind::QueryClose,
               [](Context& c, const Event&) { return closingSequence(c, kDayEditor); });
-    for (int i = 21; i <= 28; ++i) table.add("EDIT" + std::to_string(i) + "_SETFOCUS", touch());
-    for (int i = 148; i <= 153; ++i) table.add("EDIT" + std::to_string(i) + "_SETFOCUS", touch());
-    for (int i = 21; i <= 28; ++i) table.add("EDIT" + std::to_string(i) + "_CHANGE", markFit());
-    for (int i = 148; i <= 153; ++i) table.add("EDIT" + std::to_string(i) + "_CHANGE", markFit());
-    for (int i = 1; i <= 8; ++i) table.add("CHECK" + std::to_string(i) + "_ON", touch());
-    // PICTURE61 … PICTURE67 and BUTTON55 … BUTTON61 serve slots 1, 3 … 8.
-    for (int i = 0; i < 7; ++i) {
-        const int slot = i == 0 ? 1 : i + 2;
-        table.add("PICTURE" + std::to_string(61 + i) + "_CLICK",
+    for (int line = 1; line <= kLines; ++line) {
+        table.add(lineEdit(line), EventKind::SetFocus, touch());
+        table.add(lineEdit(line), EventKind::Change, markFit());
+        table.add(lineCheck(line), EventKind::On, touch());
+    }
+    for (int line = 1; line <= kExtraLines; ++line) {
+        table.add(extraEdit(line), EventKind::SetFocus, touch());
+        table.add(extraEdit(line), EventKind::Change, markFit());
+    }
+    for (const int slot : kPictureSlots) {
+        table.add(slotPicture(slot), EventKind::Click,
                   action([slot](Context& c, const Event&) { choosePictureFor(c, slot); }));
-        table.add("BUTTON" + std::to_string(55 + i) + "_ON",
+        table.add(slotDelete(slot), EventKind::On,
                   action([slot](Context& c, const Event&) { deletePicture(c, slot); }));
     }
-    table.add("BUTTON9_ON", action([](Context& c, const Event&) { DAT_UPDATE(c); }));
-    table.add("CHECK9_ON", action([](Context& c, const Event&) {
-                  c.state.askOnUpdate = c.forms.checkState(kDayEditor, "CHECK9") == 1 ? 1 : 0;
+    table.add(kUpdate, EventKind::On, action([](Context& c, const Event&) { DAT_UPDATE(c); }));
+    table.add(kAskOnUpdate, EventKind::On, action([](Context& c, const Event&) {
+                  c.state.askOnUpdate = c.forms.checkState(kDayEditor, kAskOnUpdate) == 1 ? 1 : 0;
               }));
 }
 

@@ -1,13 +1,14 @@
 #include "windows/form4/form4_controls.h"
 
 #include "tools/string_tools.h"
+#include "ui/names.h"
 
 namespace cal::form4 {
 
 namespace {
 
-std::string edit(int number) { return "EDIT" + std::to_string(number); }
-std::string button(int number) { return "BUTTON" + std::to_string(number); }
+std::string edit(int number) { return numberedName("EDIT", number); }
+std::string button(int number) { return numberedName("BUTTON", number); }
 
 }  // namespace
 
@@ -37,8 +38,8 @@ std::vector<PictureButton> pictureButtons() {
     for (int m = 1; m <= kMonths; ++m) all.push_back({titleButton(m), titleEdit(m)});
     for (int f = 1; f <= kFrames; ++f) all.push_back({frameButton(f), frameEdit(f)});
     for (int i = 1; i <= kHolidays; ++i) all.push_back({holidayButton(i), holidayPictureEdit(i)});
-    all.push_back({"BUTTON52", "EDIT145"});
-    all.push_back({"BUTTON67", "EDIT147"});
+    all.push_back({kSchoolPictureButton, kSchoolPicture});
+    all.push_back({kClassPictureButton, kClassPicture});
     return all;
 }
 

@@ -11,11 +11,24 @@ inline constexpr int kMonths = 12;
 inline constexpr int kFrames = 6;
 inline constexpr int kHolidays = 20;
 
-inline constexpr const char* kYearField = "EDIT76";
-inline constexpr const char* kYearMode = "RADIO1";
-inline constexpr const char* kDefaultMode = "RADIO2";
-inline constexpr const char* kCopyButton = "DEFCOPYBTN";
-inline constexpr const char* kAprilWeekday = "COMBO1";
+inline constexpr const char* kYearField = "EDIT76";       // 年度
+inline constexpr const char* kNextYear = "BUTTON68";       // ▲ (次の年度)
+inline constexpr const char* kPreviousYear = "BUTTON69";   // ▼ (前の年度)
+inline constexpr const char* kYearMode = "RADIO1";         // 年度修正
+inline constexpr const char* kDefaultMode = "RADIO2";      // デフォルト修正
+inline constexpr const char* kCopyButton = "DEFCOPYBTN";   // デフォルトから複写
+inline constexpr const char* kAprilWeekday = "COMBO1";     // ４月 １日曜日
+inline constexpr const char* kSchoolName = "EDIT144";      // 園名
+inline constexpr const char* kSchoolPicture = "EDIT145";   // 園画像
+inline constexpr const char* kSchoolPictureButton = "BUTTON52";  // 園画像 選択
+inline constexpr const char* kClassName = "EDIT146";       // クラス名
+inline constexpr const char* kClassPicture = "EDIT147";    // クラス画像
+inline constexpr const char* kClassPictureButton = "BUTTON67";   // クラス画像 選択
+inline constexpr const char* kSetDays = "BUTTON22";        // 設定 (日数)
+inline constexpr const char* kSetWeekdays = "BUTTON23";    // 設定 (１日曜日)
+inline constexpr const char* kFillHolidays = "SYUKUJITSU"; // 祝日を入れる
+inline constexpr const char* kUpdate = "BUTTON24";         // 更　新
+inline constexpr const char* kClose = "BUTTON66";          // 終　了
 
 std::string dayEdit(int month);             // EDIT29 … EDIT40
 std::string weekdayEdit(int month);         // months 2 … 12: EDIT41 … EDIT51

@@ -13,6 +13,7 @@
 #include "view/month_files.h"
 #include "view/recovery.h"
 #include "windows/form4/form4_controls.h"
+#include "windows/mainform/mainform_controls.h"
 
 namespace cal {
 
@@ -210,23 +211,23 @@ int closeYearUtility(Context& c) {
 }
 
 void addYearUtilityHandlers(HandlerTable& table) {
-    table.add("BUTTON25_ON", action([](Context& c, const Event&) { BUTTON25_ON(c); }));
-    table.add("RADIO1_ON", action([](Context& c, const Event&) { RADIO1_ON(c); }));
-    table.add("RADIO2_ON", action([](Context& c, const Event&) { RADIO2_ON(c); }));
-    table.add("BUTTON68_ON", action([](Context& c, const Event&) { stepSchoolYear(c, 1); }));
-    table.add("BUTTON69_ON", action([](Context& c, const Event&) { stepSchoolYear(c, -1); }));
-    table.add("DEFCOPYBTN_ON", action([](Context& c, const Event&) { DEFCOPYBTN_ON(c); }));
-    table.add("BUTTON24_ON", action([](Context& c, const Event&) { FORM4_UPDATE(c); }));
+    table.add(mainform::kUtility, EventKind::On, action([](Context& c, const Event&) { BUTTON25_ON(c); }));
+    table.add(kYearMode, EventKind::On, action([](Context& c, const Event&) { RADIO1_ON(c); }));
+    table.add(kDefaultMode, EventKind::On, action([](Context& c, const Event&) { RADIO2_ON(c); }));
+    table.add(kNextYear, EventKind::On, action([](Context& c, const Event&) { stepSchoolYear(c, 1); }));
+    table.add(kPreviousYear, EventKind::On, action([](Context& c, const Event&) { stepSchoolYear(c, -1); }));
+    table.add(kCopyButton, EventKind::On, action([](Context& c, const Event&) { DEFCOPYBTN_ON(c); }));
+    table.add(kUpdate, EventKind::On, action([](Context& c, const Event&) { FORM4_UPDATE(c); }));
     addUtilityFitMarks(table);
-    table.add("BUTTON66_ON", action([](Context& c, const Event&) {
+    table.add(kClose, EventKind::On, action([](Context& c, const Event&) {
                   if (closeYearUtility(c) == 0) c.forms.destroyForm(kYearUtility);
               }));
-    table.add("FORM4_QUERYCLOSE", [](Context& c, const Event&) { return closeYearUtility(c); });
-    table.add("BUTTON22_ON", action([](Context& c, const Event&) { BUTTON22_ON(c); }));
-    table.add("BUTTON23_ON", action([](Context& c, const Event&) { BUTTON23_ON(c); }));
-    table.add("SYUKUJITSU_ON", action([](Context& c, const Event&) { SYUKUJITSU_ON(c); }));
+    table.add(kYearUtility, EventKind::QueryClose, [](Context& c, const Event&) { return closeYearUtility(c); });
+    table.add(kSetDays, EventKind::On, action([](Context& c, const Event&) { BUTTON22_ON(c); }));
+    table.add(kSetWeekdays, EventKind::On, action([](Context& c, const Event&) { BUTTON23_ON(c); }));
+    table.add(kFillHolidays, EventKind::On, action([](Context& c, const Event&) { SYUKUJITSU_ON(c); }));
     for (const PictureButton& p : pictureButtons())
-        table.add(p.button + "_ON",
+        table.add(p.button, EventKind::On,
                   action([field = p.field](Context& c, const Event&) { choosePictureInto(c, field); }));
 }
 

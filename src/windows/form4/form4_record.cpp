@@ -26,10 +26,10 @@ using namespace form4;
 // number(control, field) for every number field.
 template <typename Text, typename Number>
 void forEachField(YearSettings& y, Text text, Number number) {
-    text("EDIT144", std::span<char>(y.schoolName));
-    text("EDIT145", std::span<char>(y.schoolPicture));
-    text("EDIT146", std::span<char>(y.className));
-    text("EDIT147", std::span<char>(y.classPicture));
+    text(kSchoolName, std::span<char>(y.schoolName));
+    text(kSchoolPicture, std::span<char>(y.schoolPicture));
+    text(kClassName, std::span<char>(y.className));
+    text(kClassPicture, std::span<char>(y.classPicture));
     for (int m = 1; m <= kMonths; ++m) {
         const auto k = static_cast<std::size_t>(m);
         number(dayEdit(m), y.daysInMonth[k]);
@@ -77,7 +77,7 @@ void addUtilityFitMarks(HandlerTable& table) {
         *layout,
         [&](const std::string& control, std::span<char> field) {
             const std::size_t width = field.size();
-            table.add(control + "_CHANGE", action([width](Context& c, const Event& e) {
+            table.add(control, EventKind::Change, action([width](Context& c, const Event& e) {
                           c.forms.setTextWarning(kYearUtility, e.control,
                                                  fieldFitWarning(c.forms.text(kYearUtility, e.control), width));
                       }));

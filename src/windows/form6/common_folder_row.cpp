@@ -1,6 +1,7 @@
 #include "windows/form6/common_folder_row.h"
 
 #include "state/handler_table.h"
+#include "windows/form6/form6_controls.h"
 #include "windows/mainform/data_dir.h"
 #include "ui/names.h"
 
@@ -8,11 +9,11 @@ namespace cal {
 
 void showCommonDir(Context& c) {
     const std::string folder = registeredCommonDir(c);
-    c.forms.setText(kSettingsDialog, "EDIT163", folder.empty() ? "未設定" : folder);
+    c.forms.setText(kSettingsDialog, form6::kCommonFolder, folder.empty() ? "未設定" : folder);
 }
 
 void addCommonFolderHandlers(HandlerTable& table) {
-    table.add("F6KICK_ON", action([](Context& c, const Event&) {
+    table.add(form6::kBrowse, EventKind::On, action([](Context& c, const Event&) {
                   std::string folder;
                   if (chooseCommonDir(c, kSettingsDialog, folder)) showCommonDir(c);
               }));

@@ -3,29 +3,15 @@
 #include "state/display_settings.h"
 #include "state/handler_table.h"
 #include "windows/form6/common_folder_row.h"
+#include "windows/form6/form6_controls.h"
 #include "data/file_io.h"
 #include "data/sjis.h"
 #include "ui/names.h"
 #include "view/file_guard.h"
 
-#include <array>
-#include <utility>
-
 namespace cal {
 
 namespace {
-
-// The dialog's fields and the main window's fields they edit.
-constexpr std::array<std::pair<const char*, const char*>, 8> kDialogFields{{
-    {"HEDIT155", "EDIT3"},
-    {"HEDIT156", "EDIT4"},
-    {"HEDIT157", "EDIT5"},
-    {"HEDIT158", "EDIT6"},
-    {"HEDIT159", "EDIT14"},
-    {"HEDIT160", "EDIT15"},
-    {"HEDIT161", "EDIT20"},
-    {"HEDIT162", "EDIT78"},
-}};
 
 void refuse(Context& c, const char* owner, const std::string& message) {
     c.dialogs.messageBox(owner, "警告", message, MessageButtons::Ok, MessageIcon::Exclamation);
@@ -33,7 +19,7 @@ void refuse(Context& c, const char* owner, const std::string& message) {
 
 // Refuses a dialog field outside its range, naming the field and the range.
 bool dialogFieldsInRange(Context& c) {
-    for (const auto& [dialogField, mainField] : kDialogFields) {
+    for (const auto& [dialogField, mainField] : form6::kFields) {
         const SettingRange& range = *settingRange(mainField);
         const std::string text = c.forms.text(kSettingsDialog, dialogField);
         if (const auto bad = unstorableCharacters(text); !bad.empty()) {
@@ -58,7 +44,7 @@ bool mainFieldsStorable(Context& c) {
         return false;
     }
     std::string all;
-    for (std::string_view field : kSettingFields) all += c.forms.text(kMainForm, field);
+    for (std::string_view field : mainform::kSettingFields) all += c.forms.text(kMainForm, field);
     if (const auto bad = unstorableCharacters(all); !bad.empty()) {
         refuse(c, kMainForm, "次の文字は設定ファイルに保存できません。\r\n" + describeCharacters(bad));
         return false;
@@ -89,22 +75,22 @@ bool writeSettings(Context& c, const char* owner) {
 }  // namespace
 
 void addSettingsHandlers(HandlerTable& table) {
-    table.add("BUTTON1_ON", action([](Context& c, const Event&) {
+    table.add(mainform::kSettingsUpdate, EventKind::On, action([](Context& c, const Event&) {
                   if (mainFieldsStorable(c) && askUpdate(c, kMainForm)) writeSettings(c, kMainForm);
               }));
-    table.add("BUTTON71_ON", action([](Context& c, const Event&) {
+    table.add(mainform::kSettings, EventKind::On, action([](Context& c, const Event&) {
                   c.forms.modalDialog(kMainForm, kSettingsDialog);
               }));
-    table.add("FORM6_START", action([](Context& c, const Event&) {
-                  for (const auto& [dialogField, mainField] : kDialogFields)
+    table.add(kSettingsDialog, EventKind::Start, action([](Context& c, const Event&) {
+                  for (const auto& [dialogField, mainField] : form6::kFields)
                       c.forms.setText(kSettingsDialog, dialogField, c.forms.text(kMainForm, mainField));
                   showCommonDir(c);
               }));
-    table.add("F6UPDATE_ON", action([](Context& c, const Event&) {
+    table.add(form6::kUpdate, EventKind::On, action([](Context& c, const Event&) {
                   // Every field is checked before anything is stored; the
                   // dialog keeps what was typed.
                   if (!dialogFieldsInRange(c) || !askUpdate(c, kSettingsDialog)) return;
-                  for (const auto& [dialogField, mainField] : kDialogFields)
+                  for (const auto& [dialogField, mainField] : form6::kFields)
                       c.forms.setText(kMainForm, mainField, c.forms.text(kSettingsDialog, dialogField));
                   if (!writeSettings(c, kSettingsDialog)) return;
                   c.dialogs.messageBox(kSettingsDialog, "お知らせ",

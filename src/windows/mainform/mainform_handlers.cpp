@@ -3,6 +3,7 @@
 #include "windows/closing.h"
 #include "state/handler_table.h"
 #include "windows/mainform/common_copy.h"
+#include "windows/mainform/mainform_controls.h"
 #include "view/empty_year.h"
 #include "windows/mainform/holiday_import.h"
 #include "print/print_job.h"
@@ -13,22 +14,23 @@
 namespace cal {
 
 void addMainWindowHandlers(HandlerTable& table) {
-    table.add("MAINFORM_QUERYCLOSE",
+    using namespace mainform;
+    table.add(kMainForm, EventKind::QueryClose,
               [](Context& c, const Event&) { return closingSequence(c, kMainForm); });
-    table.add("MAINFORM_RESIZE", action([](Context& c, const Event&) {
+    table.add(kMainForm, EventKind::Resize, action([](Context& c, const Event&) {
                   const Geometry g = c.forms.geometry(kMainForm, {});
                   if (g.width != c.state.mainWidth || g.height != c.state.mainHeight)
                       c.forms.resize(kMainForm, {}, c.state.mainWidth, c.state.mainHeight);
               }));
-    table.add("BUTTON4_ON", action([](Context& c, const Event&) { KARA_DATE_MAKE(c); }));
-    table.add("BUTTON8_ON", action([](Context& c, const Event&) { BUTTON8_ON(c); }));
-    table.add("BUTTON5_ON",
+    table.add(kEmptyYear, EventKind::On, action([](Context& c, const Event&) { KARA_DATE_MAKE(c); }));
+    table.add(kCommonCopy, EventKind::On, action([](Context& c, const Event&) { BUTTON8_ON(c); }));
+    table.add(kPreviousMonth, EventKind::On,
               action([](Context& c, const Event& e) { monthStep(c, e.form, MonthStep::Previous); }));
-    table.add("BUTTON6_ON", action([](Context& c, const Event& e) { monthStep(c, e.form, MonthStep::Next); }));
-    table.add("BUTTON2_ON", action([](Context& c, const Event&) { BUTTON2_ON(c); }));
-    table.add("BUTTON7_ON", action([](Context& c, const Event&) { BUTTON7_ON(c); }));
-    table.add("BUTTON72_ON", action([](Context& c, const Event&) { BUTTON72_ON(c); }));
-    table.add("BUTTON70_ON", action([](Context& c, const Event&) { BUTTON70_ON(c); }));
+    table.add(kNextMonth, EventKind::On, action([](Context& c, const Event& e) { monthStep(c, e.form, MonthStep::Next); }));
+    table.add(kLoadData, EventKind::On, action([](Context& c, const Event&) { BUTTON2_ON(c); }));
+    table.add(kPrint, EventKind::On, action([](Context& c, const Event&) { BUTTON7_ON(c); }));
+    table.add(kPrintYear, EventKind::On, action([](Context& c, const Event&) { BUTTON72_ON(c); }));
+    table.add(kHolidayImport, EventKind::On, action([](Context& c, const Event&) { BUTTON70_ON(c); }));
 }
 
 }  // namespace cal

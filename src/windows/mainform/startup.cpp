@@ -17,6 +17,8 @@
 #include "ui/form_description.h"
 #include "ui/names.h"
 #include "view/file_guard.h"
+#include "windows/form2/form2_controls.h"
+#include "windows/mainform/mainform_controls.h"
 
 #include <cstdio>
 
@@ -56,7 +58,7 @@ void layOutMonthWindow(Context& c) {
     const double band = d.titleBand();
     const GridPlacement grid = screenGrid(d.boxWidth, d.boxHeight, d.margin, band);
     for (int n = 1; n <= d.cellCount(); ++n) {
-        const std::string picture = "PICTURE" + std::to_string(n);
+        const std::string picture = form2::cell(n);
         c.forms.resize(kMonthForm, picture, d.boxWidth, d.boxHeight);
         c.forms.setFontSize(kMonthForm, picture, 4);
         c.forms.setFontName(kMonthForm, picture, kPGothic);
@@ -76,7 +78,7 @@ void takeTodaysMonth(Context& c) {
     std::snprintf(year, sizeof year, "%04d", today.year);
     s.currentMonth = today.month;
     s.currentYear = year;
-    c.forms.setText(kMainForm, "EDIT154", s.currentYear);
+    c.forms.setText(kMainForm, mainform::kSchoolYear, s.currentYear);
     s.schoolYear = std::to_string(schoolYearOf(std::stoi(s.currentYear), s.currentMonth));
 }
 

@@ -8,6 +8,7 @@
 #include "support/harness.h"
 #include "support/month_setup.h"
 #include "ui/names.h"
+#include "windows/mainform/mainform_controls.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -45,7 +46,7 @@ TEST(CopyButton, StandsInTheVisibleMainWindowAndAClickReachesItsHandler) {
     EXPECT_TRUE(shown.contains(QRect(button->mapTo(main, QPoint(0, 0)), button->size())));
 
     int runs = 0;
-    app.handlers().add("BUTTON8_ON", [&](Context&, const Event&) {
+    app.handlers().replace(mainform::kCommonCopy, EventKind::On, [&](Context&, const Event&) {
         ++runs;
         return 0;
     });

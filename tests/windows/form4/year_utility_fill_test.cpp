@@ -1,6 +1,7 @@
 // The utility's fill-in buttons: day counts, weekdays of the 1st, picture
 // names and the national holidays.
 #include "windows/form4/year_utility_fixture.h"
+#include "windows/form4/form4_controls.h"
 
 namespace cal::test {
 namespace {
@@ -13,12 +14,12 @@ protected:
     }
     std::vector<std::string> days() const {
         std::vector<std::string> all;
-        for (int n = 29; n <= 40; ++n) all.push_back(text("EDIT" + std::to_string(n)));
+        for (int m = 1; m <= form4::kMonths; ++m) all.push_back(text(form4::dayEdit(m)));
         return all;
     }
     std::vector<std::string> weekdays() const {
-        std::vector<std::string> all{text("COMBO1")};
-        for (int n = 41; n <= 51; ++n) all.push_back(text("EDIT" + std::to_string(n)));
+        std::vector<std::string> all{text(form4::kAprilWeekday)};
+        for (int m = 2; m <= form4::kMonths; ++m) all.push_back(text(form4::weekdayEdit(m)));
         return all;
     }
 };
@@ -28,7 +29,7 @@ TEST_F(YearUtilityFill, StandardDayCountsFollowFebruaryOfTheNextCalendarYear) {
     for (const auto& [year, february] :
          std::vector<std::pair<std::string, std::string>>{{"2023", "29"}, {"2024", "28"}, {"2099", "28"}, {"2399", "29"}}) {
         SCOPED_TRACE(year);
-        type("EDIT76", year);
+        type(form4::kYearField, year);
         BUTTON22_ON(c());
         std::vector<std::string> expected = base;
         expected.push_back(february);
@@ -38,18 +39,18 @@ TEST_F(YearUtilityFill, StandardDayCountsFollowFebruaryOfTheNextCalendarYear) {
 }
 
 TEST_F(YearUtilityFill, WeekdaysFollowFromASaturdayFirstOfApril) {
-    type("EDIT76", "2023");
+    type(form4::kYearField, "2023");
     BUTTON22_ON(c());
     BUTTON23_ON(c());
     EXPECT_EQ(h.forms.messageTexts(), std::vector<std::string>{"通算日=  738611日付= 2023.04.01曜日= 土曜日"});
-    EXPECT_EQ(h.forms.control(kYearUtility, "COMBO1").comboIndex, 5);
+    EXPECT_EQ(h.forms.control(kYearUtility, form4::kAprilWeekday).comboIndex, 5);
     // The real first days of April 2023 … March 2024.
     EXPECT_EQ(weekdays(), (std::vector<std::string>{"土", "月", "木", "土", "火", "金", "日", "水", "金", "月", "木", "金"}));
     EXPECT_EQ(h.state->utilitySettings.firstWeekday[2], YearSettings{}.firstWeekday[2]);  // controls only
 }
 
 TEST_F(YearUtilityFill, AZeroJuneIsReportedOnceAndSkipped) {
-    type("EDIT76", "2023");
+    type(form4::kYearField, "2023");
     BUTTON22_ON(c());
     type("EDIT31", "0");     // June
     type("EDIT43", "そのまま");  // July's weekday
@@ -63,7 +64,7 @@ TEST_F(YearUtilityFill, AZeroJuneIsReportedOnceAndSkipped) {
 }
 
 TEST_F(YearUtilityFill, AYearThatCannotBeComputedFillsNothing) {
-    type("EDIT76", "abcd");
+    type(form4::kYearField, "abcd");
     const auto before = weekdays();
     BUTTON23_ON(c());
     EXPECT_EQ(h.forms.messageTexts(), std::vector<std::string>{"計算が出来ません"});
@@ -72,7 +73,7 @@ TEST_F(YearUtilityFill, AYearThatCannotBeComputedFillsNothing) {
 }
 
 TEST_F(YearUtilityFill, NegativeDayCountsStillGiveWeekdays) {
-    type("EDIT76", "2023");
+    type(form4::kYearField, "2023");
     BUTTON22_ON(c());
     type("EDIT29", "-3");
     BUTTON23_ON(c());
@@ -84,8 +85,8 @@ TEST_F(YearUtilityFill, APickedPictureEntersByItsBareName) {
     h.app.handleEvent({kYearUtility, "BUTTON10", EventKind::On});
     EXPECT_EQ(text("EDIT52"), "haru.bmp");
     h.forms.answerFiles({"/p/kurasu.bmp"});
-    h.app.handleEvent({kYearUtility, "BUTTON67", EventKind::On});
-    EXPECT_EQ(text("EDIT147"), "kurasu.bmp");
+    h.app.handleEvent({kYearUtility, form4::kClassPictureButton, EventKind::On});
+    EXPECT_EQ(text(form4::kClassPicture), "kurasu.bmp");
     h.forms.answerFiles({"/p/waku.bmp"});
     h.app.handleEvent({kYearUtility, "BUTTON27", EventKind::On});
     EXPECT_EQ(text("EDIT79"), "waku.bmp");
@@ -103,15 +104,15 @@ TEST_F(YearUtilityFill, ACancelledChoiceSaysSoAndChangesNothing) {
 
 TEST_F(YearUtilityFill, ANameLongerThanTheFieldIsRefused) {
     h.forms.answerFiles({"/p/" + std::string(31, 'a') + ".bmp"});
-    h.app.handleEvent({kYearUtility, "BUTTON52", EventKind::On});
-    EXPECT_EQ(text("EDIT145"), "");
+    h.app.handleEvent({kYearUtility, form4::kSchoolPictureButton, EventKind::On});
+    EXPECT_EQ(text(form4::kSchoolPicture), "");
     EXPECT_EQ(h.forms.messages.size(), 1u);
 }
 
 TEST_F(YearUtilityFill, NationalHolidaysFillAroundTypedEvents) {
     type("EDIT104", "1010");
     type("EDIT124", "運動会");
-    h.app.handleEvent({kYearUtility, "SYUKUJITSU", EventKind::On});
+    h.app.handleEvent({kYearUtility, form4::kFillHolidays, EventKind::On});
     EXPECT_EQ(text("EDIT104"), "1010");
     EXPECT_EQ(text("EDIT124"), "運動会");
     EXPECT_EQ(text("EDIT105"), "429");  // 昭和の日 2024
@@ -122,10 +123,10 @@ TEST_F(YearUtilityFill, NationalHolidaysFillAroundTypedEvents) {
 
 TEST_F(YearUtilityFill, HolidaysWithoutAFreeEntryAreNamed) {
     for (int i = 1; i <= 18; ++i) {
-        type("EDIT" + std::to_string(103 + i), std::to_string(i));
-        type("EDIT" + std::to_string(123 + i), "行事");
+        type(form4::holidayDateEdit(i), std::to_string(i));
+        type(form4::holidayCommentEdit(i), "行事");
     }
-    h.app.handleEvent({kYearUtility, "SYUKUJITSU", EventKind::On});
+    h.app.handleEvent({kYearUtility, form4::kFillHolidays, EventKind::On});
     ASSERT_EQ(h.forms.messages.size(), 1u);
     const std::string& notice = h.forms.messages[0].message;
     EXPECT_NE(notice.find("文化の日"), std::string::npos);
@@ -133,8 +134,8 @@ TEST_F(YearUtilityFill, HolidaysWithoutAFreeEntryAreNamed) {
 }
 
 TEST_F(YearUtilityFill, HolidaysOutsideTheKnownYearsAreRefusedWithTheRange) {
-    type("EDIT76", "2099");
-    h.app.handleEvent({kYearUtility, "SYUKUJITSU", EventKind::On});
+    type(form4::kYearField, "2099");
+    h.app.handleEvent({kYearUtility, form4::kFillHolidays, EventKind::On});
     ASSERT_EQ(h.forms.messages.size(), 1u);
     EXPECT_EQ(h.forms.messages[0].message, "祝日は1980年度から2098年度までしか入れられません.");
     EXPECT_EQ(text("EDIT104"), "0");

@@ -1,6 +1,7 @@
 // Showing and saving the utility's record: byte-exact round trips, the two
 // modes, refused year texts and failed writes.
 #include "windows/form4/year_utility_fixture.h"
+#include "windows/form4/form4_controls.h"
 
 namespace cal::test {
 namespace {
@@ -33,7 +34,7 @@ TEST_F(YearUtilityRecord, FullWidthFieldsSurviveAndAChangedFieldIsStoredCutToIts
     const std::string before = readBytes(yearFile("2024"));
     open();
     EXPECT_EQ(text("EDIT64"), twenty);
-    EXPECT_EQ(text("COMBO1"), "水");
+    EXPECT_EQ(text(form4::kAprilWeekday), "水");
     type("EDIT75", "ひなまつりひなまつりひなまつりひなまつりひなまつり");  // 50 bytes typed
     h.forms.answerMessages({MessageAnswer::Yes});
     ASSERT_EQ(FORM4_UPDATE(c()), UtilitySave::Saved);
@@ -58,7 +59,7 @@ TEST_F(YearUtilityRecord, NumbersThatAreNoNumbersAreSavedAsZero) {
 
 TEST_F(YearUtilityRecord, NoToTheQuestionWritesNothing) {
     open();
-    type("EDIT146", "ぱんだ組");
+    type(form4::kClassName, "ぱんだ組");
     const auto files = masterFiles();
     h.forms.answerMessages({MessageAnswer::No});
     EXPECT_EQ(FORM4_UPDATE(c()), UtilitySave::Declined);
@@ -69,7 +70,7 @@ TEST_F(YearUtilityRecord, NoToTheQuestionWritesNothing) {
 
 TEST_F(YearUtilityRecord, AFileChangedElsewhereSinceItWasReadIsWrittenOverOnlyAfterYes) {
     open();
-    type("EDIT146", "ぱんだ組");
+    type(form4::kClassName, "ぱんだ組");
     const std::string theirs(sizeof(YearSettings), 'x');
     writeBytes(yearFile("2024"), theirs);
     h.forms.answerMessages({MessageAnswer::Yes, MessageAnswer::No});
@@ -83,13 +84,13 @@ TEST_F(YearUtilityRecord, AFileChangedElsewhereSinceItWasReadIsWrittenOverOnlyAf
 
 TEST_F(YearUtilityRecord, DefaultModeSavesTheDefaultWithTheYearFieldsNumber) {
     open();
-    h.forms.setCheckState(kYearUtility, "RADIO1", 0);
-    h.forms.setCheckState(kYearUtility, "RADIO2", 1);
+    h.forms.setCheckState(kYearUtility, form4::kYearMode, 0);
+    h.forms.setCheckState(kYearUtility, form4::kDefaultMode, 1);
     RADIO2_ON(c());
-    EXPECT_EQ(text("EDIT146"), "デフォルト組");
-    EXPECT_FALSE(h.forms.control(kYearUtility, "EDIT76").enabled);
-    EXPECT_FALSE(h.forms.control(kYearUtility, "DEFCOPYBTN").enabled);
-    type("EDIT146", "ことり組");
+    EXPECT_EQ(text(form4::kClassName), "デフォルト組");
+    EXPECT_FALSE(h.forms.control(kYearUtility, form4::kYearField).enabled);
+    EXPECT_FALSE(h.forms.control(kYearUtility, form4::kCopyButton).enabled);
+    type(form4::kClassName, "ことり組");
     const std::string yearBytes = readBytes(yearFile("2024"));
     h.forms.answerMessages({MessageAnswer::Yes});
     ASSERT_EQ(FORM4_UPDATE(c()), UtilitySave::Saved);
@@ -104,7 +105,7 @@ TEST_F(YearUtilityRecord, YearTextsThatCannotNameAFileAreRefusedEverywhere) {
     open();
     for (const char* bad : {"abcd", "20/4", "..", "20 24", "202", "20245", "", "２０２４"}) {
         SCOPED_TRACE(bad);
-        type("EDIT76", bad);
+        type(form4::kYearField, bad);
         const auto files = masterFiles();
         h.forms.messages.clear();
         h.forms.answerMessages({MessageAnswer::Yes});
@@ -113,7 +114,7 @@ TEST_F(YearUtilityRecord, YearTextsThatCannotNameAFileAreRefusedEverywhere) {
         DEFCOPYBTN_ON(c());
         RADIO1_ON(c());
         EXPECT_EQ(masterFiles(), files);
-        EXPECT_EQ(text("EDIT76"), bad);
+        EXPECT_EQ(text(form4::kYearField), bad);
         std::size_t refusals = 0;
         for (const ShownMessage& m : h.forms.messages)
             refusals += m.message == "年度のデータは半角数字４文字で入力してください.";
@@ -123,9 +124,9 @@ TEST_F(YearUtilityRecord, YearTextsThatCannotNameAFileAreRefusedEverywhere) {
 
 TEST_F(YearUtilityRecord, AYearStepPastFourDigitsIsRefused) {
     open();
-    type("EDIT76", "9999");
+    type(form4::kYearField, "9999");
     stepSchoolYear(c(), 1);
-    EXPECT_EQ(text("EDIT76"), "9999");
+    EXPECT_EQ(text(form4::kYearField), "9999");
     EXPECT_EQ(h.forms.messageTexts().back(), "年度のデータは半角数字４文字で入力してください.");
 }
 
@@ -133,15 +134,15 @@ TEST_F(YearUtilityRecord, AFailedWriteNamesTheFileKeepsTheOldOneAndTheUtilityOpe
     open();
     // A folder where the new file would be renamed to: the write cannot finish.
     std::filesystem::create_directory(yearFile("2031"));
-    type("EDIT76", "2031");
-    type("EDIT146", "ぱんだ組");
+    type(form4::kYearField, "2031");
+    type(form4::kClassName, "ぱんだ組");
     h.forms.answerMessages({MessageAnswer::Yes, MessageAnswer::Yes});
     ASSERT_EQ(closeYearUtility(c()), 1);
     const ShownMessage& error = h.forms.messages.back();
     EXPECT_EQ(error.title, "エラー");
     EXPECT_NE(error.message.find(yearFile("2031")), std::string::npos);
     EXPECT_TRUE(std::filesystem::is_directory(yearFile("2031")));
-    EXPECT_EQ(text("EDIT146"), "ぱんだ組");
+    EXPECT_EQ(text(form4::kClassName), "ぱんだ組");
     EXPECT_TRUE(h.forms.formExists(kYearUtility));
 }
 
@@ -151,33 +152,33 @@ TEST_F(YearUtilityRecord, AnAprilWeekdayTheListLacksIsNotCarriedOverFromTheYearB
     y->reservedHead.set(2025);
     writeSettings(yearFile("2025"), *y);
     open();
-    h.forms.selectComboEntry(kYearUtility, "COMBO1", 2);  // 水, from the year shown first
+    h.forms.selectComboEntry(kYearUtility, form4::kAprilWeekday, 2);  // 水, from the year shown first
     stepSchoolYear(c(), 1);
-    EXPECT_EQ(text("COMBO1"), "月");
+    EXPECT_EQ(text(form4::kAprilWeekday), "月");
     storeField(y->firstWeekday[1], "");
     writeSettings(yearFile("2026"), *y);
     stepSchoolYear(c(), 1);
-    EXPECT_EQ(text("COMBO1"), "");
+    EXPECT_EQ(text(form4::kAprilWeekday), "");
 }
 
 TEST_F(YearUtilityRecord, CharactersTheFileCannotHoldAreNamedAndNothingIsWritten) {
     open();
     const std::string before = readBytes(yearFile("2024"));
-    type("EDIT146", "ひよこ組🐤");
+    type(form4::kClassName, "ひよこ組🐤");
     h.forms.answerMessages({MessageAnswer::Yes});
     EXPECT_EQ(FORM4_UPDATE(c()), UtilitySave::Failed);
     ASSERT_EQ(h.forms.messages.size(), 1u);  // told before the question
     EXPECT_NE(h.forms.messages[0].message.find("「🐤」(U+1F424)"), std::string::npos);
     EXPECT_EQ(readBytes(yearFile("2024")), before);
-    EXPECT_EQ(text("EDIT146"), "ひよこ組🐤");
+    EXPECT_EQ(text(form4::kClassName), "ひよこ組🐤");
 }
 
 TEST_F(YearUtilityRecord, TypingMarksAFieldLongerThanItsWidth) {
     open();
-    type("EDIT146", std::string(31, 'a'));  // the class name holds 30 bytes
-    h.forms.postEvent({kYearUtility, "EDIT146", EventKind::Change});
+    type(form4::kClassName, std::string(31, 'a'));  // the class name holds 30 bytes
+    h.forms.postEvent({kYearUtility, form4::kClassName, EventKind::Change});
     h.app.run();
-    EXPECT_EQ(h.forms.control(kYearUtility, "EDIT146").warning, "30バイトを超えた分は保存されません");
+    EXPECT_EQ(h.forms.control(kYearUtility, form4::kClassName).warning, "30バイトを超えた分は保存されません");
 }
 }  // namespace
 }  // namespace cal::test

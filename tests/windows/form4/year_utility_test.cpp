@@ -4,6 +4,8 @@
 #include "windows/form4/year_utility_fixture.h"
 
 #include "layout/grid.h"
+#include "windows/form3/form3_controls.h"
+#include "windows/form4/form4_controls.h"
 
 namespace cal::test {
 namespace {
@@ -15,12 +17,12 @@ TEST_F(YearUtility, OpensOnceShowingTheDisplayedSchoolYear) {
     open();
     EXPECT_EQ(std::count(h.forms.createdForms.begin(), h.forms.createdForms.end(), "FORM4"), 1);
     EXPECT_EQ(h.forms.focused.back(), "FORM4");
-    EXPECT_EQ(text("EDIT76"), "2024");
-    EXPECT_EQ(h.forms.checkState(kYearUtility, "RADIO1"), 1);
-    EXPECT_EQ(text("EDIT146"), "ひよこ組");
+    EXPECT_EQ(text(form4::kYearField), "2024");
+    EXPECT_EQ(h.forms.checkState(kYearUtility, form4::kYearMode), 1);
+    EXPECT_EQ(text(form4::kClassName), "ひよこ組");
     EXPECT_EQ(text("EDIT31"), "30");  // June's days
     EXPECT_EQ(text("EDIT42"), "土");
-    EXPECT_EQ(h.forms.control(kYearUtility, "COMBO1").comboEntries,
+    EXPECT_EQ(h.forms.control(kYearUtility, form4::kAprilWeekday).comboEntries,
               (std::vector<std::string>{"月", "火", "水", "木", "金", "土", "日"}));
 }
 
@@ -30,8 +32,8 @@ TEST_F(YearUtility, StepDownToAYearWithoutAFileAnsweredNoKeepsTheYearShown) {
     stepSchoolYear(c(), -1);
     EXPECT_EQ(h.forms.messageTexts(),
               std::vector<std::string>{"2023年度のカレンダー設定ファイルが存在しません.デフォルトからコピーしますか."});
-    EXPECT_EQ(text("EDIT76"), "2024");
-    EXPECT_EQ(text("EDIT146"), "ひよこ組");
+    EXPECT_EQ(text(form4::kYearField), "2024");
+    EXPECT_EQ(text(form4::kClassName), "ひよこ組");
     EXPECT_FALSE(fileExists(yearFile("2023")));
 }
 
@@ -39,15 +41,15 @@ TEST_F(YearUtility, StepUpAnsweredYesCopiesTheDefaultAndShowsIt) {
     open();
     h.forms.answerMessages({MessageAnswer::Yes});
     stepSchoolYear(c(), 1);
-    EXPECT_EQ(text("EDIT76"), "2025");
+    EXPECT_EQ(text(form4::kYearField), "2025");
     EXPECT_EQ(readBytes(yearFile("2025")), readBytes(defaultSettingsPath(h.dir.path())));
-    EXPECT_EQ(text("EDIT146"), "デフォルト組");
+    EXPECT_EQ(text(form4::kClassName), "デフォルト組");
 }
 
 TEST_F(YearUtility, YearStepsAndCopyingAreRefusedInDefaultMode) {
     open();
-    h.forms.setCheckState(kYearUtility, "RADIO1", 0);
-    h.forms.setCheckState(kYearUtility, "RADIO2", 1);
+    h.forms.setCheckState(kYearUtility, form4::kYearMode, 0);
+    h.forms.setCheckState(kYearUtility, form4::kDefaultMode, 1);
     RADIO2_ON(c());
     const auto files = masterFiles();
     stepSchoolYear(c(), 1);
@@ -55,11 +57,11 @@ TEST_F(YearUtility, YearStepsAndCopyingAreRefusedInDefaultMode) {
     EXPECT_EQ(h.forms.messageTexts(), (std::vector<std::string>{"デフォルトを修正している時　年度の変更はできません.",
                                                                 "デフォルトを修正している時　複写はできません."}));
     EXPECT_EQ(masterFiles(), files);
-    h.forms.setCheckState(kYearUtility, "RADIO2", 0);
-    h.forms.setCheckState(kYearUtility, "RADIO1", 1);
+    h.forms.setCheckState(kYearUtility, form4::kDefaultMode, 0);
+    h.forms.setCheckState(kYearUtility, form4::kYearMode, 1);
     RADIO1_ON(c());
-    EXPECT_TRUE(h.forms.control(kYearUtility, "EDIT76").enabled);
-    EXPECT_EQ(text("EDIT146"), "ひよこ組");
+    EXPECT_TRUE(h.forms.control(kYearUtility, form4::kYearField).enabled);
+    EXPECT_EQ(text(form4::kClassName), "ひよこ組");
 }
 
 TEST_F(YearUtility, CopyOverAnExistingYearAsksThenOverwrites) {
@@ -67,10 +69,10 @@ TEST_F(YearUtility, CopyOverAnExistingYearAsksThenOverwrites) {
     storeField(y->className, "らいおん組");
     writeSettings(yearFile("2026"), *y);
     open();
-    type("EDIT76", "2026");
+    type(form4::kYearField, "2026");
     h.forms.answerMessages({MessageAnswer::No});
     DEFCOPYBTN_ON(c());
-    EXPECT_EQ(text("EDIT146"), "らいおん組");  // No: the year's own file is read
+    EXPECT_EQ(text(form4::kClassName), "らいおん組");  // No: the year's own file is read
     h.forms.answerMessages({MessageAnswer::Yes});
     DEFCOPYBTN_ON(c());
     EXPECT_EQ(h.forms.messageTexts(),
@@ -78,23 +80,23 @@ TEST_F(YearUtility, CopyOverAnExistingYearAsksThenOverwrites) {
                                         "2026年度のカレンダー設定ファイルが存在しますがデフォルトからコピーしますか.",
                                         "2026年度のカレンダー設定ファイルをデフォルトで上書しました."}));
     EXPECT_EQ(readBytes(yearFile("2026")), readBytes(defaultSettingsPath(h.dir.path())));
-    EXPECT_EQ(text("EDIT146"), "デフォルト組");
+    EXPECT_EQ(text(form4::kClassName), "デフォルト組");
 }
 
 TEST_F(YearUtility, CopyOntoAMissingYearCreatesItAndSaysSo) {
     open();
-    type("EDIT76", "2027");
+    type(form4::kYearField, "2027");
     DEFCOPYBTN_ON(c());
     EXPECT_EQ(h.forms.messageTexts(),
               std::vector<std::string>{"2027年度のカレンダー設定ファイルをデフォルトから作成しました."});
     EXPECT_EQ(readBytes(yearFile("2027")), readBytes(defaultSettingsPath(h.dir.path())));
-    EXPECT_EQ(text("EDIT146"), "デフォルト組");
+    EXPECT_EQ(text(form4::kClassName), "デフォルト組");
 }
 
 TEST_F(YearUtility, CopyWithoutADefaultNamesTheFileAndCreatesNothing) {
     std::filesystem::remove(defaultSettingsPath(h.dir.path()));
     open();
-    type("EDIT76", "2027");
+    type(form4::kYearField, "2027");
     DEFCOPYBTN_ON(c());
     ASSERT_EQ(h.forms.messages.size(), 1u);
     EXPECT_EQ(h.forms.messages[0].title, "エラー");
@@ -133,9 +135,9 @@ TEST_F(YearUtility, ClosingSavesTheDisplayedMonthAndReturnsToIt) {
     // A day typed in the editor and not yet stored; today lies in January 2025.
     h.state->selectedCell = 10;  // 4 June
     h.state->editorCell = 10;
-    h.forms.setText(kDayEditor, "EDIT21", "プール開き");
+    h.forms.setText(kDayEditor, form3::lineEdit(1), "プール開き");
     h.state->dayChanged = 1;
-    type("EDIT146", "うさぎ組");
+    type(form4::kClassName, "うさぎ組");
     h.forms.answerMessages({MessageAnswer::Yes, MessageAnswer::No});  // close: yes; save settings: no
     EXPECT_EQ(closeYearUtility(c()), 0);
     EXPECT_EQ(h.state->currentMonth, 6);
@@ -164,7 +166,7 @@ TEST_F(YearUtility, ClosingWithSettingsSavedShowsThemOnTheMonth) {
     type("EDIT31", "30");
     type("EDIT42", "水");
     h.forms.answerMessages({MessageAnswer::Yes, MessageAnswer::Yes});
-    h.app.handleEvent({kYearUtility, "BUTTON66", EventKind::On});
+    h.app.handleEvent({kYearUtility, form4::kClose, EventKind::On});
     EXPECT_FALSE(h.forms.formExists(kYearUtility));
     EXPECT_EQ(fieldName(readSettings(yearFile("2024"))->firstWeekday[3]), "水");
     EXPECT_EQ(monthLayout(h.state->yearSettings, 6).firstColumn, 3);

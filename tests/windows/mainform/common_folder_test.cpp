@@ -5,6 +5,8 @@
 #include "data/day_cell.h"
 #include "support/harness.h"
 #include "ui/names.h"
+#include "windows/form6/form6_controls.h"
+#include "windows/mainform/mainform_controls.h"
 
 #include <gtest/gtest.h>
 
@@ -26,13 +28,13 @@ protected:
     // Opens the settings dialog, presses 参照…, then reads the folder row.
     std::string browseInSettings() {
         std::string shown;
-        h.app.handlers().add("EDIT163_SETFOCUS", [&](Context& c, const Event&) {
-            shown = c.forms.text(kSettingsDialog, "EDIT163");
+        h.app.handlers().add(form6::kCommonFolder, EventKind::SetFocus, [&](Context& c, const Event&) {
+            shown = c.forms.text(kSettingsDialog, form6::kCommonFolder);
             return 0;
         });
-        h.forms.postEvent({kMainForm, "BUTTON71", EventKind::On});
+        h.forms.postEvent({kMainForm, mainform::kSettings, EventKind::On});
         h.forms.postEvent({kSettingsDialog, "F6KICK", EventKind::On});
-        h.forms.postEvent({kSettingsDialog, "EDIT163", EventKind::SetFocus});
+        h.forms.postEvent({kSettingsDialog, form6::kCommonFolder, EventKind::SetFocus});
         h.app.run();
         return shown;
     }

@@ -4,6 +4,7 @@
 #include "support/month_setup.h"
 #include "ui/names.h"
 #include "view/grid_model.h"
+#include "windows/form3/form3_controls.h"
 
 #include <gtest/gtest.h>
 
@@ -97,13 +98,13 @@ TEST_F(HolidayImport, SundayAndSaturdayStartsPlaceTheDays) {
 TEST_F(HolidayImport, TypedLinesAreStoredFirstAndTheEditorShowsTheImportedDay) {
     h.state->selectedCell = 9;  // 5 May
     DAT_SET(h.context());
-    h.forms.postEvent({kDayEditor, "EDIT23", EventKind::SetFocus});
+    h.forms.postEvent({kDayEditor, form3::lineEdit(3), EventKind::SetFocus});
     h.app.run();
-    h.forms.setText(kDayEditor, "EDIT23", "かしわもち");
+    h.forms.setText(kDayEditor, form3::lineEdit(3), "かしわもち");
     h.forms.answerMessages({MessageAnswer::Yes});
     BUTTON70_ON(h.context());
     EXPECT_EQ(fieldText(day(5).lineText[3]), "かしわもち");
-    EXPECT_EQ(h.forms.text(kDayEditor, "EDIT21"), "こどもの日");
+    EXPECT_EQ(h.forms.text(kDayEditor, form3::lineEdit(1)), "こどもの日");
     // A later store keeps the holiday instead of the editor's old line 1.
     h.state->dayChanged = 1;
     storeShownDay(h.context());

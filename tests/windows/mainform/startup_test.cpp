@@ -3,6 +3,7 @@
 #include "data/year_file.h"
 #include "support/harness.h"
 #include "ui/names.h"
+#include "windows/mainform/mainform_controls.h"
 
 #include <gtest/gtest.h>
 
@@ -38,7 +39,7 @@ TEST_F(Startup, JanuaryBelongsToThePreviousSchoolYear) {
     EXPECT_EQ(s.currentMonth, 1);
     EXPECT_EQ(s.currentYear, "2003");
     EXPECT_EQ(s.schoolYear, "2002");
-    EXPECT_EQ(h.forms.text(kMainForm, "EDIT154"), "2003");
+    EXPECT_EQ(h.forms.text(kMainForm, mainform::kSchoolYear), "2003");
     EXPECT_EQ(fieldName(s.yearSettings.className), "もも組");
     EXPECT_EQ(fieldText(s.monthCells[15].lineText[1]), "shogatsu");
     EXPECT_TRUE(h.forms.messages.empty());
