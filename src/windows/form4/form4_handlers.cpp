@@ -204,8 +204,9 @@ void DEFCOPYBTN_ON(Context& c) {
 
 int closeYearUtility(Context& c) {
     if (!ask(c, "問い合せ", "ユーティリティを終了しますか")) return 1;
-    // Edits that could not be written stay on screen.
-    if (FORM4_UPDATE(c) == UtilitySave::Failed) return 1;
+    // Only changes not yet stored are offered; edits that could not be
+    // written stay on screen.
+    if (utilityHoldsChanges(c) && FORM4_UPDATE(c) == UtilitySave::Failed) return 1;
     refreshDisplay(c);
     return 0;
 }

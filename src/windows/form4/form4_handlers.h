@@ -26,6 +26,9 @@ void FORM4_GAME_PUT(Context& context);
 // the field holds keeps its bytes, so an unchanged record is written back
 // byte for byte.
 void takeControls(Context& context, YearSettings& record);
+// Whether the utility shows anything other than the settings it read or
+// stored last.
+bool utilityHoldsChanges(Context& context);
 
 enum class UtilitySave { Declined, Saved, Failed };
 // Asks, then writes the controls to the mode's file.

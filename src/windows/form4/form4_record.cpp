@@ -13,6 +13,7 @@
 
 #include "state/handler_table.h"
 
+#include <cstring>
 #include <memory>
 #include <span>
 
@@ -122,6 +123,13 @@ void takeControls(Context& c, YearSettings& record) {
             if (text != std::to_string(value.get())) value.set(leadingInt(text));
         });
     storeIfChanged(record.firstWeekday[1], f.text(kYearUtility, kAprilWeekday));
+}
+
+bool utilityHoldsChanges(Context& c) {
+    const YearSettings& held = c.state.utilitySettings;
+    const auto shownNow = std::make_unique<YearSettings>(held);
+    takeControls(c, *shownNow);
+    return std::memcmp(shownNow.get(), &held, sizeof(YearSettings)) != 0;
 }
 
 UtilitySave FORM4_UPDATE(Context& c) {

@@ -35,7 +35,12 @@ void BUTTON8_ON(Context& c) {
     AppState& s = c.state;
     const std::string target = monthFilePath(s.dataDir, s.currentYear, s.currentMonth);
     std::string commonDir;
-    SPROUTWORKS_REG_GET(c, commonDir);
+    // No folder ever set: the offer to choose one comes first and alone.
+    if (!c.registry.value(kRegistryKey, kRegistryValue)) {
+        if (!offerCommonDir(c, commonDir)) return;
+    } else {
+        SPROUTWORKS_REG_GET(c, commonDir);
+    }
     std::string source = monthFilePath(commonDir, s.currentYear, s.currentMonth);
     if (!fileExists(source)) {
         tellSourceMissing(c);

@@ -172,6 +172,26 @@ TEST_F(YearUtility, ClosingWithSettingsSavedShowsThemOnTheMonth) {
     EXPECT_EQ(monthLayout(h.state->yearSettings, 6).firstColumn, 3);
 }
 
+// Closing asks to store only what is not stored yet: nothing changed, or
+// everything stored by 更　新 just before, closes after the one question.
+TEST_F(YearUtility, ClosingWithNothingUnstoredAsksNothingMoreAndWritesNothing) {
+    for (const bool storedFirst : {false, true}) {
+        open();
+        if (storedFirst) {
+            type(form4::kClassName, "うさぎ組");
+            h.forms.answerMessages({MessageAnswer::Yes});
+            ASSERT_EQ(FORM4_UPDATE(c()), UtilitySave::Saved);
+        }
+        const std::string before = readBytes(yearFile("2024"));
+        h.forms.messages.clear();
+        h.forms.answerMessages({MessageAnswer::Yes});
+        EXPECT_EQ(closeYearUtility(c()), 0);
+        EXPECT_EQ(h.forms.messageTexts(), std::vector<std::string>{"ユーティリティを終了しますか"});
+        EXPECT_EQ(readBytes(yearFile("2024")), before);
+        h.forms.destroyForm(kYearUtility);
+    }
+}
+
 TEST_F(YearUtility, NoToClosingKeepsTheUtilityOpen) {
     open();
     h.forms.answerMessages({MessageAnswer::No});
