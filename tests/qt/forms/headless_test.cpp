@@ -5,7 +5,7 @@
 #include "ui/printer.h"
 #include "qt/forms/headless_dialogs.h"
 #include "qt/forms/qt_forms_service.h"
-#include "qt/print/qt_printers.h"
+#include "qt/print/window_printer.h"
 
 #include <QApplication>
 #include <QFile>

@@ -5,7 +5,8 @@
 #include "qt/qt_test_support.h"
 #include "ui/form_description.h"
 #include "qt/drawing/qt_bitmap.h"
-#include "qt/print/qt_printers.h"
+#include "qt/print/pdf_printer.h"
+#include "qt/print/window_printer.h"
 
 #include <QDialog>
 #include <QDir>

@@ -1,31 +1,19 @@
-#include "qt/print/qt_printers.h"
-
-#include "pdf/pdf_predictors.h"
+#include "qt/print/page_printer.h"
 
 #include "ui/form_description.h"
 #include "qt/drawing/palette.h"
 #include "qt/drawing/qt_bitmap.h"
 #include "qt/qt_strings.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QFontMetricsF>
-#include <QMarginsF>
-#include <QPdfWriter>
 #include <QPen>
-#include <QPrintDialog>
-#include <QPrinter>
-#include <QSaveFile>
-#include <QTemporaryFile>
 
 #include <algorithm>
-#include <cstdio>
 
 namespace cal::qtui {
 
 namespace {
 
-constexpr double kUnitsPerInch = 254;  // tenths of a millimetre
 constexpr double kLineWidth = 1;       // outlines: one unit of the map mode
 // Pictures on paper: at most this many pixels per inch, and never more than
 // the device has (a PDF page has 254: one pixel per 0.1 mm).
@@ -325,167 +313,6 @@ void PagePrinter::paintStep(const Step& step) {
     case Step::Kind::Clip: m_painter.setClipRect(step.area); break;
     case Step::Kind::NoClip: m_painter.setClipping(false); break;
     }
-}
-
-// ---- the system's printers -------------------------------------------------
-
-WindowPrinter::WindowPrinter(QWidget* owner, PictureCache* pictures)
-    : PagePrinter(pictures),
-      m_owner(owner), m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
-    m_printer->setFullPage(true);
-    m_printer->setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
-}
-
-WindowPrinter::~WindowPrinter() { abortDocument(); }
-
-int WindowPrinter::setPaperMode(int paper, int orientation) {
-    if (!m_printer->isValid()) return printfail::kNoPrinter;
-    QPageSize size = m_printer->pageLayout().pageSize();
-    QPageLayout::Orientation layout = m_printer->pageLayout().orientation();
-    applyPaperMode(paper, orientation, size, layout);
-    m_printer->setPageSize(size);
-    m_printer->setPageOrientation(layout);
-    return 0;
-}
-
-int WindowPrinter::printDialog(bool& accepted) {
-    accepted = false;
-    setAccepted(false);
-    if (!m_printer->isValid()) return printfail::kNoPrinter;
-    QPrintDialog dialog(m_printer.get(), m_owner.data());
-    dialog.setWindowTitle(QString::fromUtf8("印刷"));
-    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
-    accepted = dialog.exec() == QDialog::Accepted;
-    // The page is drawn from the paper's corner, whatever the dialog set.
-    m_printer->setFullPage(true);
-    m_printer->setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
-    setAccepted(accepted);
-    return 0;
-}
-
-QPaintDevice* WindowPrinter::openDevice(const QString& name) {
-    m_printer->setDocName(name);
-    return m_printer.get();
-}
-
-bool WindowPrinter::newPage() { return m_printer->newPage(); }
-
-int WindowPrinter::finishDevice(bool painted) {
-    return painted && m_printer->printerState() != QPrinter::Error ? 0 : printfail::kFinish;
-}
-
-void WindowPrinter::abortDevice(QPainter& painter) {
-    const bool aborted = m_printer->abort();
-    painter.end();
-    // Printing to a file cannot be aborted by the engine: remove what it wrote.
-    if (!aborted && m_printer->outputFormat() == QPrinter::PdfFormat &&
-        !m_printer->outputFileName().isEmpty())
-        QFile::remove(m_printer->outputFileName());
-}
-
-// ---- PDF files -------------------------------------------------------------
-
-int FilePrinter::setPaperMode(int paper, int orientation) {
-    applyPaperMode(paper, orientation, m_pageSize, m_orientation);
-    return 0;
-}
-
-int FilePrinter::printDialog(bool& accepted) {
-    accepted = true;
-    setAccepted(true);
-    return 0;
-}
-
-QPageLayout FilePrinter::pageLayout() const {
-    return QPageLayout(m_pageSize, m_orientation, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
-}
-
-PdfPrinter::PdfPrinter(QString path, PictureCache* pictures) : FilePrinter(std::move(path), pictures) {}
-
-PdfPrinter::~PdfPrinter() { abortDocument(); }
-
-QPaintDevice* PdfPrinter::openDevice(const QString& name) {
-    m_file = std::make_unique<QTemporaryFile>(QFileInfo(m_path).absoluteFilePath() +
-                                              QStringLiteral(".XXXXXX"));
-    if (!m_file->open()) {
-        m_file.reset();
-        return nullptr;
-    }
-    m_writer = std::make_unique<QPdfWriter>(m_file.get());
-    m_writer->setResolution(static_cast<int>(kUnitsPerInch));
-    m_writer->setPageLayout(pageLayout());
-    m_writer->setTitle(name);
-    m_writer->setCreator(QStringLiteral("calendar"));
-    return m_writer.get();
-}
-
-bool PdfPrinter::newPage() { return m_writer->newPage(); }
-
-// Codes the pictures of the finished temporary file the way PNG files do.
-bool PdfPrinter::shrinkPictures() {
-    if (!m_file->flush() || !m_file->seek(0)) return false;
-    const QByteArray written = m_file->readAll();
-    const std::string smaller = pdf::withPngPredictors(std::string_view(written.constData(), written.size()));
-    if (smaller.size() >= static_cast<std::size_t>(written.size())) return true;
-    return m_file->seek(0) && m_file->write(smaller.data(), static_cast<qint64>(smaller.size())) ==
-                                  static_cast<qint64>(smaller.size()) &&
-           m_file->resize(static_cast<qint64>(smaller.size()));
-}
-
-int PdfPrinter::finishDevice(bool painted) {
-    m_writer.reset();
-    if (!painted || !m_file->isOpen() || !shrinkPictures() || !m_file->flush() ||
-        m_file->error() != QFileDevice::NoError) {
-        m_file.reset();  // removes the temporary file
-        return printfail::kFinish;
-    }
-    m_file->close();
-    const QFileDevice::Permissions permissions =
-        QFile::exists(m_path) ? QFile::permissions(m_path)
-                              : QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                    QFileDevice::ReadGroup | QFileDevice::ReadOther;
-    m_file->setPermissions(permissions);
-    const QByteArray from = QFile::encodeName(m_file->fileName());
-    const QByteArray to = QFile::encodeName(m_path);
-    if (std::rename(from.constData(), to.constData()) != 0) {
-        m_file.reset();
-        return printfail::kReplaceFile;
-    }
-    m_file->setAutoRemove(false);
-    m_file.reset();
-    return 0;
-}
-
-ImagePrinter::ImagePrinter(QString path, PictureCache* pictures) : FilePrinter(std::move(path), pictures) {}
-
-ImagePrinter::~ImagePrinter() { abortDocument(); }
-
-QPaintDevice* ImagePrinter::openDevice(const QString&) {
-    constexpr int kDotsPerInch = 150;
-    m_image = std::make_unique<QImage>(pageLayout().fullRectPixels(kDotsPerInch).size(), QImage::Format_RGB32);
-    if (m_image->isNull()) return nullptr;
-    m_image->setDotsPerMeterX(qRound(kDotsPerInch / 0.0254));
-    m_image->setDotsPerMeterY(qRound(kDotsPerInch / 0.0254));
-    m_image->fill(Qt::white);
-    return m_image.get();
-}
-
-int ImagePrinter::finishDevice(bool painted) {
-    QSaveFile file(m_path);
-    const bool saved = painted && file.open(QIODevice::WriteOnly) && m_image->save(&file, "PNG") && file.commit();
-    m_image.reset();
-    return saved ? 0 : printfail::kFinish;
-}
-
-void ImagePrinter::abortDevice(QPainter& painter) {
-    painter.end();
-    m_image.reset();
-}
-
-void PdfPrinter::abortDevice(QPainter& painter) {
-    painter.end();
-    m_writer.reset();
-    m_file.reset();
 }
 
 }  // namespace cal::qtui

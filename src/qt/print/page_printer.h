@@ -1,7 +1,7 @@
 #pragma once
-// Printers on Qt: the system's printers through the print dialog, and a PDF
-// file for printing without windows. Both draw a page in tenths of a
-// millimetre from the paper's top-left corner once map mode 2 is set.
+// The page being printed and the document and page steps every printer on
+// Qt shares. A page is drawn in tenths of a millimetre from the paper's
+// top-left corner once map mode 2 is set.
 //
 // Failure numbers (0 is success):
 //   1  no printer can be used
@@ -19,22 +19,16 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
-#include <QPointer>
 #include <QRectF>
 #include <QString>
 #include <QTransform>
-#include <QWidget>
 
 #include <map>
 #include <optional>
-#include <memory>
 #include <set>
 #include <vector>
 
 class QPaintDevice;
-class QPdfWriter;
-class QPrinter;
-class QTemporaryFile;
 
 namespace cal::qtui {
 
@@ -47,6 +41,8 @@ inline constexpr int kNotPrinting = 5;
 inline constexpr int kFinish = 6;
 inline constexpr int kReplaceFile = 7;
 }  // namespace printfail
+
+inline constexpr double kUnitsPerInch = 254;  // tenths of a millimetre
 
 class PagePrinter;
 class QtBitmap;
@@ -158,86 +154,6 @@ private:
     bool m_emptyDocument = false;  // started without an accepted dialog
     int m_pages = 0;  // pages started in the open document
     int m_error = 0;
-};
-
-// A system printer chosen in Qt's print dialog.
-class WindowPrinter final : public PagePrinter {
-public:
-    // The dialog is owned by `owner`'s window while it lives.
-    explicit WindowPrinter(QWidget* owner, PictureCache* pictures = nullptr);
-    ~WindowPrinter() override;
-
-    int setPaperMode(int paper, int orientation) override;
-    int printDialog(bool& accepted) override;
-
-    QPrinter& device() { return *m_printer; }
-
-protected:
-    QPaintDevice* openDevice(const QString& name) override;
-    bool newPage() override;
-    int finishDevice(bool painted) override;
-    void abortDevice(QPainter& painter) override;
-
-private:
-    QPointer<QWidget> m_owner;
-    std::unique_ptr<QPrinter> m_printer;
-};
-
-// A printer that writes a file without any window: A3 landscape unless the
-// paper mode says otherwise; its dialog accepts at once.
-class FilePrinter : public PagePrinter {
-public:
-    int setPaperMode(int paper, int orientation) override;
-    int printDialog(bool& accepted) override;
-
-protected:
-    FilePrinter(QString path, PictureCache* pictures) : PagePrinter(pictures), m_path(std::move(path)) {}
-    QPageLayout pageLayout() const;
-
-    QString m_path;
-
-private:
-    QPageSize m_pageSize{QPageSize::A3};
-    QPageLayout::Orientation m_orientation = QPageLayout::Landscape;
-};
-
-// A PDF file, one device unit per 0.1 mm. The file appears only when the
-// document ends well: it is written beside the target under a temporary name
-// and renamed over it.
-class PdfPrinter final : public FilePrinter {
-public:
-    explicit PdfPrinter(QString path, PictureCache* pictures = nullptr);
-    ~PdfPrinter() override;
-
-protected:
-    QPaintDevice* openDevice(const QString& name) override;
-    bool newPage() override;
-    int finishDevice(bool painted) override;
-    void abortDevice(QPainter& painter) override;
-
-private:
-    bool shrinkPictures();
-
-    std::unique_ptr<QTemporaryFile> m_file;
-    std::unique_ptr<QPdfWriter> m_writer;
-};
-
-// One page as a PNG picture at 150 dpi, written beside its file and renamed
-// over it when complete.
-class ImagePrinter final : public FilePrinter {
-public:
-    explicit ImagePrinter(QString path, PictureCache* pictures = nullptr);
-    ~ImagePrinter() override;
-
-protected:
-    QPaintDevice* openDevice(const QString& name) override;
-    // A picture holds one page.
-    bool newPage() override { return false; }
-    int finishDevice(bool painted) override;
-    void abortDevice(QPainter& painter) override;
-
-private:
-    std::unique_ptr<QImage> m_image;
 };
 
 }  // namespace cal::qtui
