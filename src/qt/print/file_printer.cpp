@@ -4,15 +4,15 @@
 
 namespace cal::qtui {
 
-int FilePrinter::setPaperMode(int paper, int orientation) {
+PrintError FilePrinter::setPaperMode(int paper, int orientation) {
     applyPaperMode(paper, orientation, m_pageSize, m_orientation);
-    return 0;
+    return PrintError::None;
 }
 
-int FilePrinter::printDialog(bool& accepted) {
+PrintError FilePrinter::printDialog(bool& accepted) {
     accepted = true;
     setAccepted(true);
-    return 0;
+    return PrintError::None;
 }
 
 QPageLayout FilePrinter::pageLayout() const {

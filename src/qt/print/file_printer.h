@@ -8,8 +8,8 @@ namespace cal::qtui {
 // paper mode says otherwise; its dialog accepts at once.
 class FilePrinter : public PagePrinter {
 public:
-    int setPaperMode(int paper, int orientation) override;
-    int printDialog(bool& accepted) override;
+    PrintError setPaperMode(int paper, int orientation) override;
+    PrintError printDialog(bool& accepted) override;
 
 protected:
     FilePrinter(QString path, PictureCache* pictures) : PagePrinter(pictures), m_path(std::move(path)) {}

@@ -18,11 +18,11 @@ QPaintDevice* ImagePrinter::openDevice(const QString&) {
     return m_image.get();
 }
 
-int ImagePrinter::finishDevice(bool painted) {
+PrintError ImagePrinter::finishDevice(bool painted) {
     QSaveFile file(m_path);
     const bool saved = painted && file.open(QIODevice::WriteOnly) && m_image->save(&file, "PNG") && file.commit();
     m_image.reset();
-    return saved ? 0 : printfail::kFinish;
+    return saved ? PrintError::None : PrintError::Finish;
 }
 
 void ImagePrinter::abortDevice(QPainter& painter) {

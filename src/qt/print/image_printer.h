@@ -19,7 +19,7 @@ protected:
     QPaintDevice* openDevice(const QString& name) override;
     // A picture holds one page.
     bool newPage() override { return false; }
-    int finishDevice(bool painted) override;
+    PrintError finishDevice(bool painted) override;
     void abortDevice(QPainter& painter) override;
 
 private:

@@ -61,10 +61,10 @@ void PagePrinter::applyPaperMode(int paper, int orientation, QPageSize& size,
     if (orientation == 2) layout = QPageLayout::Landscape;
 }
 
-int PagePrinter::startDocument(std::string_view name) {
+PrintError PagePrinter::startDocument(std::string_view name) {
     // A document still open is dropped, never printed half.
     abortDocument();
-    m_error = 0;
+    m_error = PrintError::None;
     m_unitsPerDot = 1;
     m_fontFamily = toQString(kGothic);
     m_fontPoints = 12;
@@ -72,35 +72,35 @@ int PagePrinter::startDocument(std::string_view name) {
     if (m_cache != nullptr) m_failureMark = m_cache->failureMark();
     if (!m_accepted) {
         m_emptyDocument = true;
-        return 0;
+        return PrintError::None;
     }
     QPaintDevice* device = openDevice(toQString(name));
-    if (device == nullptr) return printfail::kBegin;
+    if (device == nullptr) return PrintError::Begin;
     if (!m_painter.begin(device)) {
         finishDevice(false);
-        return printfail::kBegin;
+        return PrintError::Begin;
     }
     m_painter.setRenderHint(QPainter::SmoothPixmapTransform);
     m_painter.setRenderHint(QPainter::TextAntialiasing);
     // Pictures kept whole (Flate in a PDF): clip-art stays sharp, and smaller.
     m_painter.setRenderHint(QPainter::LosslessImageRendering);
-    return 0;
+    return PrintError::None;
 }
 
-int PagePrinter::startPage() {
-    if (m_emptyDocument) return 0;
-    if (!printing()) return printfail::kNotPrinting;
+PrintError PagePrinter::startPage() {
+    if (m_emptyDocument) return PrintError::None;
+    if (!printing()) return PrintError::NotPrinting;
     // Beginning the painter opened the first page; the pages are painted
     // when the document ends.
     if (m_pages > 0) m_pageSteps.emplace_back();
     ++m_pages;
-    return 0;
+    return PrintError::None;
 }
 
-int PagePrinter::setMapMode(int mode) {
-    if (m_emptyDocument) return 0;
-    if (!printing()) return printfail::kNotPrinting;
-    if (mode != 1 && mode != 2) return printfail::kMapMode;
+PrintError PagePrinter::setMapMode(int mode) {
+    if (m_emptyDocument) return PrintError::None;
+    if (!printing()) return PrintError::NotPrinting;
+    if (mode != 1 && mode != 2) return PrintError::MapMode;
     m_painter.resetTransform();
     m_unitsPerDot = 1;
     if (mode == 2) {
@@ -108,7 +108,7 @@ int PagePrinter::setMapMode(int mode) {
         m_painter.scale(device->logicalDpiX() / kUnitsPerInch, device->logicalDpiY() / kUnitsPerInch);
         m_unitsPerDot = kUnitsPerInch / device->logicalDpiY();
     }
-    return 0;
+    return PrintError::None;
 }
 
 void PagePrinter::setFont(std::string_view name, double points) {
@@ -116,38 +116,38 @@ void PagePrinter::setFont(std::string_view name, double points) {
     m_fontPoints = points;
 }
 
-int PagePrinter::endPage() {
-    if (m_emptyDocument) return 0;
-    if (!printing()) return printfail::kNotPrinting;
-    return 0;
+PrintError PagePrinter::endPage() {
+    if (m_emptyDocument) return PrintError::None;
+    if (!printing()) return PrintError::NotPrinting;
+    return PrintError::None;
 }
 
-int PagePrinter::endDocument() {
+PrintError PagePrinter::endDocument() {
     if (m_emptyDocument) {
         forgetDocument();
-        return 0;
+        return PrintError::None;
     }
-    if (!printing()) return printfail::kNotPrinting;
+    if (!printing()) return PrintError::NotPrinting;
     const bool allPages = paintDocument();
     if (m_cache != nullptr)
         for (const QString& path : m_cache->failuresSince(m_failureMark)) m_failed.insert(path);
     for (const QString& path : m_failed) m_undrawn.push_back(toStdString(path));
     const bool painted = m_painter.end();
-    const int result = finishDevice(painted && allPages);
+    const PrintError result = finishDevice(painted && allPages);
     forgetDocument();
     return result;
 }
 
-int PagePrinter::abortDocument() {
+PrintError PagePrinter::abortDocument() {
     if (printing()) abortDevice(m_painter);
     forgetDocument();
-    return 0;
+    return PrintError::None;
 }
 
-int PagePrinter::close() {
+PrintError PagePrinter::close() {
     abortDocument();
     m_accepted = false;
-    return 0;
+    return PrintError::None;
 }
 
 void PagePrinter::forgetDocument() {
@@ -162,7 +162,7 @@ void PagePrinter::forgetDocument() {
 
 bool PagePrinter::drawable() {
     if (printing()) return true;
-    if (!m_emptyDocument && m_error == 0) m_error = printfail::kNotPrinting;
+    if (!m_emptyDocument && m_error == PrintError::None) m_error = PrintError::NotPrinting;
     return false;
 }
 

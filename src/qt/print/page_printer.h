@@ -2,15 +2,6 @@
 // The page being printed and the document and page steps every printer on
 // Qt shares. A page is drawn in tenths of a millimetre from the paper's
 // top-left corner once map mode 2 is set.
-//
-// Failure numbers (0 is success):
-//   1  no printer can be used
-//   2  the document could not begin (the printer or the file refused)
-//   3  a new page could not start
-//   4  a map mode other than 1 (device dots) or 2 (0.1 mm)
-//   5  drawing or a page step with no document open
-//   6  the document could not be finished (the printer reported an error)
-//   7  the finished PDF could not replace the target file
 
 #include "ui/printer.h"
 #include "qt/pictures/picture_cache.h"
@@ -31,16 +22,6 @@
 class QPaintDevice;
 
 namespace cal::qtui {
-
-namespace printfail {
-inline constexpr int kNoPrinter = 1;
-inline constexpr int kBegin = 2;
-inline constexpr int kNewPage = 3;
-inline constexpr int kMapMode = 4;
-inline constexpr int kNotPrinting = 5;
-inline constexpr int kFinish = 6;
-inline constexpr int kReplaceFile = 7;
-}  // namespace printfail
 
 inline constexpr double kUnitsPerInch = 254;  // tenths of a millimetre
 
@@ -66,23 +47,23 @@ private:
 
 // The document and page steps shared by both printers. A document started
 // when the dialog was not accepted (cancelled, or set-up failed) is empty:
-// nothing begins, its steps answer 0 and abortDocument simply forgets it.
+// nothing begins, its steps answer PrintError::None and abortDocument simply forgets it.
 class PagePrinter : public Printer {
 public:
     ~PagePrinter() override;
     PagePrinter(const PagePrinter&) = delete;
     PagePrinter& operator=(const PagePrinter&) = delete;
 
-    int startDocument(std::string_view name) override;
-    int startPage() override;
-    int setMapMode(int mode) override;
+    PrintError startDocument(std::string_view name) override;
+    PrintError startPage() override;
+    PrintError setMapMode(int mode) override;
     void setFont(std::string_view name, double points) override;
     Surface& page() override { return m_page; }
-    int error() const override { return m_error; }
-    int endPage() override;
-    int endDocument() override;
-    int abortDocument() override;
-    int close() override;
+    PrintError error() const override { return m_error; }
+    PrintError endPage() override;
+    PrintError endDocument() override;
+    PrintError abortDocument() override;
+    PrintError close() override;
     std::vector<std::string> undrawnPictures() const override { return m_undrawn; }
 
     bool printing() const { return m_painter.isActive(); }
@@ -103,8 +84,8 @@ protected:
     // cannot be had.
     virtual QPaintDevice* openDevice(const QString& name) = 0;
     virtual bool newPage() = 0;
-    // After the painter ended: 0 or a failure number. Releases the device.
-    virtual int finishDevice(bool painted) = 0;
+    // After the painter ended: what failed, if anything. Releases the device.
+    virtual PrintError finishDevice(bool painted) = 0;
     // Ends the active painter leaving no output, and releases the device.
     virtual void abortDevice(QPainter& painter) = 0;
 
@@ -153,7 +134,7 @@ private:
     bool m_accepted = false;
     bool m_emptyDocument = false;  // started without an accepted dialog
     int m_pages = 0;  // pages started in the open document
-    int m_error = 0;
+    PrintError m_error = PrintError::None;
 };
 
 }  // namespace cal::qtui

@@ -43,12 +43,12 @@ bool PdfPrinter::shrinkPictures() {
            m_file->resize(static_cast<qint64>(smaller.size()));
 }
 
-int PdfPrinter::finishDevice(bool painted) {
+PrintError PdfPrinter::finishDevice(bool painted) {
     m_writer.reset();
     if (!painted || !m_file->isOpen() || !shrinkPictures() || !m_file->flush() ||
         m_file->error() != QFileDevice::NoError) {
         m_file.reset();  // removes the temporary file
-        return printfail::kFinish;
+        return PrintError::Finish;
     }
     m_file->close();
     const QFileDevice::Permissions permissions =
@@ -60,11 +60,11 @@ int PdfPrinter::finishDevice(bool painted) {
     const QByteArray to = QFile::encodeName(m_path);
     if (std::rename(from.constData(), to.constData()) != 0) {
         m_file.reset();
-        return printfail::kReplaceFile;
+        return PrintError::ReplaceFile;
     }
     m_file->setAutoRemove(false);
     m_file.reset();
-    return 0;
+    return PrintError::None;
 }
 
 void PdfPrinter::abortDevice(QPainter& painter) {

@@ -20,7 +20,7 @@ public:
 protected:
     QPaintDevice* openDevice(const QString& name) override;
     bool newPage() override;
-    int finishDevice(bool painted) override;
+    PrintError finishDevice(bool painted) override;
     void abortDevice(QPainter& painter) override;
 
 private:

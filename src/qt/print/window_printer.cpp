@@ -16,20 +16,20 @@ WindowPrinter::WindowPrinter(QWidget* owner, PictureCache* pictures)
 
 WindowPrinter::~WindowPrinter() { abortDocument(); }
 
-int WindowPrinter::setPaperMode(int paper, int orientation) {
-    if (!m_printer->isValid()) return printfail::kNoPrinter;
+PrintError WindowPrinter::setPaperMode(int paper, int orientation) {
+    if (!m_printer->isValid()) return PrintError::NoPrinter;
     QPageSize size = m_printer->pageLayout().pageSize();
     QPageLayout::Orientation layout = m_printer->pageLayout().orientation();
     applyPaperMode(paper, orientation, size, layout);
     m_printer->setPageSize(size);
     m_printer->setPageOrientation(layout);
-    return 0;
+    return PrintError::None;
 }
 
-int WindowPrinter::printDialog(bool& accepted) {
+PrintError WindowPrinter::printDialog(bool& accepted) {
     accepted = false;
     setAccepted(false);
-    if (!m_printer->isValid()) return printfail::kNoPrinter;
+    if (!m_printer->isValid()) return PrintError::NoPrinter;
     QPrintDialog dialog(m_printer.get(), m_owner.data());
     dialog.setWindowTitle(QString::fromUtf8("印刷"));
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
@@ -38,7 +38,7 @@ int WindowPrinter::printDialog(bool& accepted) {
     m_printer->setFullPage(true);
     m_printer->setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
     setAccepted(accepted);
-    return 0;
+    return PrintError::None;
 }
 
 QPaintDevice* WindowPrinter::openDevice(const QString& name) {
@@ -48,8 +48,8 @@ QPaintDevice* WindowPrinter::openDevice(const QString& name) {
 
 bool WindowPrinter::newPage() { return m_printer->newPage(); }
 
-int WindowPrinter::finishDevice(bool painted) {
-    return painted && m_printer->printerState() != QPrinter::Error ? 0 : printfail::kFinish;
+PrintError WindowPrinter::finishDevice(bool painted) {
+    return painted && m_printer->printerState() != QPrinter::Error ? PrintError::None : PrintError::Finish;
 }
 
 void WindowPrinter::abortDevice(QPainter& painter) {

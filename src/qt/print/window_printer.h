@@ -18,15 +18,15 @@ public:
     explicit WindowPrinter(QWidget* owner, PictureCache* pictures = nullptr);
     ~WindowPrinter() override;
 
-    int setPaperMode(int paper, int orientation) override;
-    int printDialog(bool& accepted) override;
+    PrintError setPaperMode(int paper, int orientation) override;
+    PrintError printDialog(bool& accepted) override;
 
     QPrinter& device() { return *m_printer; }
 
 protected:
     QPaintDevice* openDevice(const QString& name) override;
     bool newPage() override;
-    int finishDevice(bool painted) override;
+    PrintError finishDevice(bool painted) override;
     void abortDevice(QPainter& painter) override;
 
 private:
