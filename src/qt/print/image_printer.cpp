@@ -1,6 +1,10 @@
 #include "qt/print/image_printer.h"
 
-#include <QSaveFile>
+#include "data/file_io.h"
+#include "qt/qt_strings.h"
+
+#include <QBuffer>
+#include <QByteArray>
 
 namespace cal::qtui {
 
@@ -19,10 +23,14 @@ QPaintDevice* ImagePrinter::openDevice(const QString&) {
 }
 
 PrintError ImagePrinter::finishDevice(bool painted) {
-    QSaveFile file(m_path);
-    const bool saved = painted && file.open(QIODevice::WriteOnly) && m_image->save(&file, "PNG") && file.commit();
+    QByteArray png;
+    QBuffer buffer(&png);
+    const bool encoded = painted && buffer.open(QIODevice::WriteOnly) && m_image->save(&buffer, "PNG");
     m_image.reset();
-    return saved ? PrintError::None : PrintError::Finish;
+    if (!encoded) return PrintError::Finish;
+    std::string error;
+    return writeFileReplacing(toStdString(m_path), png.toStdString(), error) ? PrintError::None
+                                                                             : PrintError::ReplaceFile;
 }
 
 void ImagePrinter::abortDevice(QPainter& painter) {

@@ -8,8 +8,8 @@
 
 namespace cal::qtui {
 
-// One page as a PNG picture at 150 dpi, written beside its file and renamed
-// over it when complete.
+// One page as a PNG picture at 150 dpi: encoded in memory, then it replaces
+// the file (writeFileReplacing).
 class ImagePrinter final : public FilePrinter {
 public:
     explicit ImagePrinter(QString path, PictureCache* pictures = nullptr);
