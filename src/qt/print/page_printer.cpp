@@ -25,25 +25,34 @@ constexpr double kPictureDpi = 300;
 
 void PrintedPage::text(double x, double y, std::string_view text, double magX, double magY,
                        int color) {
-    m_printer.drawText(x, y, text, magX, magY, color);
+    if (!m_printer.drawable() || text.empty() || magX <= 0 || magY <= 0) return;
+    m_printer.record({DrawingStep::Kind::Text, x, y, magX, magY, color, toQString(text), {}});
 }
 
 void PrintedPage::rectangle(double x1, double y1, double x2, double y2, int color) {
-    m_printer.drawRectangle(x1, y1, x2, y2, color);
+    if (!m_printer.drawable()) return;
+    m_printer.record({DrawingStep::Kind::Rectangle, x1, y1, x2, y2, color, {}, {}});
 }
 
 void PrintedPage::stretch(const Bitmap& bitmap, double x, double y, double width, double height) {
-    m_printer.drawPicture(bitmap, x, y, width, height);
+    if (!m_printer.drawable()) return;
+    const auto* qtBitmap = dynamic_cast<const QtBitmap*>(&bitmap);
+    if (qtBitmap == nullptr || !qtBitmap->file() || width <= 0 || height <= 0) return;
+    if (m_printer.m_cache == nullptr) m_printer.m_cache = &qtBitmap->cache();
+    m_printer.record({DrawingStep::Kind::Picture, x, y, width, height, 0, {}, *qtBitmap->file()});
 }
 
 void PrintedPage::clip(double x1, double y1, double x2, double y2) {
+    if (!m_printer.drawable()) return;
     // Half the outline's width beyond the edges keeps a frame drawn there whole.
     const double edge = std::max(kLineWidth, m_printer.m_unitsPerDot) / 2;
-    m_printer.setClip(QRectF(QPointF(std::min(x1, x2) - edge, std::min(y1, y2) - edge),
-                             QPointF(std::max(x1, x2) + edge, std::max(y1, y2) + edge)));
+    m_printer.record({DrawingStep::Kind::Clip, std::min(x1, x2) - edge, std::min(y1, y2) - edge,
+                      std::max(x1, x2) + edge, std::max(y1, y2) + edge, 0, {}, {}});
 }
 
-void PrintedPage::noClip() { m_printer.setClip(std::nullopt); }
+void PrintedPage::noClip() {
+    if (m_printer.drawable()) m_printer.record({DrawingStep::Kind::NoClip, 0, 0, 0, 0, 0, {}, {}});
+}
 
 // ---- document and page steps -----------------------------------------------
 
@@ -92,7 +101,7 @@ PrintError PagePrinter::startPage() {
     if (!printing()) return PrintError::NotPrinting;
     // Beginning the painter opened the first page; the pages are painted
     // when the document ends.
-    if (m_pages > 0) m_pageSteps.emplace_back();
+    if (m_pages > 0) m_document.addPage();
     ++m_pages;
     return PrintError::None;
 }
@@ -151,8 +160,7 @@ PrintError PagePrinter::close() {
 }
 
 void PagePrinter::forgetDocument() {
-    m_pictures.clear();
-    m_pageSteps.assign(1, {});
+    m_document.clear();
     m_failed.clear();
     m_emptyDocument = false;
     m_pages = 0;
@@ -166,60 +174,28 @@ bool PagePrinter::drawable() {
     return false;
 }
 
-void PagePrinter::drawText(double x, double y, std::string_view text, double magX, double magY,
-                           int color) {
-    if (!drawable() || text.empty() || magX <= 0 || magY <= 0) return;
-    Step step{Step::Kind::Text, m_painter.transform(), QRectF(x, y, magX, magY), color, toQString(text),
-              m_fontFamily, m_fontPoints * m_unitsPerDot, {}, {}};
-    m_pageSteps.back().push_back(std::move(step));
-}
-
-void PagePrinter::setClip(const std::optional<QRectF>& area) {
-    if (!drawable()) return;
-    m_pageSteps.back().push_back({area ? Step::Kind::Clip : Step::Kind::NoClip, m_painter.transform(), area.value_or(QRectF()),
-                       0, {}, {}, 0, {}, {}});
-}
-
-void PagePrinter::drawRectangle(double x1, double y1, double x2, double y2, int color) {
-    if (!drawable()) return;
-    const QRectF area(QPointF(std::min(x1, x2), std::min(y1, y2)), QPointF(std::max(x1, x2), std::max(y1, y2)));
-    m_pageSteps.back().push_back({Step::Kind::Rectangle, m_painter.transform(), area, color, {}, {}, 0, {}, {}});
-}
-
-void PagePrinter::drawPicture(const Bitmap& bitmap, double x, double y, double width,
-                              double height) {
-    if (!drawable()) return;
-    const auto* qtBitmap = dynamic_cast<const QtBitmap*>(&bitmap);
-    if (qtBitmap == nullptr || !qtBitmap->file() || width <= 0 || height <= 0) return;
-    if (m_cache == nullptr) m_cache = &qtBitmap->cache();
-    // The pixels the picture needs: the drawn size in device dots at no more
-    // than kPictureDpi.
-    const QRectF target(x, y, width, height);
-    const QSizeF dots = m_painter.transform().mapRect(target).size();
-    const QPaintDevice* device = m_painter.device();
-    const double perDotX = std::min(1.0, kPictureDpi / device->logicalDpiX());
-    const double perDotY = std::min(1.0, kPictureDpi / device->logicalDpiY());
-    const QSize pixels(std::max(1, qRound(dots.width() * perDotX)),
-                       std::max(1, qRound(dots.height() * perDotY)));
-    m_pageSteps.back().push_back({Step::Kind::Picture, m_painter.transform(), target, 0, {}, {}, 0, *qtBitmap->file(), pixels});
+void PagePrinter::record(DrawingStep step) {
+    PrintStep printed{std::move(step), m_painter.transform(), {}, 0, {}};
+    if (printed.drawn.kind == DrawingStep::Kind::Text) {
+        printed.fontFamily = m_fontFamily;
+        printed.fontPoints = m_fontPoints * m_unitsPerDot;
+    }
+    if (printed.drawn.kind == DrawingStep::Kind::Picture) {
+        // The pixels the picture needs: the drawn size in device dots at no
+        // more than kPictureDpi.
+        const QRectF target(printed.drawn.x1, printed.drawn.y1, printed.drawn.x2, printed.drawn.y2);
+        const QSizeF dots = printed.transform.mapRect(target).size();
+        const QPaintDevice* device = m_painter.device();
+        const double perDotX = std::min(1.0, kPictureDpi / device->logicalDpiX());
+        const double perDotY = std::min(1.0, kPictureDpi / device->logicalDpiY());
+        printed.pixels = QSize(std::max(1, qRound(dots.width() * perDotX)), std::max(1, qRound(dots.height() * perDotY)));
+    }
+    m_document.record(std::move(printed));
 }
 
 bool PagePrinter::paintDocument() {
-    // Each file once in the whole document, at the largest size any page
-    // draws it, in the order the pages first draw them.
-    std::vector<std::pair<PictureFile, QSize>> wanted;
-    std::map<QString, std::size_t> order;  // path → its place in `wanted`
-    for (const std::vector<Step>& steps : m_pageSteps)
-        for (const Step& step : steps) {
-            if (step.kind != Step::Kind::Picture) continue;
-            const auto [it, added] = order.try_emplace(step.file.path, wanted.size());
-            if (added)
-                wanted.emplace_back(step.file, step.pixels);
-            else
-                wanted[it->second].second = wanted[it->second].second.expandedTo(step.pixels);
-        }
-    // Never more pixels than the file has.
-    for (auto& [file, size] : wanted) size = size.boundedTo(file.size);
+    const DocumentPictures wanted = m_document.pictures();
+    const std::vector<std::vector<PrintStep>>& pages = m_document.pages();
 
     // The pages are painted while later pictures are still being read: a
     // step waits only for its own picture.
@@ -228,15 +204,16 @@ bool PagePrinter::paintDocument() {
     bool pageOpen = true;
     bool noPage = false;
     const auto paintWhileIn = [&](std::size_t picturesIn) {
-        while (!noPage && page < m_pageSteps.size()) {
+        while (!noPage && page < pages.size()) {
             if (!pageOpen && !(pageOpen = newPage())) {
                 noPage = true;
                 return;
             }
-            const std::vector<Step>& steps = m_pageSteps[page];
+            const std::vector<PrintStep>& steps = pages[page];
             for (; next < steps.size(); ++next) {
-                const Step& step = steps[next];
-                if (step.kind == Step::Kind::Picture && order[step.file.path] >= picturesIn) return;
+                const PrintStep& step = steps[next];
+                if (step.drawn.kind == DrawingStep::Kind::Picture && wanted.order.find(step.drawn.file.path)->second >= picturesIn)
+                    return;
                 paintStep(step);
             }
             m_painter.setClipping(false);
@@ -245,73 +222,55 @@ bool PagePrinter::paintDocument() {
             pageOpen = false;
         }
     };
-    std::multimap<std::size_t, const QImage*> seen;
     const auto arrived = [&](std::size_t i, const QImage& copy) {
-        keepPicture(wanted[i].first.path, copy, seen);
+        m_document.keepPicture(wanted.files[i].first.path, copy);
         paintWhileIn(i + 1);
     };
     if (m_cache != nullptr)
-        m_cache->scaledCopies(wanted, arrived);
+        m_cache->scaledCopies(wanted.files, arrived);
     else
-        for (std::size_t i = 0; i < wanted.size(); ++i) arrived(i, QImage());
-    paintWhileIn(wanted.size());
-    m_pageSteps.assign(1, {});
+        for (std::size_t i = 0; i < wanted.files.size(); ++i) arrived(i, QImage());
+    paintWhileIn(wanted.files.size());
     return !noPage;
 }
 
-// Two files with the same pixels (a copy under another name) become one
-// image: a PDF embeds it once.
-void PagePrinter::keepPicture(const QString& path, const QImage& picture,
-                              std::multimap<std::size_t, const QImage*>& seen) {
-    QImage& kept = m_pictures[path];
-    kept = picture;
-    if (picture.isNull()) return;
-    const std::size_t hash = qHashBits(picture.constBits(), static_cast<std::size_t>(picture.sizeInBytes()));
-    const auto [first, last] = seen.equal_range(hash);
-    const auto same = std::find_if(first, last, [&](const auto& earlier) { return *earlier.second == picture; });
-    if (same != last)
-        kept = *same->second;
-    else
-        seen.emplace(hash, &kept);
-}
-
-void PagePrinter::paintStep(const Step& step) {
-    m_painter.setTransform(step.transform);
+void PagePrinter::paintStep(const PrintStep& printed) {
+    const DrawingStep& step = printed.drawn;
+    m_painter.setTransform(printed.transform);
     switch (step.kind) {
-    case Step::Kind::Text: {
+    case DrawingStep::Kind::Text: {
         // Points are converted with the device's resolution, and the map mode
         // scales once more: the size was taken back out when it was drawn.
-        QFont font(step.fontFamily);
-        font.setPointSizeF(step.fontPoints);
+        QFont font(printed.fontFamily);
+        font.setPointSizeF(printed.fontPoints);
         m_painter.setFont(font);
         m_painter.setPen(paletteColor(step.color));
-        m_painter.translate(step.area.x(), step.area.y());
-        m_painter.scale(step.area.width(), step.area.height());
+        m_painter.translate(step.x1, step.y1);
+        m_painter.scale(step.x2, step.y2);
         const QFontMetricsF metrics(m_painter.font(), m_painter.device());
         m_painter.drawText(QPointF(0, metrics.ascent()), step.text);
         break;
     }
-    case Step::Kind::Rectangle: {
+    case DrawingStep::Kind::Rectangle: {
         QPen pen(paletteColor(step.color));
         // At least one dot of the device: a picture of the page keeps its frames.
         pen.setWidthF(std::max(kLineWidth, m_unitsPerDot));
         pen.setJoinStyle(Qt::MiterJoin);
         m_painter.setPen(pen);
         m_painter.setBrush(Qt::NoBrush);
-        m_painter.drawRect(step.area);
+        m_painter.drawRect(QRectF(QPointF(step.left(), step.top()), QPointF(step.right(), step.bottom())));
         break;
     }
-    case Step::Kind::Picture: {
-        // The same image object every time: a PDF then holds the picture once.
-        const QImage& picture = m_pictures[step.file.path];
+    case DrawingStep::Kind::Picture: {
+        const QImage& picture = m_document.picture(step.file.path);
         if (picture.isNull())
             m_failed.insert(step.file.path);
         else
-            m_painter.drawImage(step.area, picture);
+            m_painter.drawImage(QRectF(step.x1, step.y1, step.x2, step.y2), picture);
         break;
     }
-    case Step::Kind::Clip: m_painter.setClipRect(step.area); break;
-    case Step::Kind::NoClip: m_painter.setClipping(false); break;
+    case DrawingStep::Kind::Clip: m_painter.setClipRect(QRectF(QPointF(step.x1, step.y1), QPointF(step.x2, step.y2))); break;
+    case DrawingStep::Kind::NoClip: m_painter.setClipping(false); break;
     }
 }
 

@@ -5,18 +5,16 @@
 
 #include "ui/printer.h"
 #include "qt/pictures/picture_cache.h"
+#include "qt/print/printed_document.h"
 
-#include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
-#include <QRectF>
 #include <QString>
-#include <QTransform>
 
-#include <map>
-#include <optional>
+#include <cstdint>
 #include <set>
+#include <string>
 #include <vector>
 
 class QPaintDevice;
@@ -68,7 +66,7 @@ public:
 
     bool printing() const { return m_painter.isActive(); }
     // Distinct picture files decoded for the open document.
-    std::size_t documentPictures() const { return m_pictures.size(); }
+    std::size_t documentPictures() const { return m_document.keptPictures(); }
 
 protected:
     // Files that cannot be drawn are also learned from `pictures`, when given.
@@ -91,33 +89,13 @@ protected:
 
 private:
     friend class PrintedPage;
-    // One drawing call, kept until the document is complete: only then is
-    // the largest size of each picture known, and each is embedded once, at
-    // that size, however many pages draw it.
-    struct Step {
-        enum class Kind { Text, Rectangle, Picture, Clip, NoClip } kind;
-        QTransform transform;
-        QRectF area;  // a text's position and magnification; a rectangle; a picture's place
-        int color = 0;
-        QString text;
-        QString fontFamily;
-        double fontPoints = 0;
-        PictureFile file;
-        QSize pixels;  // what a picture needs at its place
-    };
-
-    void drawText(double x, double y, std::string_view text, double magX, double magY, int color);
-    void drawRectangle(double x1, double y1, double x2, double y2, int color);
-    void drawPicture(const Bitmap& bitmap, double x, double y, double width, double height);
-    void setClip(const std::optional<QRectF>& area);
     // Every drawing needs an open document; answers whether there is one.
     bool drawable();
+    // Keeps the step with the map mode, a text's font and a picture's pixels.
+    void record(DrawingStep step);
     // Paints every page; false when the device gave no new page.
     bool paintDocument();
-    // The document's picture for `path`: an equal one kept before (`seen`,
-    // by the hash of its pixels) when there is one.
-    void keepPicture(const QString& path, const QImage& picture, std::multimap<std::size_t, const QImage*>& seen);
-    void paintStep(const Step& step);
+    void paintStep(const PrintStep& step);
     void forgetDocument();
 
     QPainter m_painter;
@@ -125,8 +103,7 @@ private:
     QString m_fontFamily;
     double m_fontPoints = 12;
     double m_unitsPerDot = 1;  // world units per device dot: 1 in mode 1
-    std::map<QString, QImage> m_pictures;  // path → picture, per document
-    std::vector<std::vector<Step>> m_pageSteps{1};  // each page of the open document
+    PrintedDocument m_document;  // the open one
     PictureCache* m_cache;
     std::uint64_t m_failureMark = 0;
     std::set<QString> m_failed;  // files the open document could not draw
