@@ -188,7 +188,8 @@ void PagePrinter::record(DrawingStep step) {
         const QPaintDevice* device = m_painter.device();
         const double perDotX = std::min(1.0, kPictureDpi / device->logicalDpiX());
         const double perDotY = std::min(1.0, kPictureDpi / device->logicalDpiY());
-        printed.pixels = QSize(std::max(1, qRound(dots.width() * perDotX)), std::max(1, qRound(dots.height() * perDotY)));
+        printed.pixels = QSize(std::max(1, qRound(dots.width() * perDotX)),
+                               std::max(1, qRound(dots.height() * perDotY)));
     }
     m_document.record(std::move(printed));
 }
@@ -212,8 +213,8 @@ bool PagePrinter::paintDocument() {
             const std::vector<PrintStep>& steps = pages[page];
             for (; next < steps.size(); ++next) {
                 const PrintStep& step = steps[next];
-                if (step.drawn.kind == DrawingStep::Kind::Picture && wanted.order.find(step.drawn.file.path)->second >= picturesIn)
-                    return;
+                const bool picture = step.drawn.kind == DrawingStep::Kind::Picture;
+                if (picture && wanted.order.find(step.drawn.file.path)->second >= picturesIn) return;
                 paintStep(step);
             }
             m_painter.setClipping(false);
@@ -269,7 +270,9 @@ void PagePrinter::paintStep(const PrintStep& printed) {
             m_painter.drawImage(QRectF(step.x1, step.y1, step.x2, step.y2), picture);
         break;
     }
-    case DrawingStep::Kind::Clip: m_painter.setClipRect(QRectF(QPointF(step.x1, step.y1), QPointF(step.x2, step.y2))); break;
+    case DrawingStep::Kind::Clip:
+        m_painter.setClipRect(QRectF(QPointF(step.x1, step.y1), QPointF(step.x2, step.y2)));
+        break;
     case DrawingStep::Kind::NoClip: m_painter.setClipping(false); break;
     }
 }

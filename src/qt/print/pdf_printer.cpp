@@ -17,7 +17,7 @@ QPaintDevice* PdfPrinter::openDevice(const QString& name) {
     std::string error;
     if (!canReplaceFile(toStdString(m_path), error)) return nullptr;
     m_buffer = std::make_unique<QBuffer>();
-    m_buffer->open(QIODevice::WriteOnly);
+    if (!m_buffer->open(QIODevice::WriteOnly)) return nullptr;
     m_writer = std::make_unique<QPdfWriter>(m_buffer.get());
     m_writer->setResolution(static_cast<int>(kUnitsPerInch));
     m_writer->setPageLayout(pageLayout());
@@ -32,7 +32,8 @@ PrintError PdfPrinter::finishDevice(bool painted) {
     m_writer.reset();
     const std::unique_ptr<QBuffer> buffer = std::move(m_buffer);
     if (!painted) return PrintError::Finish;
-    const std::string written(buffer->data().constData(), static_cast<std::size_t>(buffer->data().size()));
+    const QByteArray& pdf = buffer->data();
+    const std::string written(pdf.constData(), static_cast<std::size_t>(pdf.size()));
     // Pictures coded the way PNG files do, when that is smaller.
     const std::string smaller = pdf::withPngPredictors(written);
     const std::string& bytes = smaller.size() < written.size() ? smaller : written;
