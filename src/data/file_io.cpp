@@ -335,6 +335,13 @@ void removeStaleTemps(const fs::path& target) {
     for (const fs::path& path : stale) fs::remove(path, ec);
 }
 
+// The new file of a replacement of `path`, made beside its target; -1 with
+// `err` set when the file may not be replaced.
+int openReplacement(const std::string& path, fs::path& target, OldFile& old, fs::path& temp, int& err) {
+    if (!resolveTarget(path, target, err) || !checkReplaceable(target, old, err)) return -1;
+    return createTemp(target, old.exists, temp, err);
+}
+
 }  // namespace
 
 fs::path pathOf(const std::string& utf8) { return fs::path(std::u8string(utf8.begin(), utf8.end())); }
@@ -374,16 +381,26 @@ ReadResult readFile(const std::string& path, std::size_t maxBytes) {
     return result;
 }
 
-bool writeFileReplacing(const std::string& path, const std::string& bytes, std::string& error) {
+bool canReplaceFile(const std::string& path, std::string& error) {
     int err = 0;
-    fs::path target;
+    fs::path target, temp;
     OldFile old;
-    if (!resolveTarget(path, target, err) || !checkReplaceable(target, old, err)) {
+    const int fd = openReplacement(path, target, old, temp, err);
+    if (fd < 0) {
         error = writeReasonText(err);
         return false;
     }
-    fs::path temp;
-    const int fd = createTemp(target, old.exists, temp, err);
+    closeFile(fd);
+    std::error_code ignored;
+    fs::remove(temp, ignored);
+    return true;
+}
+
+bool writeFileReplacing(const std::string& path, const std::string& bytes, std::string& error) {
+    int err = 0;
+    fs::path target, temp;
+    OldFile old;
+    const int fd = openReplacement(path, target, old, temp, err);
     if (fd < 0) {
         error = writeReasonText(err);
         return false;

@@ -50,6 +50,9 @@ RecordRead readRecordFile(const std::string& path, void* into, std::size_t size,
 // left by saves that never ended are removed. On failure `error` tells why,
 // in Japanese, and the old file is untouched.
 bool writeFileReplacing(const std::string& path, const std::string& bytes, std::string& error);
+// Whether writeFileReplacing could replace the file now: the target may be
+// replaced and a new file can be made beside it (made and removed again).
+bool canReplaceFile(const std::string& path, std::string& error);
 // Copies `from` onto `to` (replacing it) the same way.
 bool copyFileReplacing(const std::string& from, const std::string& to, std::string& error);
 

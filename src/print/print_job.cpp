@@ -14,11 +14,10 @@ namespace cal {
 
 namespace {
 
-constexpr int kNoPrinter = 1;  // printing is not possible on this system
-
-void warn(Context& c, int error, const char* text) {
+void warn(Context& c, PrintError error, const char* text) {
     c.state.print.failed = true;
-    TopMessBox(c.dialogs, Modality::System, 0, MessageIcon::Stop, MessageButtons::Ok, "ERR=" + std::to_string(error) + text, "警　告");
+    TopMessBox(c.dialogs, Modality::System, 0, MessageIcon::Stop, MessageButtons::Ok,
+               "ERR=" + std::to_string(static_cast<int>(error)) + text, "警　告");
 }
 
 // Lines that run past their cell are named before printing; without a user
@@ -56,12 +55,12 @@ bool printerReady(const PrintState& p) {
     return p.ready == 1 && p.dialogAnswer != 0 && p.printer && p.documentStarted;
 }
 
-int startNextPage(Context& c) {
+PrintError startNextPage(Context& c) {
     Printer& printer = *c.state.print.printer;
-    int error = printer.endPage();
-    if (error == 0) error = printer.startPage();
-    if (error == 0) error = printer.setMapMode(2);
-    if (error != 0) warn(c, error, " ｼｽﾃﾑ異常　印刷開始準備中エラーが発生しました．");
+    PrintError error = printer.endPage();
+    if (error == PrintError::None) error = printer.startPage();
+    if (error == PrintError::None) error = printer.setMapMode(2);
+    if (error != PrintError::None) warn(c, error, " ｼｽﾃﾑ異常　印刷開始準備中エラーが発生しました．");
     return error;
 }
 
@@ -79,33 +78,33 @@ void PRN_SETTEI_ON(Context& c, int paperMode) {
     p.documentStarted = false;
     if (!p.printer) p.printer = c.drawing.createPrinter();
     if (!p.printer) {
-        warn(c, kNoPrinter, " ｼｽﾃﾑ異常　通常使う(ﾈｯﾄﾜｰｸ)プリンターの情報が取得できない．");
+        warn(c, PrintError::NoPrinter, " ｼｽﾃﾑ異常　通常使う(ﾈｯﾄﾜｰｸ)プリンターの情報が取得できない．");
         return;
     }
     Printer& printer = *p.printer;
-    int error = 0;
+    PrintError error = PrintError::None;
     if (paperMode == 2) error = printer.setPaperMode(8, 2);
     if (paperMode == 1) error = printer.setPaperMode(9, 1);
     bool accepted = false;
-    if (error == 0) error = printer.printDialog(accepted);
-    if (error == 0) {
+    if (error == PrintError::None) error = printer.printDialog(accepted);
+    if (error == PrintError::None) {
         p.dialogAnswer = accepted ? 1 : 0;
         p.ready = 1;
     } else {
         warn(c, error, " ｼｽﾃﾑ異常　通常使う(ﾈｯﾄﾜｰｸ)プリンターの情報が取得できない．");
     }
     error = printer.startDocument("帳票印刷");
-    if (error == 0) p.documentStarted = true;
-    if (error == 0) error = printer.startPage();
-    if (error == 0) error = printer.setMapMode(2);
-    if (error != 0) warn(c, error, " ｼｽﾃﾑ異常　印刷開始準備中エラーが発生しました．");
+    if (error == PrintError::None) p.documentStarted = true;
+    if (error == PrintError::None) error = printer.startPage();
+    if (error == PrintError::None) error = printer.setMapMode(2);
+    if (error != PrintError::None) warn(c, error, " ｼｽﾃﾑ異常　印刷開始準備中エラーが発生しました．");
 }
 
 void PRN_ZIKKOU1P_ON(Context& c) {
     PrintState& p = c.state.print;
     if (!printerReady(p)) return;
     drawPrintedPage(c, *p.printer);
-    if (const int error = p.printer->error(); error != 0)
+    if (const PrintError error = p.printer->error(); error != PrintError::None)
         warn(c, error, " ｼｽﾃﾑ異常　印刷中エラーが発生しました．");
 }
 
@@ -119,11 +118,11 @@ void PRN_CLOSE_ON(Context& c) {
         p.documentStarted = false;
         return;
     }
-    int error = p.printer->endPage();
-    if (error == 0) error = p.printer->endDocument();
-    if (error == 0) error = p.printer->close();
+    PrintError error = p.printer->endPage();
+    if (error == PrintError::None) error = p.printer->endDocument();
+    if (error == PrintError::None) error = p.printer->close();
     p.documentStarted = false;
-    if (error != 0) warn(c, error, " ｼｽﾃﾑ異常　印刷終了処理中エラーが発生しました．");
+    if (error != PrintError::None) warn(c, error, " ｼｽﾃﾑ異常　印刷終了処理中エラーが発生しました．");
     reportUndrawnPictures(c, p.printer->undrawnPictures());
 }
 

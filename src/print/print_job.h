@@ -1,6 +1,8 @@
 #pragma once
 // Printing the displayed month on one page: BUTTON7 "印刷".
 
+#include "ui/printer.h"
+
 namespace cal {
 
 struct Context;
@@ -15,7 +17,7 @@ struct PrintState;
 // True when the set-up passed the dialog and a document is open.
 bool printerReady(const PrintState& print);
 // Ends the page and starts the next one in 0.1 mm; warns on a failure and
-// answers its number.
-int startNextPage(Context& context);
+// answers it.
+PrintError startNextPage(Context& context);
 
 }  // namespace cal

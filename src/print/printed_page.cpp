@@ -116,9 +116,9 @@ void drawPrintedPage(Context& c, Printer& printer) {
     // A failure abandons the rest of the page.
     printer.setFont(kGothic, 12);
     page.border();
-    if (printer.error() != 0) return;
+    if (printer.error() != PrintError::None) return;
     page.titleBand();
-    if (printer.error() != 0) return;
+    if (printer.error() != PrintError::None) return;
     page.grid();
 }
 

@@ -80,7 +80,7 @@ YearPrint printSchoolYear(Context& c, int schoolYear) {
     const std::unique_ptr<Progress> progress =
         c.dialogs.progress(kMainForm, "１年分を印刷しています", static_cast<int>(months.size()));
     for (std::size_t i = 0; i < months.size() && printerReady(s.print); ++i) {
-        if (i > 0 && startNextPage(c) != 0) break;
+        if (i > 0 && startNextPage(c) != PrintError::None) break;
         s.currentMonth = months[i].month;
         s.currentYear = s.monthCellsYear = months[i].year;
         s.monthCells = *months[i].cells;

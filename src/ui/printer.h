@@ -1,6 +1,7 @@
 #pragma once
 // A printer reached through the forms and drawing services. Every operation
-// answers 0 on success or a failure number that the program shows.
+// answers PrintError::None on success or what failed; the program shows the
+// failure's number.
 
 #include "ui/drawing.h"
 
@@ -10,27 +11,39 @@
 
 namespace cal {
 
+// What a printer operation failed at. The numbers are shown to the user.
+enum class PrintError {
+    None = 0,
+    NoPrinter = 1,    // no printer can be used
+    Begin = 2,        // the document could not begin (the printer or the file refused)
+    NewPage = 3,      // a new page could not start
+    MapMode = 4,      // a map mode other than 1 (device dots) or 2 (0.1 mm)
+    NotPrinting = 5,  // drawing or a page step with no document open
+    Finish = 6,       // the document could not be finished (the printer reported an error)
+    ReplaceFile = 7,  // the finished file could not replace the target file
+};
+
 class Printer {
 public:
     virtual ~Printer() = default;
     // Paper and orientation codes of the Windows printer settings
     // (paper 8 = A3, 9 = A4; orientation 1 portrait, 2 landscape).
-    virtual int setPaperMode(int paper, int orientation) = 0;
+    virtual PrintError setPaperMode(int paper, int orientation) = 0;
     // The print dialog; `accepted` is false when the user cancelled it.
-    virtual int printDialog(bool& accepted) = 0;
-    virtual int startDocument(std::string_view name) = 0;
-    virtual int startPage() = 0;
+    virtual PrintError printDialog(bool& accepted) = 0;
+    virtual PrintError startDocument(std::string_view name) = 0;
+    virtual PrintError startPage() = 0;
     // Mode 2: units of 0.1 mm from the page's top-left corner, y downward.
-    virtual int setMapMode(int mode) = 0;
+    virtual PrintError setMapMode(int mode) = 0;
     virtual void setFont(std::string_view name, double points) = 0;
     // The page of the started document; its drawing failures show in error().
     virtual Surface& page() = 0;
-    virtual int error() const = 0;
-    virtual int endPage() = 0;
-    virtual int endDocument() = 0;
+    virtual PrintError error() const = 0;
+    virtual PrintError endPage() = 0;
+    virtual PrintError endDocument() = 0;
     // Ends a started document without output, leaving nothing in the spooler.
-    virtual int abortDocument() = 0;
-    virtual int close() = 0;
+    virtual PrintError abortDocument() = 0;
+    virtual PrintError close() = 0;
     // The picture files the last finished document could not draw (damaged
     // or unreadable), each once.
     virtual std::vector<std::string> undrawnPictures() const { return {}; }

@@ -155,6 +155,19 @@ TEST_F(FileIo, FailuresTellTheirOwnReasonAndLeaveNothingBehind) {
     EXPECT_EQ(names(), (std::set<std::string>{"month.dat", "source.dat", "folder.dat"}));
 }
 
+TEST_F(FileIo, TheReplaceProbeAnswersAsTheWriteThenDoesAndLeavesNothing) {
+    writeBytes(file("month.dat"), kOld);
+    fs::create_directory(u8path(file("folder.dat")));
+    for (const char* name : {"month.dat", "new.dat", "folder.dat", "missing/month.dat"}) {
+        const std::set<std::string> before = names();
+        std::string probed, written;
+        const bool can = canReplaceFile(file(name), probed);
+        EXPECT_EQ(names(), before) << name;
+        EXPECT_EQ(can, writeFileReplacing(file(name), kNew, written)) << name;
+        EXPECT_EQ(probed, written) << name;
+    }
+}
+
 TEST_F(FileIo, StaleTemporaryFilesOfTheSameFileAreRemovedLiveOnesKept) {
     const pid_t child = ::fork();
     if (child == 0) ::_exit(0);

@@ -60,7 +60,7 @@ TEST_F(PrintJob, CancelledDialogDrawsNothingAndAbortsTheDocument) {
 }
 
 TEST_F(PrintJob, PrinterSetUpFailureWarnsAndAbortsWhatWasStarted) {
-    printer().failures["dialog"] = 7;
+    printer().failures["dialog"] = PrintError::ReplaceFile;
     press();
     ASSERT_EQ(h.forms.messages.size(), 1u);
     const ShownMessage& m = h.forms.messages[0];
@@ -73,8 +73,8 @@ TEST_F(PrintJob, PrinterSetUpFailureWarnsAndAbortsWhatWasStarted) {
 }
 
 TEST_F(PrintJob, SetUpAndStartFailuresBothWarn) {
-    printer().failures["paper 8 2"] = 3;
-    printer().failures["start 帳票印刷"] = 4;
+    printer().failures["paper 8 2"] = PrintError::NewPage;
+    printer().failures["start 帳票印刷"] = PrintError::MapMode;
     press();
     EXPECT_EQ(h.forms.messageTexts(),
               (std::vector<std::string>{"ERR=3 ｼｽﾃﾑ異常　通常使う(ﾈｯﾄﾜｰｸ)プリンターの情報が取得できない．",
@@ -83,7 +83,7 @@ TEST_F(PrintJob, SetUpAndStartFailuresBothWarn) {
 }
 
 TEST_F(PrintJob, PageStartFailureWarnsAndThePageIsStillPrinted) {
-    printer().failures["page"] = 5;
+    printer().failures["page"] = PrintError::NotPrinting;
     press();
     EXPECT_EQ(h.forms.messageTexts(),
               std::vector<std::string>{"ERR=5 ｼｽﾃﾑ異常　印刷開始準備中エラーが発生しました．"});
@@ -92,12 +92,12 @@ TEST_F(PrintJob, PageStartFailureWarnsAndThePageIsStillPrinted) {
 }
 
 TEST_F(PrintJob, DrawingAndClosingFailuresWarn) {
-    printer().drawingError = 9;
-    printer().failures["end document"] = 11;
+    printer().drawingError = PrintError::NotPrinting;
+    printer().failures["end document"] = PrintError::Finish;
     press();
     EXPECT_EQ(h.forms.messageTexts(),
-              (std::vector<std::string>{"ERR=9 ｼｽﾃﾑ異常　印刷中エラーが発生しました．",
-                                        "ERR=11 ｼｽﾃﾑ異常　印刷終了処理中エラーが発生しました．"}));
+              (std::vector<std::string>{"ERR=5 ｼｽﾃﾑ異常　印刷中エラーが発生しました．",
+                                        "ERR=6 ｼｽﾃﾑ異常　印刷終了処理中エラーが発生しました．"}));
     EXPECT_TRUE(h.state->print.failed);
 }
 

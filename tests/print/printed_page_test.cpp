@@ -179,7 +179,7 @@ TEST_F(PrintedPage, FramesAreDrawnAroundThePageWithTheirFonts) {
 }
 
 TEST_F(PrintedPage, DrawingFailureAbandonsTheRestOfThePage) {
-    h.forms.printer->drawingError = 2;
+    h.forms.printer->drawingError = PrintError::Begin;
     print();
     for (const DrawCall& d : page()) EXPECT_NE(d.op, "text");
 }

@@ -102,23 +102,23 @@ private:
 RecordingPrinter::RecordingPrinter(std::vector<DrawCall>& draws)
     : m_page(std::make_unique<PageSurface>(draws)) {}
 
-int RecordingPrinter::op(const std::string& entry) {
+PrintError RecordingPrinter::op(const std::string& entry) {
     log.push_back(entry);
     const auto it = failures.find(entry);
-    return it == failures.end() ? 0 : it->second;
+    return it == failures.end() ? PrintError::None : it->second;
 }
 
-int RecordingPrinter::setPaperMode(int paper, int orientation) {
+PrintError RecordingPrinter::setPaperMode(int paper, int orientation) {
     return op("paper " + std::to_string(paper) + " " + std::to_string(orientation));
 }
 
-int RecordingPrinter::printDialog(bool& accepted) {
-    const int error = op("dialog");
-    accepted = error == 0 && acceptDialog;
+PrintError RecordingPrinter::printDialog(bool& accepted) {
+    const PrintError error = op("dialog");
+    accepted = error == PrintError::None && acceptDialog;
     return error;
 }
 
-int RecordingPrinter::startDocument(std::string_view name) { return op("start " + std::string(name)); }
+PrintError RecordingPrinter::startDocument(std::string_view name) { return op("start " + std::string(name)); }
 
 void RecordingPrinter::setFont(std::string_view name, double points) {
     log.push_back("font " + std::string(name) + " " + std::to_string(static_cast<int>(points)));

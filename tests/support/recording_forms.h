@@ -37,26 +37,26 @@ public:
     explicit RecordingPrinter(std::vector<DrawCall>& draws);
     std::vector<std::string> log;
     bool acceptDialog = true;
-    std::map<std::string, int> failures;  // operation → failure number
-    int drawingError = 0;
+    std::map<std::string, PrintError> failures;  // operation → its failure
+    PrintError drawingError = PrintError::None;
     std::vector<std::string> undrawn;  // what undrawnPictures answers
 
-    int setPaperMode(int paper, int orientation) override;
-    int printDialog(bool& accepted) override;
-    int startDocument(std::string_view name) override;
-    int startPage() override { return op("page"); }
-    int setMapMode(int mode) override { return op("map " + std::to_string(mode)); }
+    PrintError setPaperMode(int paper, int orientation) override;
+    PrintError printDialog(bool& accepted) override;
+    PrintError startDocument(std::string_view name) override;
+    PrintError startPage() override { return op("page"); }
+    PrintError setMapMode(int mode) override { return op("map " + std::to_string(mode)); }
     void setFont(std::string_view name, double points) override;
     Surface& page() override { return *m_page; }
-    int error() const override { return drawingError; }
-    int endPage() override { return op("end page"); }
-    int endDocument() override { return op("end document"); }
-    int abortDocument() override { return op("abort"); }
-    int close() override { return op("close"); }
+    PrintError error() const override { return drawingError; }
+    PrintError endPage() override { return op("end page"); }
+    PrintError endDocument() override { return op("end document"); }
+    PrintError abortDocument() override { return op("abort"); }
+    PrintError close() override { return op("close"); }
     std::vector<std::string> undrawnPictures() const override { return undrawn; }
 
 private:
-    int op(const std::string& entry);
+    PrintError op(const std::string& entry);
     std::unique_ptr<Surface> m_page;
 };
 

@@ -89,11 +89,11 @@ void Canvas::clear() {
 
 void Canvas::text(double x, double y, std::string_view text, double magX, double magY, int color) {
     if (text.empty() || magX <= 0 || magY <= 0) return;
-    record({Step::Kind::Text, x, y, magX, magY, color, std::string(text), {}, {}});
+    record({DrawingStep::Kind::Text, x, y, magX, magY, color, toQString(text), {}});
 }
 
 void Canvas::rectangle(double x1, double y1, double x2, double y2, int color) {
-    record({Step::Kind::Rectangle, x1, y1, x2, y2, color, {}, {}, {}});
+    record({DrawingStep::Kind::Rectangle, x1, y1, x2, y2, color, {}, {}});
 }
 
 void Canvas::stretch(const Bitmap& bitmap, double x, double y, double width, double height) {
@@ -101,30 +101,29 @@ void Canvas::stretch(const Bitmap& bitmap, double x, double y, double width, dou
     if (qtBitmap == nullptr || !qtBitmap->file()) return;
     m_cache = &qtBitmap->cache();
     m_cacheAlive = m_cache->lifetime();
-    record({Step::Kind::Picture, x, y, width, height, 0, {}, *qtBitmap->file(), {}});
+    record({DrawingStep::Kind::Picture, x, y, width, height, 0, {}, *qtBitmap->file()});
 }
 
 void Canvas::clip(double x1, double y1, double x2, double y2) {
-    record({Step::Kind::Clip, x1, y1, x2, y2, 0, {}, {}, {}});
+    record({DrawingStep::Kind::Clip, x1, y1, x2, y2, 0, {}, {}});
 }
 
-void Canvas::noClip() { record({Step::Kind::NoClip, 0, 0, 0, 0, 0, {}, {}, {}}); }
+void Canvas::noClip() { record({DrawingStep::Kind::NoClip, 0, 0, 0, 0, 0, {}, {}}); }
 
-void Canvas::record(Step step) {
+void Canvas::record(DrawingStep step) {
     if (!ready()) return;
     if (m_steps.size() >= kMaxSteps && m_awaited.empty()) {
         m_baseImage = m_image;
         // The clip in force stays with the steps that follow.
-        const auto lastClip = std::find_if(m_steps.rbegin(), m_steps.rend(), [](const Step& s) {
-            return s.kind == Step::Kind::Clip || s.kind == Step::Kind::NoClip;
-        });
+        const auto lastClip =
+            std::find_if(m_steps.rbegin(), m_steps.rend(), [](const Step& s) { return s.drawn.clipping(); });
         std::optional<Step> clipInForce;
         if (lastClip != m_steps.rend()) clipInForce = *lastClip;
         m_steps.clear();
         if (clipInForce) m_steps.push_back(*clipInForce);
     }
-    step.reach = draw(step);
-    m_steps.push_back(std::move(step));
+    const QRect reach = draw(step);
+    m_steps.push_back({std::move(step), reach});
     askUpdate();
 }
 
@@ -136,19 +135,19 @@ void Canvas::askUpdate() {
     m_owner.update();
 }
 
-QRect Canvas::draw(const Step& step) {
+QRect Canvas::draw(const DrawingStep& step) {
     switch (step.kind) {
-    case Step::Kind::Text: return drawText(step);
-    case Step::Kind::Rectangle: return drawRectangle(step);
-    case Step::Kind::Picture: return drawPicture(step);
-    case Step::Kind::Clip: {
+    case DrawingStep::Kind::Text: return drawText(step);
+    case DrawingStep::Kind::Rectangle: return drawRectangle(step);
+    case DrawingStep::Kind::Picture: return drawPicture(step);
+    case DrawingStep::Kind::Clip: {
         const ScreenScale scale = widgetScale(m_owner);
         // Both edges included, as an outline drawn on them covers them.
-        m_clip = QRect(QPoint(toPixelsX(std::min(step.x1, step.x2), scale), toPixelsY(std::min(step.y1, step.y2), scale)),
-                       QPoint(toPixelsX(std::max(step.x1, step.x2), scale), toPixelsY(std::max(step.y1, step.y2), scale)));
+        m_clip = QRect(QPoint(toPixelsX(step.left(), scale), toPixelsY(step.top(), scale)),
+                       QPoint(toPixelsX(step.right(), scale), toPixelsY(step.bottom(), scale)));
         break;
     }
-    case Step::Kind::NoClip: m_clip.reset(); break;
+    case DrawingStep::Kind::NoClip: m_clip.reset(); break;
     }
     return {};
 }
@@ -158,7 +157,7 @@ void Canvas::limitPainter(QPainter& painter) const {
     if (m_clip) painter.setClipRect(*m_clip, m_limit.isEmpty() ? Qt::ReplaceClip : Qt::IntersectClip);
 }
 
-QRect Canvas::drawText(const Step& step) {
+QRect Canvas::drawText(const DrawingStep& step) {
     const ScreenScale scale = widgetScale(m_owner);
     QFont font = m_owner.font();
     double points = font.pointSizeF();
@@ -174,21 +173,20 @@ QRect Canvas::drawText(const Step& step) {
     painter.translate(step.x1 * scale.x, step.y1 * scale.y);
     painter.scale(step.x2, step.y2);
     const QFontMetricsF metrics(font, &m_image);
-    const QString text = toQString(step.text);
-    painter.drawText(QPointF(0, metrics.ascent()), text);
+    painter.drawText(QPointF(0, metrics.ascent()), step.text);
     // No glyph is wider than the widest of the font; a margin of one for
     // what leans out.
     const qreal em = metrics.maxWidth();
-    const QRectF reach(-em, -em, em * (text.size() + 2), metrics.height() + 2 * em);
+    const QRectF reach(-em, -em, em * (step.text.size() + 2), metrics.height() + 2 * em);
     return painter.transform().mapRect(reach).toAlignedRect().adjusted(-1, -1, 1, 1);
 }
 
-QRect Canvas::drawRectangle(const Step& step) {
+QRect Canvas::drawRectangle(const DrawingStep& step) {
     const ScreenScale scale = widgetScale(m_owner);
-    const int left = toPixelsX(std::min(step.x1, step.x2), scale);
-    const int right = toPixelsX(std::max(step.x1, step.x2), scale);
-    const int top = toPixelsY(std::min(step.y1, step.y2), scale);
-    const int bottom = toPixelsY(std::max(step.y1, step.y2), scale);
+    const int left = toPixelsX(step.left(), scale);
+    const int right = toPixelsX(step.right(), scale);
+    const int top = toPixelsY(step.top(), scale);
+    const int bottom = toPixelsY(step.bottom(), scale);
 
     QPainter painter(&m_image);
     limitPainter(painter);
@@ -200,7 +198,7 @@ QRect Canvas::drawRectangle(const Step& step) {
     return QRect(QPoint(left, top), QPoint(right, bottom));
 }
 
-QRect Canvas::drawPicture(const Step& step) {
+QRect Canvas::drawPicture(const DrawingStep& step) {
     const QRect target = controlRect({step.x1, step.y1, step.x2, step.y2}, widgetScale(m_owner));
     if (target.isEmpty() || m_cache == nullptr || m_cacheAlive.isNull()) return target;
     if (m_cache->background() && !m_cache->ready(step.file)) {
@@ -263,7 +261,8 @@ void Canvas::redraw() {
     if (!ready()) return;
     QRegion where;
     for (const Step& step : m_steps)
-        if (step.kind == Step::Kind::Picture && m_arrived.contains(step.file.serial)) where += step.reach;
+        if (step.drawn.kind == DrawingStep::Kind::Picture && m_arrived.contains(step.drawn.file.serial))
+            where += step.reach;
     m_arrived.clear();
     where &= m_image.rect();
     if (where.isEmpty()) return;
@@ -281,8 +280,7 @@ void Canvas::redraw() {
     m_limit = where;
     m_clip.reset();
     for (const Step& step : m_steps) {
-        const bool clipStep = step.kind == Step::Kind::Clip || step.kind == Step::Kind::NoClip;
-        if (clipStep || where.intersects(step.reach)) draw(step);
+        if (step.drawn.clipping() || where.intersects(step.reach)) draw(step.drawn);
     }
     m_limit = QRegion();
     askUpdate();

@@ -10,6 +10,7 @@
 // gives.
 
 #include "ui/forms_service.h"
+#include "qt/drawing/drawing_step.h"
 #include "qt/pictures/picture_cache.h"
 
 #include <QColor>
@@ -63,22 +64,18 @@ public:
 private:
     // One drawing call, as it was made.
     struct Step {
-        enum class Kind { Text, Rectangle, Picture, Clip, NoClip } kind;
-        double x1, y1, x2, y2;  // a text's magnification in x2, y2
-        int color = 0;
-        std::string text;
-        PictureFile file;
+        DrawingStep drawn;
         QRect reach;  // pixels the step may touch (none for a clip)
     };
 
     bool ready();
-    void record(Step step);
+    void record(DrawingStep step);
     void askUpdate();
     // Draws the step; answers the pixels it may touch.
-    QRect draw(const Step& step);
-    QRect drawText(const Step& step);
-    QRect drawRectangle(const Step& step);
-    QRect drawPicture(const Step& step);
+    QRect draw(const DrawingStep& step);
+    QRect drawText(const DrawingStep& step);
+    QRect drawRectangle(const DrawingStep& step);
+    QRect drawPicture(const DrawingStep& step);
     void limitPainter(QPainter& painter) const;
     void copyPixels(const QImage& picture, const QPoint& at);
     void pictureArrived(std::uint64_t serial) override;

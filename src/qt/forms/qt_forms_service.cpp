@@ -7,7 +7,9 @@
 #include "qt/forms/picture_widget.h"
 #include "qt/pictures/picture_cache.h"
 #include "qt/drawing/qt_bitmap.h"
-#include "qt/print/qt_printers.h"
+#include "qt/print/image_printer.h"
+#include "qt/print/pdf_printer.h"
+#include "qt/print/window_printer.h"
 #include "qt/qt_strings.h"
 
 #include <QCoreApplication>

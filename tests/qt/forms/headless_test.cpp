@@ -6,7 +6,7 @@
 #include "ui/printer.h"
 #include "qt/forms/headless_dialogs.h"
 #include "qt/forms/qt_forms_service.h"
-#include "qt/print/qt_printers.h"
+#include "qt/print/window_printer.h"
 
 #include <QApplication>
 #include <QFile>
@@ -145,10 +145,10 @@ TEST_F(HeadlessTest, ThePrinterWritesTheGivenFileWithoutADialog) {
     const std::shared_ptr<Printer> printer = forms.createPrinter();
     ASSERT_NE(printer, nullptr);
     bool accepted = false;
-    EXPECT_EQ(printer->printDialog(accepted), 0);
+    EXPECT_EQ(printer->printDialog(accepted), PrintError::None);
     EXPECT_TRUE(accepted);
-    EXPECT_EQ(printer->startDocument("帳票印刷"), 0);
-    EXPECT_EQ(printer->endDocument(), 0);
+    EXPECT_EQ(printer->startDocument("帳票印刷"), PrintError::None);
+    EXPECT_EQ(printer->endDocument(), PrintError::None);
     EXPECT_TRUE(QFile::exists(QString::fromStdString(pdfPath)));
 
     qtui::QtFormsService windowed;

@@ -5,7 +5,8 @@
 #include "qt/qt_test_support.h"
 #include "ui/form_description.h"
 #include "qt/drawing/qt_bitmap.h"
-#include "qt/print/qt_printers.h"
+#include "qt/print/pdf_printer.h"
+#include "qt/print/window_printer.h"
 
 #include <QDialog>
 #include <QDir>
@@ -27,7 +28,6 @@ namespace {
 
 using qtui::PdfPrinter;
 using qtui::WindowPrinter;
-namespace printfail = qtui::printfail;
 
 bool popplerInstalled() {
     for (const char* tool : {"pdfinfo", "pdftotext", "pdfimages"})
@@ -98,17 +98,17 @@ protected:
     // Accepts the dialog and opens the page in 0.1 mm.
     static void begin(Printer& printer) {
         bool accepted = false;
-        ASSERT_EQ(printer.setPaperMode(8, 2), 0);
-        ASSERT_EQ(printer.printDialog(accepted), 0);
+        ASSERT_EQ(printer.setPaperMode(8, 2), PrintError::None);
+        ASSERT_EQ(printer.printDialog(accepted), PrintError::None);
         ASSERT_TRUE(accepted);
-        ASSERT_EQ(printer.startDocument("帳票印刷"), 0);
-        ASSERT_EQ(printer.startPage(), 0);
-        ASSERT_EQ(printer.setMapMode(2), 0);
+        ASSERT_EQ(printer.startDocument("帳票印刷"), PrintError::None);
+        ASSERT_EQ(printer.startPage(), PrintError::None);
+        ASSERT_EQ(printer.setMapMode(2), PrintError::None);
     }
-    static int finish(Printer& printer) {
-        int error = printer.endPage();
-        if (error == 0) error = printer.endDocument();
-        if (error == 0) error = printer.close();
+    static PrintError finish(Printer& printer) {
+        PrintError error = printer.endPage();
+        if (error == PrintError::None) error = printer.endDocument();
+        if (error == PrintError::None) error = printer.close();
         return error;
     }
 
@@ -124,8 +124,8 @@ TEST_F(PrinterTest, APdfPageIsA3LandscapeWithRealTextWhereItWasDrawn) {
     printer.page().text(1000, 500, "日曜日", 1, 1, 2);
     printer.page().text(3000, 2000, "Ｘ", 2, 2, 5);  // a magnified text lands where asked too
     printer.page().rectangle(100, 100, 400, 300, 5);
-    EXPECT_EQ(printer.error(), 0);
-    ASSERT_EQ(finish(printer), 0);
+    EXPECT_EQ(printer.error(), PrintError::None);
+    ASSERT_EQ(finish(printer), PrintError::None);
     EXPECT_EQ(files(), QStringList{QStringLiteral("out.pdf")});  // no temporary left
 
     const QString info = run("pdfinfo", {QStringLiteral("-box"), path("out.pdf")});
@@ -162,10 +162,10 @@ TEST_F(PrinterTest, APictureIsEmbeddedOnceLosslesslyAtTheLargestSizeItIsDrawnAt)
     printer.page().stretch(*title, 500, 300, 50, 42);
     printer.page().stretch(*title, 500, 500, 190, 160);
     printer.page().stretch(*title, 800, 500, 95, 80);
-    ASSERT_EQ(printer.endPage(), 0);
+    ASSERT_EQ(printer.endPage(), PrintError::None);
     // Pictures are made when the document ends, all its pages known.
     EXPECT_EQ(cache.decodes(), 0);
-    ASSERT_EQ(finish(printer), 0);
+    ASSERT_EQ(finish(printer), PrintError::None);
     // Once a file: the title, drawn larger than its master would be, is read
     // at that size alone.
     EXPECT_EQ(cache.decodes(), 3);
@@ -189,11 +189,11 @@ TEST_F(PrinterTest, EachPictureIsEmbeddedOnceInAWholeDocument) {
     begin(printer);
     printer.page().stretch(*title, 500, 300, 50, 42);
     printer.page().stretch(*copy, 800, 300, 50, 42);
-    ASSERT_EQ(printer.endPage(), 0);
-    ASSERT_EQ(printer.startPage(), 0);
+    ASSERT_EQ(printer.endPage(), PrintError::None);
+    ASSERT_EQ(printer.startPage(), PrintError::None);
     printer.page().stretch(*title, 500, 500, 190, 160);
     printer.page().stretch(*copy, 800, 500, 190, 160);
-    ASSERT_EQ(finish(printer), 0);
+    ASSERT_EQ(finish(printer), PrintError::None);
 
     const QString list = run("pdfimages", {QStringLiteral("-list"), path("out.pdf")});
     EXPECT_EQ(imageWidths(list).size(), 1) << list.toStdString();
@@ -224,7 +224,7 @@ TEST_F(PrinterTest, APictureBeyondQtsOwnLimitIsPrintedAndADamagedOneIsNamed) {
         ASSERT_TRUE(bitmap.load(damaged.toStdString()));
         printer.page().stretch(bitmap, 400, 100, 95, 80);
     }
-    ASSERT_EQ(finish(printer), 0);
+    ASSERT_EQ(finish(printer), PrintError::None);
     ASSERT_EQ(printer.undrawnPictures().size(), 1u);
     EXPECT_EQ(QString::fromStdString(printer.undrawnPictures().front()), damaged);
 
@@ -245,7 +245,7 @@ TEST_F(PrinterTest, APictureBeyondQtsOwnLimitIsPrintedAndADamagedOneIsNamed) {
         qtui::QtBitmap bitmap(cache);
         EXPECT_FALSE(bitmap.load(damaged.toStdString()));
     }
-    ASSERT_EQ(finish(printer), 0);
+    ASSERT_EQ(finish(printer), PrintError::None);
     EXPECT_EQ(printer.undrawnPictures().size(), 1u);
     EXPECT_EQ(cache.decodes(), decodes);
 }
@@ -255,7 +255,7 @@ TEST_F(PrinterTest, OnlyAFinishedDocumentWritesOrReplacesTheFile) {
         PdfPrinter printer(path("new.pdf"));
         begin(printer);
         printer.page().text(100, 100, "途中", 1, 1, 2);
-        EXPECT_EQ(printer.abortDocument(), 0);
+        EXPECT_EQ(printer.abortDocument(), PrintError::None);
         EXPECT_FALSE(printer.printing());
     }
     EXPECT_TRUE(files().isEmpty());
@@ -278,7 +278,7 @@ TEST_F(PrinterTest, OnlyAFinishedDocumentWritesOrReplacesTheFile) {
     // Finished, the new document replaces it.
     PdfPrinter printer(path("old.pdf"));
     begin(printer);
-    ASSERT_EQ(finish(printer), 0);
+    ASSERT_EQ(finish(printer), PrintError::None);
     ASSERT_TRUE(old.open(QIODevice::ReadOnly));
     EXPECT_TRUE(old.readAll().startsWith("%PDF"));
     EXPECT_EQ(files(), QStringList{QStringLiteral("old.pdf")});
@@ -287,10 +287,10 @@ TEST_F(PrinterTest, OnlyAFinishedDocumentWritesOrReplacesTheFile) {
 TEST_F(PrinterTest, AFileThatCannotBeWrittenFailsToBegin) {
     PdfPrinter printer(path("missing/out.pdf"));
     bool accepted = false;
-    ASSERT_EQ(printer.printDialog(accepted), 0);
-    EXPECT_EQ(printer.startDocument("帳票印刷"), printfail::kBegin);
+    ASSERT_EQ(printer.printDialog(accepted), PrintError::None);
+    EXPECT_EQ(printer.startDocument("帳票印刷"), PrintError::Begin);
     EXPECT_FALSE(printer.printing());
-    EXPECT_EQ(printer.abortDocument(), 0);
+    EXPECT_EQ(printer.abortDocument(), PrintError::None);
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
 }
 
@@ -298,20 +298,20 @@ TEST_F(PrinterTest, StepsOutOfOrderAnswerTheirFailureNumbers) {
     if (!popplerInstalled()) GTEST_SKIP() << "poppler-utils are not installed";
     PdfPrinter printer(path("out.pdf"));
     bool accepted = false;
-    ASSERT_EQ(printer.printDialog(accepted), 0);
-    EXPECT_EQ(printer.startPage(), printfail::kNotPrinting);
-    EXPECT_EQ(printer.endDocument(), printfail::kNotPrinting);
+    ASSERT_EQ(printer.printDialog(accepted), PrintError::None);
+    EXPECT_EQ(printer.startPage(), PrintError::NotPrinting);
+    EXPECT_EQ(printer.endDocument(), PrintError::NotPrinting);
     printer.page().text(100, 100, "紙なし", 1, 1, 2);
-    EXPECT_EQ(printer.error(), printfail::kNotPrinting);
+    EXPECT_EQ(printer.error(), PrintError::NotPrinting);
 
-    ASSERT_EQ(printer.startDocument("帳票印刷"), 0);
-    EXPECT_EQ(printer.error(), 0);  // a new document starts clean
-    EXPECT_EQ(printer.setMapMode(3), printfail::kMapMode);
-    EXPECT_EQ(printer.startPage(), 0);
-    EXPECT_EQ(printer.endPage(), 0);
-    EXPECT_EQ(printer.startPage(), 0);  // a second page
-    EXPECT_EQ(printer.endPage(), 0);
-    EXPECT_EQ(printer.endDocument(), 0);
+    ASSERT_EQ(printer.startDocument("帳票印刷"), PrintError::None);
+    EXPECT_EQ(printer.error(), PrintError::None);  // a new document starts clean
+    EXPECT_EQ(printer.setMapMode(3), PrintError::MapMode);
+    EXPECT_EQ(printer.startPage(), PrintError::None);
+    EXPECT_EQ(printer.endPage(), PrintError::None);
+    EXPECT_EQ(printer.startPage(), PrintError::None);  // a second page
+    EXPECT_EQ(printer.endPage(), PrintError::None);
+    EXPECT_EQ(printer.endDocument(), PrintError::None);
 
     const QString info = run("pdfinfo", {path("out.pdf")});
     EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral(R"(Pages:\s+2\b)"))));
@@ -332,16 +332,16 @@ protected:
 TEST_F(WindowPrinterTest, ACancelledDialogStartsAnEmptyDocumentThatWritesNothing) {
     qttest::whenModal([](QWidget& dialog) { static_cast<QDialog&>(dialog).reject(); });
     bool accepted = true;
-    ASSERT_EQ(printer.setPaperMode(8, 2), 0);
-    EXPECT_EQ(printer.printDialog(accepted), 0);
+    ASSERT_EQ(printer.setPaperMode(8, 2), PrintError::None);
+    EXPECT_EQ(printer.printDialog(accepted), PrintError::None);
     EXPECT_FALSE(accepted);
     // The job's steps after a cancelled dialog raise no failure.
-    EXPECT_EQ(printer.startDocument("帳票印刷"), 0);
-    EXPECT_EQ(printer.startPage(), 0);
-    EXPECT_EQ(printer.setMapMode(2), 0);
+    EXPECT_EQ(printer.startDocument("帳票印刷"), PrintError::None);
+    EXPECT_EQ(printer.startPage(), PrintError::None);
+    EXPECT_EQ(printer.setMapMode(2), PrintError::None);
     EXPECT_FALSE(printer.printing());
-    EXPECT_EQ(printer.abortDocument(), 0);
-    EXPECT_EQ(printer.close(), 0);
+    EXPECT_EQ(printer.abortDocument(), PrintError::None);
+    EXPECT_EQ(printer.close(), PrintError::None);
     EXPECT_FALSE(QFile::exists(path("printed.pdf")));
 }
 
@@ -354,7 +354,7 @@ TEST_F(WindowPrinterTest, AnAcceptedDialogPrintsInTenthsOfAMillimetreAtThePrinte
     printer.page().text(1000, 500, "日曜日", 1, 1, 2);
     const std::unique_ptr<Bitmap> frame = picture("frame.bmp", Qt::green, {640, 480});
     printer.page().stretch(*frame, 2000, 500, 95, 80);
-    ASSERT_EQ(finish(printer), 0);
+    ASSERT_EQ(finish(printer), PrintError::None);
 
     const QString info = run("pdfinfo", {QStringLiteral("-box"), path("printed.pdf")});
     const QSizeF size = pageSize(info);
