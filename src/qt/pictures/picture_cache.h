@@ -1,13 +1,13 @@
 #pragma once
-// Picture files: what a file's header says, decoding, and a bounded cache
-// of reduced copies and of pictures scaled to the size they are drawn at.
+// A bounded cache of pictures' reduced copies and of the pictures scaled to
+// the size they are drawn at, decoded in the background for the screen and
+// side by side for the printer.
 
-#include "qt/pictures/bmp_reader.h"
+#include "qt/pictures/picture_file.h"
 
 #include <QHashFunctions>
 #include <QImage>
 #include <QObject>
-#include <QPointer>
 #include <QSize>
 #include <QString>
 #include <QThreadPool>
@@ -15,13 +15,13 @@
 class QFileSystemWatcher;
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <list>
 #include <map>
 #include <memory>
 #include <mutex>
 #include <optional>
-#include <set>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -29,42 +29,6 @@ class QFileSystemWatcher;
 #include <vector>
 
 namespace cal::qtui {
-
-// A file's state on disk: a changed file has another time or size.
-struct FileState {
-    qint64 modified = 0;  // modification time in the file system's own ticks
-    qint64 bytes = 0;     // file size
-    bool operator==(const FileState&) const = default;
-};
-
-// A picture file as it was when its header was read.
-struct PictureFile {
-    QString path;
-    FileState state;
-    QSize size;                     // pixels, from the header
-    std::optional<BmpLayout> bmp;   // set when the one-pass reader reads it
-    std::uint64_t serial = 0;       // names this path in this state within its cache
-};
-
-// One look at the file system; nothing when `path` is not a regular file.
-std::optional<FileState> fileState(const QString& path);
-// The whole picture at full size with Qt's reader; a null image when it
-// cannot be decoded.
-QImage decodePicture(const QString& path);
-// The picture with 32-bit pixels, the format painting and scaling are
-// fastest with.
-QImage drawableImage(const QImage& image);
-// Scaled to `size`, aspect not kept, every source pixel counted: large
-// reductions first halve by averaging, which is much cheaper than Qt's
-// smooth scaling of the whole picture.
-QImage smoothlyScaled(const QImage& image, const QSize& size);
-// The picture reduced by `factor` (a power of two) each way, as halving that
-// often would give; bitmaps the one-pass reader knows never exist at full
-// size. Null when the file cannot be decoded.
-QImage reducedPicture(const PictureFile& file, int factor);
-// The reduced master copy of a file: halved until it fits kMasterSide
-// pixels each way.
-QImage masterPicture(const PictureFile& file);
 
 // Told when a picture it asked for has been decoded (or has failed).
 class PictureWaiter {
@@ -94,7 +58,6 @@ protected:
 class PictureCache {
 public:
     static constexpr qsizetype kDefaultLimit = qsizetype{80} * 1024 * 1024;
-    static constexpr int kMasterSide = 256;
 
     explicit PictureCache(qsizetype limitBytes = kDefaultLimit);
     ~PictureCache();
