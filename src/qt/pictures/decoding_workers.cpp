@@ -10,7 +10,7 @@
 namespace cal::qtui {
 
 bool PictureCache::ready(const PictureFile& file) const {
-    return m_index.contains(masterKey(file)) || failed(file);
+    return m_store.contains(masterKey(file)) || failed(file);
 }
 
 void PictureCache::request(const PictureFile& file, const QSize& size, PictureWaiter& waiter) {
@@ -53,8 +53,9 @@ void PictureCache::arrived(const Key& key, const PictureFile& file, const QImage
     if (master.isNull()) {
         noteFailure(file.path, file.state);
     } else {
-        keep(key, master);
-        for (const auto& [size, picture] : scaledCopies) keep({file.serial, size.width(), size.height()}, picture);
+        m_store.keep(key, master, currentRun());
+        for (const auto& [size, picture] : scaledCopies)
+            m_store.keep({file.serial, size.width(), size.height()}, picture, currentRun());
     }
     const auto it = m_waiting.find(key);
     if (it == m_waiting.end()) return;
@@ -62,7 +63,7 @@ void PictureCache::arrived(const Key& key, const PictureFile& file, const QImage
     m_waiting.erase(it);
     for (PictureWaiter* waiter : waiters) waiter->pictureArrived(std::get<0>(key));
     // Outside a run nothing is held beyond the bound.
-    if (m_openRuns == 0) evictDownTo(m_limit);
+    if (m_openRuns == 0) m_store.trim(currentRun());
 }
 
 void PictureCache::forget(PictureWaiter& waiter) {

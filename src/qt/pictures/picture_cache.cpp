@@ -11,7 +11,7 @@
 
 namespace cal::qtui {
 
-PictureCache::PictureCache(qsizetype limitBytes) : m_limit(limitBytes) {
+PictureCache::PictureCache(qsizetype limitBytes) : m_store(limitBytes) {
     // A worker per core: decoding is most of a first repaint's work, and the
     // window's thread, asleep between events, is still scheduled at once
     // when the user acts.
@@ -78,19 +78,19 @@ std::optional<PictureFile> PictureCache::probe(const QString& path) {
 QImage PictureCache::scaled(const PictureFile& file, const QSize& size) {
     if (size.isEmpty()) return {};
     const Key key{file.serial, size.width(), size.height()};
-    if (const QImage* hit = find(key)) return *hit;
+    if (const QImage* hit = m_store.find(key, currentRun())) return *hit;
     const QImage picture = scaledCopy(file, size);
     // The master at its own size is kept once already.
-    const QImage* master = find(masterKey(file));
+    const QImage* master = m_store.find(masterKey(file), currentRun());
     if (!picture.isNull() && (master == nullptr || master->cacheKey() != picture.cacheKey()))
-        keep(key, picture);
+        m_store.keep(key, picture, currentRun());
     return picture;
 }
 
 QImage PictureCache::scaledCopy(const PictureFile& file, const QSize& size) {
     if (size.isEmpty() || failed(file)) return {};
     const Key key = masterKey(file);
-    const QImage* master = find(key);
+    const QImage* master = m_store.find(key, currentRun());
     if (master == nullptr) {
         ++m_decodes;
         const QImage made = masterPicture(file);
@@ -98,8 +98,8 @@ QImage PictureCache::scaledCopy(const PictureFile& file, const QSize& size) {
             noteFailure(file.path, file.state);
             return {};
         }
-        keep(key, made);
-        master = find(key);
+        m_store.keep(key, made, currentRun());
+        master = m_store.find(key, currentRun());
         if (master == nullptr) return smoothlyScaled(made, size);  // larger than the whole bound
     }
     if (masterServes(*master, file, size)) return smoothlyScaled(*master, size);
@@ -118,7 +118,7 @@ void PictureCache::beginRun() {
 }
 
 void PictureCache::endRun() {
-    if (m_openRuns > 0 && --m_openRuns == 0) evictDownTo(m_limit);
+    if (m_openRuns > 0 && --m_openRuns == 0) m_store.trim(currentRun());
 }
 
 bool PictureCache::failed(const PictureFile& file) const {
@@ -149,41 +149,10 @@ bool PictureCache::masterServes(const QImage& master, const PictureFile& file, c
     return fitsWithin(size, master.size()) || master.size() == file.size;
 }
 
-const QImage* PictureCache::find(const Key& key) {
-    const auto it = m_index.find(key);
-    if (it == m_index.end()) return nullptr;
-    m_entries.splice(m_entries.begin(), m_entries, it->second);
-    it->second->run = currentRun();
-    return &it->second->image;
-}
-
-void PictureCache::keep(const Key& key, const QImage& image) {
-    const qsizetype cost = image.sizeInBytes();
-    if (cost > m_limit || m_index.contains(key)) return;  // too big to keep at all, or kept
-    evictDownTo(m_limit - cost);
-    m_entries.push_front({key, image, currentRun()});
-    m_index.emplace(key, m_entries.begin());
-    m_bytes += cost;
-}
-
-void PictureCache::evictDownTo(qsizetype limit) {
-    const std::uint64_t run = currentRun();
-    while (m_bytes > limit && !m_entries.empty()) {
-        const Entry& oldest = m_entries.back();
-        // Everything the open run used is newer than anything it did not.
-        if (run != 0 && oldest.run == run) return;
-        m_bytes -= oldest.image.sizeInBytes();
-        m_index.erase(oldest.key);
-        m_entries.pop_back();
-    }
-}
-
 void PictureCache::clear() {
-    m_index.clear();
-    m_entries.clear();
+    m_store.clear();
     forgetHeaders();
     m_failed.clear();
-    m_bytes = 0;
 }
 
 }  // namespace cal::qtui

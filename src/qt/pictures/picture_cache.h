@@ -3,6 +3,7 @@
 // the size they are drawn at, decoded in the background for the screen and
 // side by side for the printer.
 
+#include "qt/pictures/image_store.h"
 #include "qt/pictures/picture_file.h"
 
 #include <QHashFunctions>
@@ -17,13 +18,11 @@ class QFileSystemWatcher;
 #include <cstddef>
 #include <cstdint>
 #include <functional>
-#include <list>
 #include <map>
 #include <memory>
 #include <mutex>
 #include <optional>
 #include <string>
-#include <tuple>
 #include <utility>
 #include <unordered_map>
 #include <vector>
@@ -121,21 +120,15 @@ public:
     std::uint64_t failureMark() const { return m_failureSerial; }
     std::vector<QString> failuresSince(std::uint64_t mark) const;
 
-    qsizetype bytes() const { return m_bytes; }
-    std::size_t entries() const { return m_entries.size(); }
+    qsizetype bytes() const { return m_store.bytes(); }
+    std::size_t entries() const { return m_store.size(); }
     // How many times a file was decoded (or a decode started) since the
     // cache was made.
     int decodes() const { return m_decodes; }
     void clear();
 
 private:
-    // A file state's serial and a drawn size; a master has the size (0, 0).
-    using Key = std::tuple<std::uint64_t, int, int>;
-    struct KeyHash {
-        std::size_t operator()(const Key& k) const {
-            return qHashMulti(0, std::get<0>(k), std::get<1>(k), std::get<2>(k));
-        }
-    };
+    using Key = ImageStore::Key;
     // Hashed lookups: paths share long folder prefixes, which ordered maps
     // compare again at every step.
     struct PathHash {
@@ -147,11 +140,6 @@ private:
         std::mutex mutex;
         std::vector<QSize> sizes;
         bool taken = false;
-    };
-    struct Entry {
-        Key key;
-        QImage image;
-        std::uint64_t run = 0;  // the run that used it last
     };
     struct Header {
         FileState state;
@@ -177,9 +165,6 @@ private:
     // The picture at `size` from the master when that serves, else read now
     // reduced to just above `size`; only the master is kept.
     QImage scaledCopy(const PictureFile& file, const QSize& size);
-    const QImage* find(const Key& key);
-    void keep(const Key& key, const QImage& image);
-    void evictDownTo(qsizetype limit);
     bool failed(const PictureFile& file) const;
     void unwatch(const QString& path);
     void forgetHeaders();
@@ -188,11 +173,8 @@ private:
                  const std::vector<std::pair<QSize, QImage>>& scaledCopies);
     std::uint64_t currentRun() const { return m_openRuns > 0 ? m_run : 0; }
 
-    qsizetype m_limit;
-    qsizetype m_bytes = 0;
+    ImageStore m_store;
     int m_decodes = 0;
-    std::list<Entry> m_entries;  // most recently used first
-    std::unordered_map<Key, std::list<Entry>::iterator, KeyHash> m_index;
     std::unordered_map<QString, Header, PathHash> m_headers;  // path → header of its last state seen
     std::unordered_map<QString, FileState, PathHash> m_failed;  // path → the state that failed
     std::map<QString, std::uint64_t> m_failureNotes;  // path → serial of its last failure
@@ -208,7 +190,7 @@ private:
         std::vector<PictureWaiter*> waiters;
         std::shared_ptr<DrawnSizes> sizes;
     };
-    std::unordered_map<Key, Pending, KeyHash> m_waiting;
+    std::unordered_map<Key, Pending, ImageStore::KeyHash> m_waiting;
     std::unique_ptr<QObject> m_notifier = std::make_unique<QObject>();
     std::unique_ptr<QFileSystemWatcher> m_watcher;  // after the notifier its handler lives in
     QThreadPool m_pool;  // after the notifier: waits for its workers first

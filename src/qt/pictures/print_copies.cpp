@@ -27,7 +27,7 @@ void PictureCache::scaledCopies(const std::vector<std::pair<PictureFile, QSize>>
     for (std::size_t i = 0; i < wanted.size(); ++i) {
         const auto& [file, size] = wanted[i];
         if (size.isEmpty() || failed(file)) continue;
-        const QImage* master = find(masterKey(file));
+        const QImage* master = m_store.find(masterKey(file), currentRun());
         if (master != nullptr && masterServes(*master, file, size)) {
             made[i].copy = smoothlyScaled(*master, size);
             continue;
@@ -92,7 +92,7 @@ void PictureCache::scaledCopies(const std::vector<std::pair<PictureFile, QSize>>
         const PictureFile& file = wanted[i].first;
         if (made[i].read) {
             m_decodes += made[i].reads;
-            if (!made[i].master.isNull()) keep(masterKey(file), made[i].master);
+            if (!made[i].master.isNull()) m_store.keep(masterKey(file), made[i].master, currentRun());
             if (made[i].copy.isNull()) noteFailure(file.path, file.state);
         }
         use(i, made[i].copy);
