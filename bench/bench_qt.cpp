@@ -4,6 +4,7 @@
 #include "bench_support.h"
 
 #include "qt/pictures/picture_cache.h"
+#include "qt/pictures/reduction.h"
 #include "qt/qt_strings.h"
 
 #include <QImage>

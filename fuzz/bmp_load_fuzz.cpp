@@ -1,7 +1,9 @@
 // A picture file in the library: its header read and the picture decoded,
 // as drawing does before it scales anything.
 #include "picture_file.h"
+#include "qt/pictures/decoding.h"
 #include "qt/pictures/picture_cache.h"
+#include "qt/pictures/reduction.h"
 
 #include <QString>
 

@@ -8,6 +8,7 @@
 #include "app/user_folders.h"
 #include "ui/platform.h"
 #include "qt/drawing/font_substitutions.h"
+#include "qt/platform/display_check.h"
 #include "qt/forms/headless_dialogs.h"
 #include "qt/platform/memory_settings.h"
 #include "qt/platform/qt_messages.h"
@@ -20,7 +21,6 @@
 
 #include <algorithm>
 #include <csignal>
-#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 #include <memory>
@@ -30,17 +30,6 @@
 #include <vector>
 
 namespace {
-
-#ifdef __linux__
-// Without any display Qt would abort with a message meant for developers.
-bool displayAvailable() {
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
-        const char* value = std::getenv(name);
-        if (value != nullptr && *value != '\0') return true;
-    }
-    return false;
-}
-#endif
 
 std::optional<std::string> currentDirectory() {
     std::error_code error;
@@ -102,13 +91,10 @@ int main(int argc, char* argv[]) {
         }
         // Printing needs no display at all.
         qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
-    }
-#ifdef __linux__
-    else if (!displayAvailable()) {
+    } else if (!cal::qtui::displayAvailable()) {
         std::cerr << "calendar: 画面（ディスプレイ）がありません。画面のある環境で起動してください。\n";
         return 1;
     }
-#endif
     // A month window's first paint ends with about 8 MB of heap in use.
     if (!output) cal::qtui::prefaultHeap(std::size_t{7} * 1024 * 1024);
 

@@ -1,5 +1,7 @@
 #include "data/file_io.h"
 
+#include "data/file_io_platform.h"
+
 #include <cerrno>
 #include <charconv>
 #include <chrono>
@@ -10,24 +12,6 @@
 #include <string_view>
 #include <system_error>
 #include <vector>
-#ifdef _WIN32
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <fcntl.h>
-#include <io.h>
-#include <process.h>
-#include <sys/stat.h>
-#include <windows.h>
-#else
-#include <fcntl.h>
-#include <signal.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
 
 namespace cal {
 
@@ -75,159 +59,6 @@ std::string randomHex(unsigned attempt) {
     return text;
 }
 
-// ---- the platform's calls --------------------------------------------------
-
-// What a save keeps of the file it replaces.
-struct OldFile {
-    bool exists = false;
-#ifndef _WIN32
-    struct stat info {};
-#endif
-};
-
-#ifndef _WIN32
-
-int currentPid() { return static_cast<int>(::getpid()); }
-
-// Whether the target is a file this user may replace.
-bool checkReplaceable(const fs::path& target, OldFile& old, int& err) {
-    if (::stat(target.c_str(), &old.info) != 0) {
-        if (errno == ENOENT) return true;
-        err = errno;
-        return false;
-    }
-    old.exists = true;
-    if (S_ISDIR(old.info.st_mode) || !S_ISREG(old.info.st_mode)) {
-        err = S_ISDIR(old.info.st_mode) ? EISDIR : EINVAL;
-        return false;
-    }
-    if (::access(target.c_str(), W_OK) != 0) {
-        err = errno;
-        return false;
-    }
-    return true;
-}
-
-int openNew(const fs::path& path, bool privateMode) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, privateMode ? 0600 : 0644);
-    return fd;
-}
-
-// The old file's owner where the user may give it, and its mode.
-bool takeOwnerAndMode(int fd, const OldFile& old, int& err) {
-    if (!old.exists) return true;
-    if (::fchown(fd, old.info.st_uid, old.info.st_gid) != 0) {
-        // Not allowed to give the file away: the group alone where we may.
-        if (errno != EPERM || (::fchown(fd, static_cast<uid_t>(-1), old.info.st_gid) != 0 && errno != EPERM)) {
-            err = errno;
-            return false;
-        }
-    }
-    if (::fchmod(fd, old.info.st_mode & 07777) != 0) {
-        err = errno;
-        return false;
-    }
-    return true;
-}
-
-long writeSome(int fd, const char* data, std::size_t size) {
-    return static_cast<long>(::write(fd, data, size));
-}
-bool syncFile(int fd) { return ::fsync(fd) == 0; }
-bool closeFile(int fd) { return ::close(fd) == 0; }
-
-bool renameOver(const fs::path& from, const fs::path& to, int& err) {
-    if (::rename(from.c_str(), to.c_str()) == 0) return true;
-    err = errno;
-    return false;
-}
-
-// Makes the rename itself durable: without this a power cut can bring the
-// old file back.
-bool syncFolder(const fs::path& folder, int& err) {
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return true;  // a folder we may not read cannot be synced; the file itself is
-    const bool ok = ::fsync(fd) == 0 || errno == EINVAL || errno == EROFS;
-    if (!ok) err = errno;
-    ::close(fd);
-    return ok;
-}
-
-bool processRuns(int pid) { return pid > 0 && (::kill(pid, 0) == 0 || errno != ESRCH); }
-
-#else
-
-int currentPid() { return _getpid(); }
-
-int errnoOf(DWORD code) {
-    switch (code) {
-    case ERROR_ACCESS_DENIED:
-    case ERROR_SHARING_VIOLATION:
-    case ERROR_LOCK_VIOLATION: return EACCES;
-    case ERROR_DISK_FULL:
-    case ERROR_HANDLE_DISK_FULL: return ENOSPC;
-    case ERROR_FILE_NOT_FOUND:
-    case ERROR_PATH_NOT_FOUND: return ENOENT;
-    case ERROR_WRITE_PROTECT: return EROFS;
-    default: return EIO;
-    }
-}
-
-bool checkReplaceable(const fs::path& target, OldFile& old, int& err) {
-    const DWORD attributes = GetFileAttributesW(target.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES) {
-        const DWORD code = GetLastError();
-        if (code == ERROR_FILE_NOT_FOUND) return true;
-        err = errnoOf(code);
-        return false;
-    }
-    old.exists = true;
-    if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
-        err = EISDIR;
-        return false;
-    }
-    if (attributes & FILE_ATTRIBUTE_READONLY) {
-        err = EACCES;
-        return false;
-    }
-    return true;
-}
-
-int openNew(const fs::path& path, bool) {
-    return _wopen(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT, _S_IREAD | _S_IWRITE);
-}
-
-// The new file takes the folder's permissions, as any new file there.
-bool takeOwnerAndMode(int, const OldFile&, int&) { return true; }
-
-long writeSome(int fd, const char* data, std::size_t size) {
-    const unsigned chunk = size > (1u << 30) ? (1u << 30) : static_cast<unsigned>(size);
-    return _write(fd, data, chunk);
-}
-bool syncFile(int fd) { return _commit(fd) == 0; }
-bool closeFile(int fd) { return _close(fd) == 0; }
-
-bool renameOver(const fs::path& from, const fs::path& to, int& err) {
-    if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
-    err = errnoOf(GetLastError());
-    return false;
-}
-
-// MOVEFILE_WRITE_THROUGH has put the rename on the disk already.
-bool syncFolder(const fs::path&, int&) { return true; }
-
-bool processRuns(int pid) {
-    if (pid <= 0) return false;
-    const HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, static_cast<DWORD>(pid));
-    if (process == nullptr) return GetLastError() != ERROR_INVALID_PARAMETER;
-    DWORD code = 0;
-    const bool running = GetExitCodeProcess(process, &code) && code == STILL_ACTIVE;
-    CloseHandle(process);
-    return running;
-}
-
-#endif
-
 // ---- temporary files -------------------------------------------------------
 
 // The file a save replaces: a symbolic link is followed to the file it names,
@@ -259,10 +90,10 @@ bool resolveTarget(const std::string& path, fs::path& target, int& err) {
 
 // "<name>.<pid>.<random>.tmp" beside the target, made new.
 int createTemp(const fs::path& target, bool privateMode, fs::path& temp, int& err) {
-    const std::string base = toUtf8(target) + "." + std::to_string(currentPid()) + ".";
+    const std::string base = toUtf8(target) + "." + std::to_string(platform::currentPid()) + ".";
     for (unsigned attempt = 0; attempt < 100; ++attempt) {
         temp = pathOf(base + randomHex(attempt) + ".tmp");
-        const int fd = openNew(temp, privateMode);
+        const int fd = platform::openNew(temp, privateMode);
         if (fd >= 0) return fd;
         err = errno;
         if (err != EEXIST) break;
@@ -275,7 +106,7 @@ bool fillAndClose(int fd, const std::string& bytes, int& err) {
     bool ok = true;
     std::size_t done = 0;
     while (ok && done < bytes.size()) {
-        const long n = writeSome(fd, bytes.data() + done, bytes.size() - done);
+        const long n = platform::writeSome(fd, bytes.data() + done, bytes.size() - done);
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) {
             err = n < 0 ? errno : ENOSPC;
@@ -284,11 +115,11 @@ bool fillAndClose(int fd, const std::string& bytes, int& err) {
             done += static_cast<std::size_t>(n);
         }
     }
-    if (ok && !syncFile(fd)) {
+    if (ok && !platform::syncFile(fd)) {
         err = errno;
         ok = false;
     }
-    if (!closeFile(fd) && ok) {
+    if (!platform::closeFile(fd) && ok) {
         err = errno;
         ok = false;
     }
@@ -330,15 +161,15 @@ void removeStaleTemps(const fs::path& target) {
         if (pid < 0 || !fs::is_regular_file(it->symlink_status(ignored))) continue;
         const auto modified = fs::last_write_time(it->path(), ignored);
         const bool old = !ignored && now - modified > kStaleAge;
-        if (old || (pid > 0 && !processRuns(pid))) stale.push_back(it->path());
+        if (old || (pid > 0 && !platform::processRuns(pid))) stale.push_back(it->path());
     }
     for (const fs::path& path : stale) fs::remove(path, ec);
 }
 
 // The new file of a replacement of `path`, made beside its target; -1 with
 // `err` set when the file may not be replaced.
-int openReplacement(const std::string& path, fs::path& target, OldFile& old, fs::path& temp, int& err) {
-    if (!resolveTarget(path, target, err) || !checkReplaceable(target, old, err)) return -1;
+int openReplacement(const std::string& path, fs::path& target, platform::OldFile& old, fs::path& temp, int& err) {
+    if (!resolveTarget(path, target, err) || !platform::checkReplaceable(target, old, err)) return -1;
     return createTemp(target, old.exists, temp, err);
 }
 
@@ -384,13 +215,13 @@ ReadResult readFile(const std::string& path, std::size_t maxBytes) {
 bool canReplaceFile(const std::string& path, std::string& error) {
     int err = 0;
     fs::path target, temp;
-    OldFile old;
+    platform::OldFile old;
     const int fd = openReplacement(path, target, old, temp, err);
     if (fd < 0) {
         error = writeReasonText(err);
         return false;
     }
-    closeFile(fd);
+    platform::closeFile(fd);
     std::error_code ignored;
     fs::remove(temp, ignored);
     return true;
@@ -399,25 +230,25 @@ bool canReplaceFile(const std::string& path, std::string& error) {
 bool writeFileReplacing(const std::string& path, const std::string& bytes, std::string& error) {
     int err = 0;
     fs::path target, temp;
-    OldFile old;
+    platform::OldFile old;
     const int fd = openReplacement(path, target, old, temp, err);
     if (fd < 0) {
         error = writeReasonText(err);
         return false;
     }
-    bool written = takeOwnerAndMode(fd, old, err);
+    bool written = platform::takeOwnerAndMode(fd, old, err);
     if (written)
         written = fillAndClose(fd, bytes, err);
     else
-        closeFile(fd);
-    if (!written || !renameOver(temp, target, err)) {
+        platform::closeFile(fd);
+    if (!written || !platform::renameOver(temp, target, err)) {
         std::error_code ignored;
         fs::remove(temp, ignored);
         error = writeReasonText(err);
         return false;
     }
     // The new file is in place; a folder that cannot be synced is still told.
-    const bool synced = syncFolder(target.has_parent_path() ? target.parent_path() : fs::path("."), err);
+    const bool synced = platform::syncFolder(target.has_parent_path() ? target.parent_path() : fs::path("."), err);
     removeStaleTemps(target);
     if (!synced) error = writeReasonText(err);
     return synced;

@@ -1,13 +1,14 @@
 #pragma once
-// Picture files: what a file's header says, decoding, and a bounded cache
-// of reduced copies and of pictures scaled to the size they are drawn at.
+// A bounded cache of pictures' reduced copies and of the pictures scaled to
+// the size they are drawn at, decoded in the background for the screen and
+// side by side for the printer.
 
-#include "qt/pictures/bmp_reader.h"
+#include "qt/pictures/image_store.h"
+#include "qt/pictures/picture_file.h"
 
 #include <QHashFunctions>
 #include <QImage>
 #include <QObject>
-#include <QPointer>
 #include <QSize>
 #include <QString>
 #include <QThreadPool>
@@ -15,56 +16,18 @@
 class QFileSystemWatcher;
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
-#include <list>
 #include <map>
 #include <memory>
 #include <mutex>
 #include <optional>
-#include <set>
 #include <string>
-#include <tuple>
 #include <utility>
 #include <unordered_map>
 #include <vector>
 
 namespace cal::qtui {
-
-// A file's state on disk: a changed file has another time or size.
-struct FileState {
-    qint64 modified = 0;  // modification time in the file system's own ticks
-    qint64 bytes = 0;     // file size
-    bool operator==(const FileState&) const = default;
-};
-
-// A picture file as it was when its header was read.
-struct PictureFile {
-    QString path;
-    FileState state;
-    QSize size;                     // pixels, from the header
-    std::optional<BmpLayout> bmp;   // set when the one-pass reader reads it
-    std::uint64_t serial = 0;       // names this path in this state within its cache
-};
-
-// One look at the file system; nothing when `path` is not a regular file.
-std::optional<FileState> fileState(const QString& path);
-// The whole picture at full size with Qt's reader; a null image when it
-// cannot be decoded.
-QImage decodePicture(const QString& path);
-// The picture with 32-bit pixels, the format painting and scaling are
-// fastest with.
-QImage drawableImage(const QImage& image);
-// Scaled to `size`, aspect not kept, every source pixel counted: large
-// reductions first halve by averaging, which is much cheaper than Qt's
-// smooth scaling of the whole picture.
-QImage smoothlyScaled(const QImage& image, const QSize& size);
-// The picture reduced by `factor` (a power of two) each way, as halving that
-// often would give; bitmaps the one-pass reader knows never exist at full
-// size. Null when the file cannot be decoded.
-QImage reducedPicture(const PictureFile& file, int factor);
-// The reduced master copy of a file: halved until it fits kMasterSide
-// pixels each way.
-QImage masterPicture(const PictureFile& file);
 
 // Told when a picture it asked for has been decoded (or has failed).
 class PictureWaiter {
@@ -94,7 +57,6 @@ protected:
 class PictureCache {
 public:
     static constexpr qsizetype kDefaultLimit = qsizetype{80} * 1024 * 1024;
-    static constexpr int kMasterSide = 256;
 
     explicit PictureCache(qsizetype limitBytes = kDefaultLimit);
     ~PictureCache();
@@ -158,21 +120,15 @@ public:
     std::uint64_t failureMark() const { return m_failureSerial; }
     std::vector<QString> failuresSince(std::uint64_t mark) const;
 
-    qsizetype bytes() const { return m_bytes; }
-    std::size_t entries() const { return m_entries.size(); }
+    qsizetype bytes() const { return m_store.bytes(); }
+    std::size_t entries() const { return m_store.size(); }
     // How many times a file was decoded (or a decode started) since the
     // cache was made.
     int decodes() const { return m_decodes; }
     void clear();
 
 private:
-    // A file state's serial and a drawn size; a master has the size (0, 0).
-    using Key = std::tuple<std::uint64_t, int, int>;
-    struct KeyHash {
-        std::size_t operator()(const Key& k) const {
-            return qHashMulti(0, std::get<0>(k), std::get<1>(k), std::get<2>(k));
-        }
-    };
+    using Key = ImageStore::Key;
     // Hashed lookups: paths share long folder prefixes, which ordered maps
     // compare again at every step.
     struct PathHash {
@@ -184,11 +140,6 @@ private:
         std::mutex mutex;
         std::vector<QSize> sizes;
         bool taken = false;
-    };
-    struct Entry {
-        Key key;
-        QImage image;
-        std::uint64_t run = 0;  // the run that used it last
     };
     struct Header {
         FileState state;
@@ -214,9 +165,6 @@ private:
     // The picture at `size` from the master when that serves, else read now
     // reduced to just above `size`; only the master is kept.
     QImage scaledCopy(const PictureFile& file, const QSize& size);
-    const QImage* find(const Key& key);
-    void keep(const Key& key, const QImage& image);
-    void evictDownTo(qsizetype limit);
     bool failed(const PictureFile& file) const;
     void unwatch(const QString& path);
     void forgetHeaders();
@@ -225,11 +173,8 @@ private:
                  const std::vector<std::pair<QSize, QImage>>& scaledCopies);
     std::uint64_t currentRun() const { return m_openRuns > 0 ? m_run : 0; }
 
-    qsizetype m_limit;
-    qsizetype m_bytes = 0;
+    ImageStore m_store;
     int m_decodes = 0;
-    std::list<Entry> m_entries;  // most recently used first
-    std::unordered_map<Key, std::list<Entry>::iterator, KeyHash> m_index;
     std::unordered_map<QString, Header, PathHash> m_headers;  // path → header of its last state seen
     std::unordered_map<QString, FileState, PathHash> m_failed;  // path → the state that failed
     std::map<QString, std::uint64_t> m_failureNotes;  // path → serial of its last failure
@@ -245,7 +190,7 @@ private:
         std::vector<PictureWaiter*> waiters;
         std::shared_ptr<DrawnSizes> sizes;
     };
-    std::unordered_map<Key, Pending, KeyHash> m_waiting;
+    std::unordered_map<Key, Pending, ImageStore::KeyHash> m_waiting;
     std::unique_ptr<QObject> m_notifier = std::make_unique<QObject>();
     std::unique_ptr<QFileSystemWatcher> m_watcher;  // after the notifier its handler lives in
     QThreadPool m_pool;  // after the notifier: waits for its workers first

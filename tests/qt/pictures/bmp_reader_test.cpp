@@ -5,6 +5,7 @@
 #include "qt/pictures/bmp_files.h"
 #include "qt/pictures/bmp_reader.h"
 #include "qt/pictures/picture_cache.h"
+#include "qt/pictures/reduction.h"
 
 #include <QFile>
 #include <QImage>
@@ -103,7 +104,7 @@ TEST_F(BmpReaderTest, TheMasterEqualsRepeatedHalvingWithinRounding) {
     ASSERT_TRUE(file && file->bmp);
     const QImage master = qtui::masterPicture(*file);
     QImage halved = qtui::drawableImage(QImage(path));
-    while (halved.width() > qtui::PictureCache::kMasterSide)
+    while (halved.width() > qtui::kMasterSide)
         halved = qtui::smoothlyScaled(halved, {halved.width() / 2, halved.height() / 2});
     ASSERT_EQ(master.size(), QSize(128, 87));
     ASSERT_EQ(halved.size(), master.size());

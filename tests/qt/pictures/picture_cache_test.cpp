@@ -5,6 +5,7 @@
 #include "qt/pictures/bmp_files.h"
 #include "qt/drawing/canvas.h"
 #include "qt/pictures/picture_cache.h"
+#include "qt/pictures/reduction.h"
 #include "qt/drawing/qt_bitmap.h"
 #include "qt/forms/qt_forms_service.h"
 #include "qt/drawing/screen_units.h"
@@ -92,7 +93,7 @@ TEST_F(PictureCacheTest, EveryDrawnSizeComesFromOneDecode) {
     EXPECT_EQ(cache.decodes(), 1);
 
     // Larger than the master: the file has more to give.
-    const int side = PictureCache::kMasterSide;
+    const int side = qtui::kMasterSide;
     EXPECT_EQ(cache.scaled(file, {side + 1, 10}).size(), QSize(side + 1, 10));
     EXPECT_EQ(cache.decodes(), 2);
     // A file smaller than the master is its own master: nothing more to read.
@@ -109,7 +110,7 @@ TEST_F(PictureCacheTest, APrintersCopiesArriveInOrderOnItsThreadEachFileReadOnce
     for (int i = 0; i < 6; ++i) {
         const std::string name = "p" + std::to_string(i) + ".bmp";
         // Every other one larger than a master: read at its size instead.
-        const QSize size = i % 2 == 0 ? QSize(95, 80) : QSize(PictureCache::kMasterSide + 40, 300);
+        const QSize size = i % 2 == 0 ? QSize(95, 80) : QSize(qtui::kMasterSide + 40, 300);
         wanted.emplace_back(probe(cache, write(name.c_str(), colors[i], {640, 480})), size);
     }
     std::vector<std::size_t> order;

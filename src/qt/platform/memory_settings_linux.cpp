@@ -2,13 +2,11 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdlib>  // defines __GLIBC__ on the GNU C library
+#include <cstdlib>
 
-#ifdef __GLIBC__
 #include <malloc.h>
 #include <sys/mman.h>
 #include <unistd.h>
-#endif
 
 namespace cal::qtui {
 
@@ -19,14 +17,12 @@ constexpr std::size_t kMapThreshold = 8 * 1024 * 1024;
 }  // namespace
 
 void keepFreedMemory() {
-#ifdef __GLIBC__
     mallopt(M_TRIM_THRESHOLD, 64 * 1024 * 1024);
     mallopt(M_MMAP_THRESHOLD, static_cast<int>(kMapThreshold));
-#endif
 }
 
 void prefaultHeap(std::size_t bytes) {
-#if defined(__GLIBC__) && defined(MADV_POPULATE_WRITE)
+#if defined(MADV_POPULATE_WRITE)
     const long pageSize = sysconf(_SC_PAGESIZE);
     if (pageSize <= 0) return;
     const auto page = static_cast<std::uintptr_t>(pageSize);
