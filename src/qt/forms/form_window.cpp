@@ -2,6 +2,7 @@
 
 #include "qt/forms/picture_widget.h"
 #include "qt/qt_strings.h"
+#include "ui/names.h"
 #include "qt/drawing/screen_units.h"
 
 #include <QCheckBox>
@@ -225,7 +226,7 @@ void FormWindow::paintEvent(QPaintEvent* event) {
     m_canvas.paint(painter, event->rect());
     // For the start-up benchmark: the process ends once the month window,
     // with its controls, has been painted the first time.
-    if (objectName() == QStringLiteral("FORM2") && qEnvironmentVariableIsSet("CALENDAR_EXIT_AFTER_FIRST_PAINT"))
+    if (m_name == kMonthForm && qEnvironmentVariableIsSet("CALENDAR_EXIT_AFTER_FIRST_PAINT"))
         QTimer::singleShot(0, [] { std::_Exit(0); });
 }
 

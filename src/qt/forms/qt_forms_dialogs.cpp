@@ -6,6 +6,7 @@
 #include "qt/forms/message_boxes.h"
 #include "qt/forms/progress_dialog.h"
 #include "qt/qt_strings.h"
+#include "ui/names.h"
 
 namespace cal::qtui {
 
@@ -31,7 +32,7 @@ MessageAnswer QtFormsService::messageBox(std::string_view owner, std::string_vie
 
 int QtFormsService::systemMessageBox(std::uint32_t style, std::string_view message,
                                      std::string_view title) {
-    return systemAnswerCode(runMessageBox(window("MAINFORM"), toQString(title),
+    return systemAnswerCode(runMessageBox(window(kMainForm), toQString(title),
                                                       messageText(message), decodeSystemStyle(style)));
 }
 

@@ -11,6 +11,7 @@
 #include "qt/print/pdf_printer.h"
 #include "qt/print/window_printer.h"
 #include "qt/qt_strings.h"
+#include "ui/names.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -273,7 +274,7 @@ std::shared_ptr<Printer> QtFormsService::createPrinter() {
     if (headless() && m_output == Output::Png)
         return std::make_shared<ImagePrinter>(toQString(m_pdfPath), m_pictures.get());
     if (headless()) return std::make_shared<PdfPrinter>(toQString(m_pdfPath), m_pictures.get());
-    return std::make_shared<WindowPrinter>(window("MAINFORM"), m_pictures.get());
+    return std::make_shared<WindowPrinter>(window(kMainForm), m_pictures.get());
 }
 
 }  // namespace cal::qtui
