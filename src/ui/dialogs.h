@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace cal {
 
@@ -33,6 +34,11 @@ public:
     virtual MessageAnswer messageBox(std::string_view owner, std::string_view title,
                                      std::string_view message, MessageButtons buttons,
                                      MessageIcon icon) = 0;
+    // The same box with buttons that say what each answer does:
+    // `buttonTexts` names the buttons of `buttons` in their order.
+    virtual MessageAnswer messageBoxWithTexts(std::string_view owner, std::string_view title,
+                                              std::string_view message, MessageButtons buttons, MessageIcon icon,
+                                              const std::vector<std::string>& buttonTexts) = 0;
     // The operating system's own message box with a style word; answers the
     // system's code (1 OK, 2 Cancel, 3 Abort, 4 Retry, 5 Ignore, 6 Yes, 7 No).
     virtual int systemMessageBox(std::uint32_t style, std::string_view message,

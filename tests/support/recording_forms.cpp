@@ -178,6 +178,14 @@ MessageAnswer RecordingForms::messageBox(std::string_view owner, std::string_vie
     return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
 }
 
+MessageAnswer RecordingForms::messageBoxWithTexts(std::string_view owner, std::string_view title,
+                                                  std::string_view message, MessageButtons buttons, MessageIcon icon,
+                                                  const std::vector<std::string>& buttonTexts) {
+    const MessageAnswer answer = messageBox(owner, title, message, buttons, icon);
+    messages.back().buttonTexts = buttonTexts;
+    return answer;
+}
+
 int RecordingForms::systemMessageBox(std::uint32_t style, std::string_view message,
                                      std::string_view title) {
     ShownMessage shown;

@@ -17,6 +17,7 @@ struct ShownMessage {
     std::string owner, title, message;
     MessageButtons buttons = MessageButtons::Ok;
     MessageIcon icon = MessageIcon::Stop;
+    std::vector<std::string> buttonTexts;  // a box whose buttons say what they do
     std::uint32_t style = 0;  // system message boxes only
     bool system = false;
 };
@@ -110,6 +111,9 @@ public:
     // FormsService.
     MessageAnswer messageBox(std::string_view owner, std::string_view title, std::string_view message,
                              MessageButtons buttons, MessageIcon icon) override;
+    MessageAnswer messageBoxWithTexts(std::string_view owner, std::string_view title, std::string_view message,
+                                      MessageButtons buttons, MessageIcon icon,
+                                      const std::vector<std::string>& buttonTexts) override;
     int systemMessageBox(std::uint32_t style, std::string_view message, std::string_view title) override;
     std::optional<std::string> inputBox(std::string_view title, std::string_view prompt) override;
     std::optional<std::string> fileOpenDialog(std::string_view owner, std::string_view title, std::string_view pattern,

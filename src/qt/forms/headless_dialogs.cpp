@@ -12,6 +12,12 @@ MessageAnswer HeadlessDialogs::messageBox(std::string_view, std::string_view tit
     return static_cast<MessageAnswer>(qtui::programAnswerCode(qtui::unattendedAnswer(style.buttons)));
 }
 
+MessageAnswer HeadlessDialogs::messageBoxWithTexts(std::string_view owner, std::string_view title,
+                                                   std::string_view message, MessageButtons buttons,
+                                                   MessageIcon icon, const std::vector<std::string>&) {
+    return messageBox(owner, title, message, buttons, icon);
+}
+
 int HeadlessDialogs::systemMessageBox(std::uint32_t style, std::string_view message, std::string_view title) {
     m_messages << qtui::boxLine(title, message) << std::endl;
     return qtui::systemAnswerCode(qtui::unattendedAnswer(qtui::decodeSystemStyle(style).buttons));

@@ -15,6 +15,9 @@ public:
 
     MessageAnswer messageBox(std::string_view owner, std::string_view title, std::string_view message,
                              MessageButtons buttons, MessageIcon icon) override;
+    MessageAnswer messageBoxWithTexts(std::string_view owner, std::string_view title, std::string_view message,
+                                      MessageButtons buttons, MessageIcon icon,
+                                      const std::vector<std::string>& buttonTexts) override;
     int systemMessageBox(std::uint32_t style, std::string_view message, std::string_view title) override;
     std::optional<std::string> inputBox(std::string_view title, std::string_view prompt) override;
     // True once an error (a box with the stop icon) was shown.

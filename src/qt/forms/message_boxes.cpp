@@ -192,8 +192,10 @@ BoxAnswer runMessageBox(QWidget* owner, const QString& title, const QString& mes
 
     const std::vector<BoxAnswer> answers = boxAnswers(style.buttons);
     std::vector<std::pair<QPushButton*, BoxAnswer>> buttons;
-    for (BoxAnswer answer : answers)
-        buttons.emplace_back(box.addButton(answerText(answer), answerRole(answer)), answer);
+    for (std::size_t i = 0; i < answers.size(); ++i) {
+        const QString text = i < style.buttonTexts.size() ? style.buttonTexts[i] : answerText(answers[i]);
+        buttons.emplace_back(box.addButton(text, answerRole(answers[i])), answers[i]);
+    }
 
     const auto index = static_cast<std::size_t>(style.defaultButton);
     box.setDefaultButton(buttons[index < buttons.size() ? index : 0].first);

@@ -8,7 +8,8 @@
 #include <string_view>
 #include <vector>
 
-class QString;
+#include <QString>
+
 class QWidget;
 
 namespace cal::qtui {
@@ -23,6 +24,8 @@ struct BoxStyle {
     BoxIcon icon = BoxIcon::None;
     int defaultButton = 0;     // index into boxAnswers(buttons)
     bool systemModal = false;  // above every window of the program
+    // The buttons' own texts, in their order; empty: はい, いいえ and the like.
+    std::vector<QString> buttonTexts;
 };
 
 // The answers a button set offers, in the order the buttons appear.

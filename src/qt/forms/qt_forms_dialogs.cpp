@@ -30,6 +30,15 @@ MessageAnswer QtFormsService::messageBox(std::string_view owner, std::string_vie
         runMessageBox(window(owner), toQString(title), messageText(message), style)));
 }
 
+MessageAnswer QtFormsService::messageBoxWithTexts(std::string_view owner, std::string_view title,
+                                                  std::string_view message, MessageButtons buttons, MessageIcon icon,
+                                                  const std::vector<std::string>& buttonTexts) {
+    BoxStyle style = programBoxStyle(static_cast<int>(buttons), static_cast<int>(icon));
+    for (const std::string& text : buttonTexts) style.buttonTexts.push_back(toQString(text));
+    return static_cast<MessageAnswer>(programAnswerCode(
+        runMessageBox(window(owner), toQString(title), messageText(message), style)));
+}
+
 int QtFormsService::systemMessageBox(std::uint32_t style, std::string_view message,
                                      std::string_view title) {
     return systemAnswerCode(runMessageBox(window(kMainForm), toQString(title),

@@ -8,7 +8,12 @@ namespace {
 
 constexpr std::array<double, 6> kSmallRows{319, 400, 481, 562, 644, 725};
 constexpr std::array<double, 6> kSmallChecks{337, 419, 500, 581, 656, 731};
-constexpr std::array<double, 6> kTextRows{825, 906, 987, 1069, 1150, 1231};
+// The six further lines are notes that no page shows; a label above says so.
+constexpr double kNotesLabelRow = 825;
+constexpr double kNotesShift = 60;
+constexpr std::array<double, 6> kTextRows{825 + kNotesShift, 906 + kNotesShift, 987 + kNotesShift,
+                                          1069 + kNotesShift, 1150 + kNotesShift, 1231 + kNotesShift};
+constexpr std::array<std::string_view, 6> kTextLineNames{"メモ 1", "メモ 2", "メモ 3", "メモ 4", "メモ 5", "メモ 6"};
 constexpr std::array<std::string_view, 6> kSmallPictures{
     "PICTURE62", "PICTURE63", "PICTURE64", "PICTURE65", "PICTURE66", "PICTURE67"};
 constexpr std::array<std::string_view, 6> kSmallDeletes{
@@ -49,10 +54,13 @@ FormDescription dayEditorForm() {
         form.controls.push_back(
             {ControlKind::Edit, kSmallLines[i], "", 281, kSmallRows[i], 572, 81, kGothic});
     }
+    form.controls.push_back({ControlKind::Text, "TEXT59", "メモ（印刷されません）", 9, kNotesLabelRow, 844, 55});
     for (std::size_t i = 0; i < 6; ++i)
-        form.controls.push_back({ControlKind::Edit, kTextLines[i], "", 9, kTextRows[i], 844, 81, kGothic});
-    form.controls.push_back({ControlKind::Check, "CHECK9", "更新時問い合せする", 28, 1344, 619, 69});
-    form.controls.push_back({ControlKind::Button, "BUTTON9", "更  新", 666, 1350, 178, 69});
+        form.controls.push_back({ControlKind::Edit, kTextLines[i], "", 9, kTextRows[i], 844, 81, kGothic, 0, false,
+                                 kTextLineNames[i]});
+    form.controls.push_back(
+        {ControlKind::Check, "CHECK9", "更新時問い合せする", 28, 1344 + kNotesShift, 619, 69});
+    form.controls.push_back({ControlKind::Button, "BUTTON9", "更  新", 666, 1350 + kNotesShift, 178, 69});
     return form;
 }
 

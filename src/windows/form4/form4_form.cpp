@@ -143,8 +143,11 @@ FormDescription yearUtilityForm() {
     monthRows(b);
     frameGroup(b);
     holidayGroup(b);
-    form.controls.push_back({ControlKind::Button, "BUTTON24", "更　新", 2150, 2100, 270, 70});
-    form.controls.push_back({ControlKind::Button, "BUTTON66", "終　了", 2440, 2100, 270, 70});
+    // Read apart from the day editor's "更  新", which lies under it.
+    form.controls.push_back({ControlKind::Button, "BUTTON24", "更　新", 2150, 2100, 270, 70, {}, 0, false,
+                             "年度設定 更新"});
+    form.controls.push_back({ControlKind::Button, "BUTTON66", "終　了", 2440, 2100, 270, 70, {}, 0, false,
+                             "年度設定 終了"});
     return form;
 }
 

@@ -73,13 +73,13 @@ std::string firstStartDataDir(Context& c, const std::string& current) {
     const std::optional<std::string> remembered = c.registry.value(kRegistryKey, kDataFolderValue);
     if (remembered && isDataFolder(*remembered)) return *remembered;
     for (;;) {
-        const MessageAnswer answer = c.dialogs.messageBox(
+        const MessageAnswer answer = c.dialogs.messageBoxWithTexts(
             kMainForm, "問い合せ",
             "カレンダーのデータフォルダが見つかりません.\r\n使うデータフォルダを選んでください.\r\n\r\n"
             "はい：作成済みのデータフォルダを選ぶ\r\n"
             "いいえ：新しいデータフォルダを作る\r\n"
             "キャンセル：このフォルダ(" + current + ")のまま続ける",
-            MessageButtons::YesNoCancel, MessageIcon::Question);
+            MessageButtons::YesNoCancel, MessageIcon::Question, {"既存のフォルダを選ぶ", "新しく作る", "このまま続ける"});
         if (answer != MessageAnswer::Yes && answer != MessageAnswer::No) return current;
         const std::string folder = answer == MessageAnswer::Yes ? pickExisting(c, current) : makeNew(c, current);
         if (folder.empty()) continue;

@@ -7,6 +7,7 @@
 #include "qt/qt_test_support.h"
 #include "ui/names.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
@@ -61,6 +62,13 @@ TEST_F(YearUtilityWindow, OpensOnceAndATypedDayCountReachesTheFile) {
     ASSERT_NE(april, nullptr);
     EXPECT_EQ(april->accessibleName(), QStringLiteral("４月 日数"));
     EXPECT_EQ(control<QLineEdit>(kYearUtility, "EDIT126")->accessibleName(), QStringLiteral("祭日 3 コメント"));
+    // Its buttons lie over the day editor's and read apart from them.
+    const auto read = [&](const char* form, const char* name) {
+        return QAccessible::queryAccessibleInterface(control<QPushButton>(form, name))->text(QAccessible::Name);
+    };
+    EXPECT_EQ(read(kYearUtility, "BUTTON24"), QStringLiteral("年度設定 更新"));
+    EXPECT_EQ(read(kYearUtility, "BUTTON66"), QStringLiteral("年度設定 終了"));
+    EXPECT_NE(read(kYearUtility, "BUTTON24"), read(kDayEditor, "BUTTON9"));
     april->setText(QStringLiteral("29"));
 
     qttest::whenModal([](QWidget& box) { qttest::pressKey(box, Qt::Key_Return); });

@@ -4,6 +4,7 @@
 #include "support/month_setup.h"
 #include "ui/names.h"
 #include "windows/form3/form3_controls.h"
+#include "windows/form_descriptions.h"
 
 #include <gtest/gtest.h>
 
@@ -90,6 +91,24 @@ TEST_F(DayEditor, QuestionBoxSwitchesTheQuestionBeforeStoring) {
     h.forms.setCheckState(kDayEditor, form3::kAskOnUpdate, 0);
     send(form3::kAskOnUpdate);
     EXPECT_EQ(h.state->askOnUpdate, 0);
+}
+
+// The six further lines are notes no page shows: a label between the small
+// lines and the notes says so, and a screen reader reads each note apart.
+TEST(DayEditorForm, NotesAreLabelledAsNeverPrinted) {
+    const FormDescription& form = *formDescription(kDayEditor);
+    const ControlDescription* label = findControl(form, "TEXT59");
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->text, "メモ（印刷されません）");
+    const ControlDescription& lastSmall = *findControl(form, form3::lineEdit(8));
+    EXPECT_GE(label->y, lastSmall.y + lastSmall.height);
+    for (int line = 1; line <= 6; ++line) {
+        const ControlDescription& note = *findControl(form, form3::extraEdit(line));
+        EXPECT_GE(note.y, label->y + label->height);
+        EXPECT_EQ(note.accessibleName, "メモ " + std::to_string(line));
+    }
+    const ControlDescription& update = *findControl(form, form3::kUpdate);
+    EXPECT_LE(update.y + update.height, form.height);
 }
 
 }  // namespace

@@ -54,6 +54,13 @@ protected:
     EmptyFolder home;
 };
 
+TEST_F(FirstStart, TheQuestionsButtonsSayWhatEachChoiceDoes) {
+    startWithoutArgument(home.path);
+    ASSERT_TRUE(asked());
+    EXPECT_EQ(h.forms.messages.front().buttonTexts,
+              (std::vector<std::string>{"既存のフォルダを選ぶ", "新しく作る", "このまま続ける"}));
+}
+
 TEST_F(FirstStart, CreatingMakesExactlyTheFilesOfANewDataFolder) {
     EmptyFolder target;
     h.forms.answerMessages({MessageAnswer::No});  // いいえ: make a new one
