@@ -4,7 +4,6 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 
 namespace cal {
 
@@ -69,14 +68,12 @@ bool canWriteFile(const std::string& path, std::string& error) {
         error = "同じ名前のフォルダがあります: " + path;
         return false;
     }
-    const bool existed = std::filesystem::exists(p, ec);
-    { std::ofstream probe(p, std::ios::binary | std::ios::app);
-        if (!probe) {
-            error = "ファイルに書き込めません: " + path;
-            return false;
-        }
+    // The check the output itself will meet: a file nobody may write is kept.
+    std::string reason;
+    if (!canReplaceFile(path, reason)) {
+        error = "ファイルに書き込めません: " + path + " (" + reason + ")";
+        return false;
     }
-    if (!existed) std::filesystem::remove(p, ec);
     return true;
 }
 

@@ -28,6 +28,13 @@ bool checkReplaceable(const fs::path& target, OldFile& old, int& err) {
         err = errno;
         return false;
     }
+    // A file nobody may write is read-only by intent (a common calendar a
+    // head teacher protected), as Windows' read-only attribute is: kept even
+    // for an administrator, whom access() lets write anything.
+    if ((old.info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
+        err = EACCES;
+        return false;
+    }
     return true;
 }
 

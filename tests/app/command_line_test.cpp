@@ -43,6 +43,9 @@ TEST(CommandLine, WritableFileCheckLeavesNothingBehind) {
     EXPECT_TRUE(canWriteFile(dir.file("master", "old.pdf"), error));
     EXPECT_EQ(dir.read("master", "old.pdf"), "keep");
     EXPECT_FALSE(canWriteFile(dir.file("nowhere", "x.pdf"), error));
+    dir.write("master", "protected.pdf", "keep");
+    std::filesystem::permissions(u8path(dir.file("master", "protected.pdf")), std::filesystem::perms::owner_read);
+    EXPECT_FALSE(canWriteFile(dir.file("master", "protected.pdf"), error));
     EXPECT_FALSE(canWriteFile(dir.file("master", ""), error));
 }
 

@@ -89,6 +89,17 @@ TEST_F(Refusal, ReadOnlyFileIsRefusedAndKeptWhole) {
     expectRefusedAndKept("readonly.dat");
 }
 
+// Whoever runs the program, root included: a file nobody may write is kept.
+TEST_F(Refusal, AFileNobodyMayWriteIsKeptForEveryUser) {
+    writeBytes(file("protected.dat"), kOld);
+    ::chmod(file("protected.dat").c_str(), 0444);
+    std::string error;
+    EXPECT_FALSE(writeFileReplacing(file("protected.dat"), kNew, error));
+    EXPECT_EQ(error, "書き込みが許可されていません");
+    EXPECT_EQ(readBytes(file("protected.dat")), kOld);
+    EXPECT_EQ(names(), std::set<std::string>{"protected.dat"});
+}
+
 TEST_F(Refusal, AnotherUsersFileIsRefusedAndKeptWhole) {
     if (::geteuid() != 0) GTEST_SKIP() << "他の利用者のファイルは root でないと用意できません";
     writeBytes(file("others.dat"), kOld);  // root's, 0644: the check runs as nobody
