@@ -7,6 +7,7 @@
 #include "ui/printer.h"
 #include "view/grid_model.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -38,15 +39,27 @@ bool mayPrintOverflow(Context& c) {
            MessageAnswer::Yes;
 }
 
-// The page is printed without them: the user learns which files to replace.
-void reportUndrawnPictures(Context& c, const std::vector<std::string>& paths) {
-    if (paths.empty()) return;
+void addOnce(std::vector<std::string>& names, const std::string& name) {
+    if (std::find(names.begin(), names.end(), name) == names.end()) names.push_back(name);
+}
+
+void tellUndrawn(Context& c, const std::string& text, const std::vector<std::string>& names) {
+    if (names.empty()) return;
     c.state.print.failed = true;
-    std::string names;
-    for (const std::string& path : paths) names += "\n" + path.substr(path.find_last_of("/\\") + 1);
-    c.dialogs.messageBox(kMainForm, "警告",
-                         "次の絵は壊れているか読めない形式のため印刷できませんでした。" + names,
-                         MessageButtons::Ok, MessageIcon::Stop);
+    std::string list;
+    for (const std::string& name : names) list += "\n" + name;
+    c.dialogs.messageBox(kMainForm, "警告", text + list, MessageButtons::Ok, MessageIcon::Stop);
+}
+
+// The pages are printed without them: the user learns which files to
+// replace, and those the library lacks.
+void reportUndrawnPictures(Context& c, const std::vector<std::string>& failedPaths) {
+    PrintState& p = c.state.print;
+    for (const std::string& path : failedPaths) addOnce(p.unreadablePictures, path.substr(path.find_last_of("/\\") + 1));
+    tellUndrawn(c, "次の絵が見つからないため印刷できませんでした。", p.missingPictures);
+    tellUndrawn(c, "次の絵は壊れているか読めない形式のため印刷できませんでした。", p.unreadablePictures);
+    p.missingPictures.clear();
+    p.unreadablePictures.clear();
 }
 
 }  // namespace
@@ -76,6 +89,8 @@ void PRN_SETTEI_ON(Context& c, int paperMode) {
     PrintState& p = c.state.print;
     p.ready = 0;
     p.documentStarted = false;
+    p.missingPictures.clear();
+    p.unreadablePictures.clear();
     if (!p.printer) p.printer = c.drawing.createPrinter();
     if (!p.printer) {
         warn(c, PrintError::NoPrinter, " ｼｽﾃﾑ異常　通常使う(ﾈｯﾄﾜｰｸ)プリンターの情報が取得できない．");
@@ -103,7 +118,9 @@ void PRN_SETTEI_ON(Context& c, int paperMode) {
 void PRN_ZIKKOU1P_ON(Context& c) {
     PrintState& p = c.state.print;
     if (!printerReady(p)) return;
-    drawPrintedPage(c, *p.printer);
+    const UndrawnNames undrawn = drawPrintedPage(c, *p.printer);
+    for (const std::string& name : undrawn.missing) addOnce(p.missingPictures, name);
+    for (const std::string& name : undrawn.unreadable) addOnce(p.unreadablePictures, name);
     if (const PrintError error = p.printer->error(); error != PrintError::None)
         warn(c, error, " ｼｽﾃﾑ異常　印刷中エラーが発生しました．");
 }

@@ -108,7 +108,7 @@ std::vector<LineOverflow> linesOffThePage(const Context& c) {
                             paperDayBox(s.display.paperBoxWidth, s.display.paperBoxHeight));
 }
 
-void drawPrintedPage(Context& c, Printer& printer) {
+UndrawnNames drawPrintedPage(Context& c, Printer& printer) {
     PictureRun pictures(c.forms, c.drawing, kMainForm, c.state.dataDir);
     // The page uses the checked settings the screen was laid out with.
     const DisplaySettings& d = c.state.display;
@@ -116,10 +116,9 @@ void drawPrintedPage(Context& c, Printer& printer) {
     // A failure abandons the rest of the page.
     printer.setFont(kGothic, 12);
     page.border();
-    if (printer.error() != PrintError::None) return;
-    page.titleBand();
-    if (printer.error() != PrintError::None) return;
-    page.grid();
+    if (printer.error() == PrintError::None) page.titleBand();
+    if (printer.error() == PrintError::None) page.grid();
+    return pictures.undrawn();
 }
 
 }  // namespace cal

@@ -2,6 +2,8 @@
 // Printing state kept for the whole run.
 
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace cal {
 
@@ -13,6 +15,8 @@ struct PrintState {
     int dialogAnswer = 0;              // 0 when the user cancelled the dialog
     bool documentStarted = false;
     bool failed = false;               // a printer failure was reported in this job
+    // Picture names the open document could not draw, each once.
+    std::vector<std::string> missingPictures, unreadablePictures;
 };
 
 }  // namespace cal

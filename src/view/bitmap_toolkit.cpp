@@ -68,9 +68,14 @@ PictureRun::~PictureRun() = default;
 
 const std::string& PictureRun::drawablePath(const std::string& name) {
     const auto [it, added] = m_paths.try_emplace(name);
-    if (added && isBarePictureName(name)) {
-        std::string path = picturePath(m_dataDir, name);
-        if (GAZO_TYOUSA(m_forms, m_drawing, m_form, path).drawable) it->second = std::move(path);
+    if (!added || name.empty()) return it->second;
+    std::string path = picturePath(m_dataDir, name);
+    if (!path.empty() && GAZO_TYOUSA(m_forms, m_drawing, m_form, path).drawable) {
+        it->second = std::move(path);
+    } else if (name != kFallbackPicture) {
+        // Only a name that cannot be drawn is looked at again, to say why;
+        // the stand-in of the title band is no picture anybody chose.
+        (path.empty() || !fileExists(path) ? m_undrawn.missing : m_undrawn.unreadable).push_back(name);
     }
     return it->second;
 }

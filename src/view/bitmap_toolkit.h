@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 namespace cal {
 
@@ -24,6 +25,13 @@ PictureCheck GAZO_TYOUSA(Forms& forms, Drawing& drawing, std::string_view form, 
 class Surface;
 class Bitmap;
 
+// The pictures a run could not draw, each name once in the order first met:
+// no file of that name in the library (or a name leading out of it, a
+// folder, a device), or a file there that does not load as a picture.
+struct UndrawnNames {
+    std::vector<std::string> missing, unreadable;
+};
+
 // One drawing run of library pictures: one bitmap object reused for every
 // picture, and each distinct file checked once.
 class PictureRun {
@@ -41,6 +49,7 @@ public:
     bool draw(Surface& surface, const std::string& name, double x, double y, double w, double h);
     // A title band picture, or the fallback picture in its place.
     void drawOrFallback(Surface& surface, const std::string& name, double x, double y, double w, double h);
+    const UndrawnNames& undrawn() const { return m_undrawn; }
 
 private:
     // The library path of a name, empty when it cannot be drawn.
@@ -52,6 +61,7 @@ private:
     std::string m_dataDir;
     std::unique_ptr<Bitmap> m_bitmap;
     std::unordered_map<std::string, std::string> m_paths;  // name → drawablePath, checked once
+    UndrawnNames m_undrawn;
 };
 
 // Clears the control and stretches the whole picture over it.

@@ -144,6 +144,20 @@ writes_nothing)
     grep -q "空です" "$work/stderr" || fail "the empty month file is not told: $(cat "$work/stderr")"
     [ -e "$work/out.pdf" ] && fail "an empty page was printed"
     ;;
+undrawn_pictures)
+    # A picture cut short of its rows and one the library lacks are named,
+    # the page is still printed, and the status says something is wrong.
+    head -c 5000 "$work/sample/Calendar_pic/sun.bmp" >"$work/cut.bmp"
+    mv "$work/cut.bmp" "$work/sample/Calendar_pic/sun.bmp"
+    rm "$work/sample/Calendar_pic/frame1.bmp"
+    run --month 2024-06 --print-pdf "$work/out.pdf" "$work/sample"
+    [ "$status" -ne 0 ] || fail "undrawn pictures printed with status 0"
+    grep -q "壊れているか読めない形式" "$work/stderr" && grep -q "sun.bmp" "$work/stderr" ||
+        fail "the damaged picture is not named: $(cat "$work/stderr")"
+    grep -q "見つからない" "$work/stderr" && grep -q "frame1.bmp" "$work/stderr" ||
+        fail "the missing picture is not named: $(cat "$work/stderr")"
+    pdfinfo "$work/out.pdf" >/dev/null || fail "the page was not printed"
+    ;;
 print_png)
     run --month 2024-06 --print-png "$work/june.png" "$work/sample"
     expect_status 0 "printing June 2024 as a picture"

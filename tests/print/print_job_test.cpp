@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <iterator>
+
 namespace cal::test {
 namespace {
 
@@ -109,6 +112,22 @@ TEST_F(PrintJob, PicturesThatCouldNotBeDrawnAreNamedAfterThePageIsPrinted) {
     const ShownMessage& m = h.forms.messages[0];
     EXPECT_EQ(m.title, "警告");
     EXPECT_EQ(m.message, "次の絵は壊れているか読めない形式のため印刷できませんでした。\n壊れた.bmp\nbig.bmp");
+    EXPECT_TRUE(h.state->print.failed);
+}
+
+// A name the library has no picture file for (missing, leading out of it, a
+// folder) and a file there that is no picture are named after printing,
+// each once, and the job counts as failed.
+TEST_F(PrintJob, MissingAndUnreadablePicturesAreNamedOnce) {
+    std::filesystem::create_directory(u8path(h.dir.file("Calendar_pic", "folder.bmp")));
+    h.dir.write("Calendar_pic", "garbage.bmp", "not a picture");
+    const char* names[] = {"ない.bmp", "../evil.bmp", "folder.bmp", "garbage.bmp", "ない.bmp"};
+    for (std::size_t day = 1; day <= std::size(names); ++day)
+        storeField(h.state->monthCells[day].pictureFile[1], names[day - 1]);
+    press();
+    EXPECT_EQ(h.forms.messageTexts(),
+              (std::vector<std::string>{"次の絵が見つからないため印刷できませんでした。\nない.bmp\n../evil.bmp\nfolder.bmp",
+                                        "次の絵は壊れているか読めない形式のため印刷できませんでした。\ngarbage.bmp"}));
     EXPECT_TRUE(h.state->print.failed);
 }
 

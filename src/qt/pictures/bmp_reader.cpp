@@ -306,6 +306,17 @@ std::optional<BmpLayout> bmpLayout(const QByteArray& head, qint64 fileBytes) {
     return l;
 }
 
+bool bmpRowsPastEnd(const QByteArray& head, qint64 fileBytes) {
+    if (head.size() < kFileHeaderBytes + 40 || head[0] != 'B' || head[1] != 'M' || u32(head, 14) < 40) return false;
+    const qint64 width = static_cast<qint32>(u32(head, 18));
+    const qint64 height = std::abs(qint64{static_cast<qint32>(u32(head, 22))});
+    const qint64 bits = u16(head, 28);
+    const quint32 compression = u32(head, 30);
+    if (width <= 0 || height == 0 || bits == 0 || (compression != 0 && compression != 3)) return false;
+    const qint64 stride = (width * bits + 31) / 32 * 4;
+    return qint64{u32(head, 10)} + stride * height > fileBytes;
+}
+
 std::optional<BmpLayout> bmpLayout(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) return std::nullopt;

@@ -32,6 +32,10 @@ struct BmpLayout {
 std::optional<BmpLayout> bmpLayout(const QByteArray& head, qint64 fileBytes);
 // Reads the first bytes of `path` and answers its layout as above.
 std::optional<BmpLayout> bmpLayout(const QString& path);
+// Whether a bitmap file of uncompressed rows, of any kind, ends before the
+// rows its header promises: a damaged file, which Qt's reader would draw as
+// far as it goes without a word.
+bool bmpRowsPastEnd(const QByteArray& head, qint64 fileBytes);
 
 // The picture reduced by `factor` each way (each pixel the rounded mean of
 // factor × factor pixels; the last rows and columns that do not fill a whole

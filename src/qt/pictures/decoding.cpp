@@ -1,5 +1,7 @@
 #include "qt/pictures/decoding.h"
 
+#include "qt/pictures/bmp_reader.h"
+
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
@@ -34,6 +36,7 @@ QImage decodePicture(const QString& path) {
     if (!file.open(QIODevice::ReadOnly)) return {};
     QByteArray bytes = file.readAll();
     file.close();
+    if (bmpRowsPastEnd(bytes, bytes.size())) return {};
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);

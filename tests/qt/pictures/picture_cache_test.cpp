@@ -290,6 +290,25 @@ TEST_F(PictureCacheTest, ADrawingRunKeepsWhatItUsesWhateverTheBound) {
     EXPECT_LE(cache.bytes(), 2 * 64 * 48 * 4);
 }
 
+// A bitmap that ends before the rows its header promises is damaged: it
+// fails, whichever reader would take it, instead of being drawn in part.
+TEST_F(PictureCacheTest, ABitmapCutShortOfItsRowsFails) {
+    const testbmp::Kind kinds[] = {{24, 0, false}, {24, 0, true}, {8, 0, false}, {32, 3, false}, {32, 0, false, 124}};
+    for (const testbmp::Kind& kind : kinds) {
+        SCOPED_TRACE(kind.bits * 10 + kind.compression);
+        PictureCache cache;
+        const QString path = dir.filePath(QStringLiteral("cut.bmp"));
+        const QByteArray whole = testbmp::makeBmp(640, 480, kind);
+        ASSERT_TRUE(testbmp::writeFile(path, whole.left(5000)));
+        const std::uint64_t mark = cache.failureMark();
+        const std::optional<PictureFile> cut = cache.probe(path);
+        if (cut) {
+            EXPECT_TRUE(cache.scaled(*cut, {64, 48}).isNull());
+        }
+        EXPECT_EQ(cache.failuresSince(mark), std::vector<QString>{path});
+    }
+}
+
 TEST_F(PictureCacheTest, AFileThatFailedIsNotTriedAgainUntilItChanges) {
     PictureCache cache;
     const QString path = dir.filePath(QStringLiteral("broken.bmp"));
