@@ -4,12 +4,14 @@
 
 #include "state/display_settings.h"
 #include "data/day_cell.h"
+#include "data/folder_lock.h"
 #include "data/year_settings.h"
 #include "state/print_state.h"
 
 #include <array>
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <set>
 #include <string>
 
@@ -47,6 +49,9 @@ struct AppState {
     // empty: none are kept. Set once at start-up.
     std::string recoveryRoot;
     bool recoveryFailureTold = false;  // a recovery file that cannot be written is told once
+    // Held while this program keeps the data folder's recovery files: a
+    // second program of the same user on the same folder is refused.
+    std::unique_ptr<FolderLock> recoveryLock;
     // A run without a user (printing from the command line): recovery files
     // are neither offered nor removed.
     bool unattended = false;

@@ -56,6 +56,22 @@ void setAside(Context& c, const std::string& path, const std::string& why) {
 
 }  // namespace
 
+bool holdRecoveryFiles(Context& c) {
+    AppState& s = c.state;
+    if (s.recoveryRoot.empty() || s.unattended) return true;
+    const std::string folder = recoveryFolder(s.recoveryRoot, s.dataDir);
+    std::error_code ec;
+    std::filesystem::create_directories(pathOf(s.recoveryRoot), ec);
+    std::string holder;
+    s.recoveryLock = FolderLock::take(folder, holder);
+    if (s.recoveryLock || holder.empty()) return true;
+    c.dialogs.messageBox(kMainForm, "エラー",
+                         "このデータフォルダ(" + s.dataDir + ")は、先に起動したカレンダー作成（プロセス番号 " +
+                             holder + "）が使っています。\r\nそちらの画面をお使いください。こちらは終了します。",
+                         MessageButtons::Ok, MessageIcon::Stop);
+    return false;
+}
+
 void keepRecovery(Context& c) {
     AppState& s = c.state;
     if (s.recoveryRoot.empty() || s.unattended) return;

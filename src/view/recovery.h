@@ -8,6 +8,10 @@ namespace cal {
 
 struct Context;
 
+// Takes the data folder's recovery files for this program; false, after
+// telling the user which program has them, when another one runs on the
+// same folder. Without a lock to be had, the program goes on without one.
+bool holdRecoveryFiles(Context& context);
 // Writes the displayed month's cells to its recovery file.
 void keepRecovery(Context& context);
 // Removes the displayed month's recovery file: it was saved, or its edits

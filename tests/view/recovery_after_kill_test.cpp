@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 
 namespace cal::test {
 namespace {
@@ -34,8 +35,9 @@ protected:
         fs::remove(u8path(recordFile));
     }
 
-    // Runs the program until it has stored a day, then kills it.
-    void storeAndKill() {
+    // Runs the program until it has stored a day, then kills it; `meanwhile`
+    // runs while it is still alive.
+    void storeAndKill(const std::function<void(pid_t)>& meanwhile = {}) {
         int out[2];
         ASSERT_EQ(::pipe(out), 0);
         posix_spawn_file_actions_t actions;
@@ -52,6 +54,7 @@ protected:
         char said[16] = {};
         const ssize_t n = ::read(out[0], said, sizeof said - 1);
         ::close(out[0]);
+        if (meanwhile) meanwhile(child);
         ::kill(child, SIGKILL);
         int status = 0;
         ::waitpid(child, &status, 0);
@@ -83,6 +86,24 @@ TEST_F(RecoveryAfterKill, YesBringsTheStoredDayBackByteForByte) {
     const std::string stored = readBytes(recordFile);
     ASSERT_EQ(stored.size(), sizeof(DayCell));
     EXPECT_EQ(std::memcmp(&next.state->monthCells[23], stored.data(), sizeof(DayCell)), 0);
+}
+
+// A second copy on the same folder would write over the first one's
+// recovery: it is refused, naming the first, while that one runs; once the
+// first is killed, the next start offers what it stored.
+TEST_F(RecoveryAfterKill, ASecondCopyIsRefusedWhileTheFirstRunsAndOffersItsDayAfter) {
+    storeAndKill([&](pid_t running) {
+        Harness second;
+        second.recoveryRoot = root;
+        second.startOn(first.dir.path());
+        EXPECT_TRUE(second.forms.programEnded());
+        ASSERT_EQ(second.forms.messages.size(), 1u);
+        EXPECT_NE(second.forms.messages[0].message.find("プロセス番号 " + std::to_string(running)), std::string::npos);
+    });
+    restart(MessageAnswer::Yes);
+    ASSERT_FALSE(next.forms.messages.empty());
+    EXPECT_EQ(next.forms.messages[0].message.rfind("前回保存されなかった変更があります", 0), 0u);
+    EXPECT_FALSE(next.forms.programEnded());
 }
 
 TEST_F(RecoveryAfterKill, NoLeavesTheMonthFileAndNoRecoveryBehind) {

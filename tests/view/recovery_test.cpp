@@ -80,6 +80,7 @@ TEST_F(Recovery, TheNextRunOffersItAndYesBringsTheDayBack) {
     typeAndStore(h, "おゆうぎ会");
     const std::string monthOnDisk = h.dir.read("Calendar_dat", kJanuary);
     const DayCell stored = h.state->monthCells[23];
+    h.state->recoveryLock.reset();  // the first run ends without saving
 
     Harness next;
     next.recoveryRoot = root;
@@ -98,6 +99,7 @@ TEST_F(Recovery, NoKeepsTheMonthFileAndRemovesTheRecovery) {
     h.start();
     typeAndStore(h, "おゆうぎ会");
     const std::string monthOnDisk = h.dir.read("Calendar_dat", kJanuary);
+    h.state->recoveryLock.reset();  // the first run ends without saving
 
     Harness next;
     next.recoveryRoot = root;

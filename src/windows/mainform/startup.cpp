@@ -17,6 +17,7 @@
 #include "ui/form_description.h"
 #include "ui/names.h"
 #include "view/file_guard.h"
+#include "view/recovery.h"
 #include "windows/form2/form2_controls.h"
 #include "windows/mainform/mainform_controls.h"
 
@@ -109,6 +110,11 @@ void MAINFORM_START(Context& c, const std::string& commandLine,
     s.dataDir = chooseDataDir(c, commandLine, currentDirectory);
     if (askForDataFolder && commandLine.empty() && !isDataFolder(s.dataDir))
         s.dataDir = firstStartDataDir(c, s.dataDir);
+    // Two copies on one folder would write over each other's recovery files.
+    if (!holdRecoveryFiles(c)) {
+        c.forms.endProgram();
+        return;
+    }
     s.askOnUpdate = 0;
     measureScreen(c);
     takeTodaysMonth(c);
