@@ -40,6 +40,8 @@ std::string monthLayoutProblems(const YearSettings& settings);
 inline constexpr int kColorOrdinary = 2;
 inline constexpr int kColorSunday = 5;  // Sundays and holidays
 inline constexpr int kColorSaturday = 11;
+// The mark of the day the day editor shows, on screen only.
+inline constexpr int kColorShownDay = 4;
 
 // The colours of a day's number and frame. `k` counts the grid's cells from
 // the first (k mod 7 = 0 is a Sunday, 6 a Saturday). The holiday entries are

@@ -55,6 +55,7 @@ void DAT_SET(Context& c, SelectBy by) {
     AppState& s = c.state;
     const MonthLayout layout = monthLayout(s.yearSettings, s.currentMonth);
     const int cell = s.selectedCell;
+    const int shownBefore = s.editorCell;
     if (cell <= layout.firstColumn || cell > layout.firstColumn + layout.days || cell >= kMonthRecords) {
         if (by == SelectBy::Program) {
             // Without a day to show (no day counts in the year settings), the
@@ -62,6 +63,7 @@ void DAT_SET(Context& c, SelectBy by) {
             s.monthStepRequest = MonthStep::None;
             s.editorCell = 0;
             clearEditor(c);
+            if (shownBefore != 0) markShownDay(c, shownBefore);
             return;
         }
         s.monthStepRequest = cell <= layout.firstColumn ? MonthStep::Previous : MonthStep::Next;
@@ -72,6 +74,7 @@ void DAT_SET(Context& c, SelectBy by) {
     }
     s.monthStepRequest = MonthStep::None;
     s.editorCell = cell;
+    if (shownBefore != cell) markShownDay(c, shownBefore);
     const DayCell& rec = s.monthCells[static_cast<std::size_t>(cell)];
     c.forms.setText(kDayEditor, kDayNumber, std::to_string(layout.dayOfCell(cell)));
     for (int line = 1; line <= kLines; ++line)

@@ -14,6 +14,10 @@ namespace cal {
 
 namespace {
 
+// Insets of the shown day's mark from the frame, in screen units (about one
+// and two pixels).
+constexpr double kShownDayInsets[] = {6, 12};
+
 // Each cell is a picture control of its own: the day is drawn from its
 // top-left, and nothing of it outside its frame.
 void paintDay(const Context& c, PictureRun& run, Surface& surface, const DayBox& box, const DayCell& cell,
@@ -23,6 +27,11 @@ void paintDay(const Context& c, PictureRun& run, Surface& surface, const DayBox&
     surface.clip(f.x, f.y, f.x + f.width, f.y + f.height);
     surface.text(box.number.x, box.number.y, dayText(place.day), box.numberMag, box.numberMag, colors.number);
     surface.rectangle(f.x, f.y, f.x + f.width, f.y + f.height, colors.frame);
+    // The day the editor shows: two lines inside its frame.
+    if (place.cell == c.state.editorCell)
+        for (const double inset : kShownDayInsets)
+            surface.rectangle(f.x + inset, f.y + inset, f.x + f.width - inset, f.y + f.height - inset,
+                              kColorShownDay);
     const Rect& p = box.picture;
     run.draw(surface, fieldName(cell.pictureFile[1]), p.x, p.y, p.width, p.height);
     for (std::size_t j = 1; j <= 8; ++j)
@@ -79,6 +88,19 @@ void TITLE_SAIBYOUGA(Context& c) {
         const Geometry g = c.forms.geometry(kMonthForm, form2::cell(col + 1));
         surface.text(g.x + g.width / 8, g.y - 42, kWeekdayKana[static_cast<std::size_t>(col == 0 ? 6 : col - 1)],
                      1, 1, kColorOrdinary);
+    }
+}
+
+void markShownDay(Context& c, int previousCell) {
+    const AppState& s = c.state;
+    const DisplaySettings& d = s.display;
+    PictureRun run(c.forms, c.drawing, kMonthForm, s.dataDir);
+    const DayBox box = screenDayBox(d.boxWidth, d.boxHeight, d.margin);
+    for (const DayPlace& place : dayPlaces(monthLayout(s.yearSettings, s.currentMonth), d.columns, d.rows)) {
+        if (place.cell != previousCell && place.cell != s.editorCell) continue;
+        Surface& surface = c.drawing.surface(kMonthForm, form2::cell(place.cell));
+        surface.clear();
+        paintDay(c, run, surface, box, s.monthCells[static_cast<std::size_t>(place.cell)], place);
     }
 }
 

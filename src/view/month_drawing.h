@@ -11,6 +11,9 @@ void GAME_CLS(Context& context);
 void GAME_SAIBYOUGA(Context& context);
 // Paints the title band and the weekday names on the window itself.
 void TITLE_SAIBYOUGA(Context& context);
+// Paints again the cell `previousCell` (0: none) and the one the day editor
+// shows now, which carries the mark of the shown day.
+void markShownDay(Context& context, int previousCell);
 // Clears and repaints the day cells.
 void repaintCells(Context& context);
 // Repaints everything: title band and day cells.

@@ -1,6 +1,7 @@
 // Every drawing call of the printed month page.
 #include "data/sjis.h"
 #include "layout/page_border.h"
+#include "layout/grid.h"
 #include "print/printed_page.h"
 #include "state/display_settings.h"
 #include "support/month_setup.h"
@@ -114,6 +115,12 @@ TEST_F(PrintedPage, CheckedLinesStayOffThePaper) {
             EXPECT_EQ(d.x, x0 + 80);
             EXPECT_EQ(d.y, y0 + 165);
         }
+}
+
+TEST_F(PrintedPage, TheShownDaysMarkStaysOffThePaper) {
+    h.state->editorCell = 12;
+    print();
+    for (const DrawCall& d : page()) EXPECT_NE(d.color, kColorShownDay) << d.op;
 }
 
 TEST_F(PrintedPage, HolidayOnASaturdayIsRedAndSundaysToo) {

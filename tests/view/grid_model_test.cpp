@@ -1,5 +1,6 @@
 // Loading a day into the day editor, storing it back, and cell clicks.
 #include "data/sjis.h"
+#include "layout/grid.h"
 #include "support/month_setup.h"
 #include "ui/names.h"
 #include "windows/mainform/mainform_controls.h"
@@ -60,10 +61,46 @@ TEST_F(GridModel, LoadingShowsLinesChecksPicturesAndTheDayNumber) {
 
 TEST_F(GridModel, UntouchedDayIsNotStored) {
     select(12);
+    h.forms.draws.clear();
     h.forms.setText(kDayEditor, form3::lineEdit(1), "typed without focus");
     DAT_UPDATE(h.context());
     EXPECT_EQ(fieldText(h.state->monthCells[12].lineText[1]), "始業式");
     EXPECT_TRUE(h.forms.drawsOn(kMonthForm, "PICTURE12").empty());
+}
+
+// The day the editor shows is marked inside its frame on screen; choosing
+// another day moves the mark, and no other cell carries it.
+TEST_F(GridModel, TheShownDayIsMarkedAndTheMarkFollowsTheSelection) {
+    const auto marks = [&](int cell) {
+        std::vector<DrawCall> found;
+        for (const DrawCall& d : h.forms.drawsOn(kMonthForm, form2::cell(cell)))
+            if (d.op == "rectangle" && d.color == kColorShownDay) found.push_back(d);
+        return found;
+    };
+    const auto frameOf = [&](int cell) {
+        for (const DrawCall& d : h.forms.drawsOn(kMonthForm, form2::cell(cell)))
+            if (d.op == "rectangle" && d.color != kColorShownDay) return d;
+        return DrawCall{};
+    };
+    select(12);
+    const std::vector<DrawCall> mark = marks(12);
+    ASSERT_FALSE(mark.empty());
+    const DrawCall frame = frameOf(12);
+    for (const DrawCall& m : mark) {
+        EXPECT_GT(m.x, frame.x);
+        EXPECT_GT(m.y, frame.y);
+        EXPECT_LT(m.x2, frame.x2);
+        EXPECT_LT(m.y2, frame.y2);
+    }
+    h.forms.draws.clear();
+    select(13);
+    EXPECT_FALSE(h.forms.drawsOn(kMonthForm, form2::cell(12)).empty());  // painted again
+    EXPECT_TRUE(marks(12).empty());
+    EXPECT_EQ(marks(13).size(), mark.size());
+    for (int cell = 1; cell <= 42; ++cell) {
+        if (cell == 12 || cell == 13) continue;
+        EXPECT_TRUE(h.forms.drawsOn(kMonthForm, form2::cell(cell)).empty());
+    }
 }
 
 TEST_F(GridModel, TouchedDayIsStoredWithSlotTwoEmptyAndRepainted) {
