@@ -29,6 +29,7 @@ struct AppState {
     MonthStep monthStepRequest = MonthStep::None;  // deferred month step
     int selectedCell = 1;     // the selected cell of the grid
     int editorCell = 0;       // the cell whose day the day editor was loaded from; 0 none
+    double monthZoom = 1;     // the month window's zoom the month was last painted at
     int dayChanged = 0;       // 1 when a day editor control was touched
     std::array<PictureName, 9> dayPictureFile{};  // working copy of slots 1 … 8
 

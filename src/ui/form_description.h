@@ -30,6 +30,9 @@ struct FormDescription {
     bool fixedSize = false;
     // A form taller or wider than the screen fits the screen and scrolls.
     bool scrolls = false;
+    // A form whose drawing grows with its window: resizing it, or Ctrl and
+    // the mouse wheel, scales everything in it by one zoom factor.
+    bool zooms = false;
 };
 
 const ControlDescription* findControl(const FormDescription& form, std::string_view control);

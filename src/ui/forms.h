@@ -83,6 +83,10 @@ public:
                              std::string_view name) = 0;
     virtual void setFontSize(std::string_view form, std::string_view control, double points) = 0;
     virtual void setWaitPointer(std::string_view form, bool wait) = 0;
+    // How much larger than its own size a zooming form is drawn (1: as
+    // described); its controls' geometry stays in the form's own units.
+    virtual double zoom(std::string_view form) const = 0;
+    virtual void setZoom(std::string_view form, double factor) = 0;
 
     // Capabilities of the screen the form is on (codes in `caps`).
     virtual int deviceCaps(std::string_view form, int code) const = 0;

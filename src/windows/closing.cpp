@@ -1,6 +1,7 @@
 #include "windows/closing.h"
 
 #include "state/context.h"
+#include "windows/form2/form2_handlers.h"
 #include "view/month_files.h"
 #include "view/recovery.h"
 #include "view/grid_model.h"
@@ -20,6 +21,7 @@ int closingSequence(Context& c, std::string_view owner) {
     if (save && !storeShownDay(c)) return 1;
     if (!save) dropRecovery(c);
     if (save && CALENDAR_SAVE(c, c.state.currentMonth) == SaveResult::Failed) return 1;
+    rememberMonthZoom(c);
     c.forms.endProgram();
     return 0;
 }

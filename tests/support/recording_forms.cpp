@@ -402,6 +402,13 @@ Surface& RecordingForms::surface(std::string_view f, std::string_view c) {
     return *slot;
 }
 
+double RecordingForms::zoom(std::string_view form) const {
+    const auto it = m_zooms.find(form);
+    return it == m_zooms.end() ? 1 : it->second;
+}
+
+void RecordingForms::setZoom(std::string_view form, double factor) { m_zooms[std::string(form)] = factor; }
+
 std::unique_ptr<Bitmap> RecordingForms::createBitmap() { return std::make_unique<RecordingBitmap>(*this); }
 
 bool RecordingForms::waitEvent() {

@@ -121,6 +121,8 @@ public:
     std::optional<std::string> folderDialog(std::string_view owner, std::string_view title,
                              std::string_view startFolder) override;
     std::unique_ptr<Progress> progress(std::string_view owner, std::string_view title, int steps) override;
+    double zoom(std::string_view form) const override;
+    void setZoom(std::string_view form, double factor) override;
     bool createForm(std::string_view form) override;
     void destroyForm(std::string_view form) override;
     bool formExists(std::string_view form) const override;
@@ -174,6 +176,7 @@ private:
     ControlState m_undescribed;  // what operations on an undescribed control reach
     std::map<std::string, std::unique_ptr<RecordingSurface>, std::less<>> m_surfaces;
     std::map<std::string, int, std::less<>> m_dialogResults;
+    std::map<std::string, double, std::less<>> m_zooms;  // forms zoomed away from 1
     std::deque<MessageAnswer> m_messageAnswers;
     std::deque<std::optional<std::string>> m_inputAnswers, m_fileAnswers, m_folderAnswers;
     std::deque<Event> m_events;

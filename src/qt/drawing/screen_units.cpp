@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QVariant>
 #include <QWidget>
 
 #include <algorithm>
@@ -26,7 +27,16 @@ ScreenScale screenScale(const QScreen* screen) {
     return scale;
 }
 
-ScreenScale widgetScale(const QWidget& widget) { return screenScale(widget.screen()); }
+ScreenScale widgetScale(const QWidget& widget) {
+    ScreenScale scale = screenScale(widget.screen());
+    const QWidget* window = widget.window();
+    const QVariant zoom = window != nullptr ? window->property(kZoomProperty) : QVariant();
+    if (zoom.isValid()) {
+        scale.x *= zoom.toDouble();
+        scale.y *= zoom.toDouble();
+    }
+    return scale;
+}
 
 double dpiX(const ScreenScale& scale) { return scale.x * 254.0; }
 double dpiY(const ScreenScale& scale) { return scale.y * 254.0; }

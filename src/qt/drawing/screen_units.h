@@ -21,7 +21,9 @@ struct ScreenScale {
 // The scale of a screen from its physical size; 96 dpi when the screen
 // reports no size (or there is no screen).
 ScreenScale screenScale(const QScreen* screen);
-// The scale of the screen a widget's window is on.
+// The property of a window that zooms its drawing: a factor, 1 when unset.
+inline constexpr const char* kZoomProperty = "calendarZoom";
+// The scale of the screen a widget's window is on, times the window's zoom.
 ScreenScale widgetScale(const QWidget& widget);
 // The physical resolution in dots per inch, across and down.
 double dpiX(const ScreenScale& scale);

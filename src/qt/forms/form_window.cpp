@@ -21,7 +21,10 @@
 #include <QScrollArea>
 #include <QStyle>
 #include <QTimer>
+#include <QWheelEvent>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace cal::qtui {
@@ -30,6 +33,11 @@ namespace {
 
 // The font of a form whose controls choose none.
 constexpr double kFormPoints = 9;
+// A zooming form is never drawn smaller than described; Ctrl and the wheel
+// zoom by a tenth a notch.
+constexpr double kMinZoom = 1;
+constexpr double kMaxZoom = 4;
+constexpr double kZoomStep = 1.1;
 
 }  // namespace
 
@@ -38,7 +46,8 @@ FormWindow::FormWindow(const FormDescription& description, Post post)
       m_name(description.name),
       m_post(std::move(post)),
       m_canvas(*this, palette().color(QPalette::Window)),
-      m_fixedSize(description.fixedSize) {
+      m_fixedSize(description.fixedSize),
+      m_zooms(description.zooms) {
     setObjectName(toQString(description.name));
     setWindowTitle(toQString(description.caption));
     m_font = {toQString(kPGothic), kFormPoints};
@@ -142,19 +151,21 @@ const FormControl* FormWindow::control(std::string_view name) const {
 // still stands where it put it, so that reading back what was set gives the
 // same numbers; otherwise the pixels are converted.
 Geometry FormWindow::geometryOf(std::string_view name) const {
-    const ScreenScale scale = widgetScale(*this);
     if (name.empty()) {
-        Geometry g = windowUnits(pos(), size(), scale);
-        if (windowPosition(m_placed.x, m_placed.y, scale) == pos()) {
+        // The window is where it stands on the screen, at the size its zoom gives.
+        const ScreenScale screen = screenScale(this->screen());
+        Geometry g = windowUnits(pos(), size(), screen);
+        if (windowPosition(m_placed.x, m_placed.y, screen) == pos()) {
             g.x = m_placed.x;
             g.y = m_placed.y;
         }
-        if (windowSize(m_placed.width, m_placed.height, scale) == size()) {
-            g.width = m_placed.width;
-            g.height = m_placed.height;
+        if (windowSize(m_placed.width * m_zoom, m_placed.height * m_zoom, screen) == size()) {
+            g.width = m_placed.width * m_zoom;
+            g.height = m_placed.height * m_zoom;
         }
         return g;
     }
+    const ScreenScale scale = widgetScale(*this);
     const FormControl* c = control(name);
     if (c == nullptr) return {};
     if (controlRect(c->placed, scale) == c->widget->geometry()) return c->placed;
@@ -162,14 +173,15 @@ Geometry FormWindow::geometryOf(std::string_view name) const {
 }
 
 void FormWindow::moveTo(std::string_view name, double x, double y) {
-    Geometry g = geometryOf(name);
+    // A zooming window keeps its own size; its zoom makes it larger.
+    Geometry g = name.empty() && m_zooms ? m_placed : geometryOf(name);
     g.x = x;
     g.y = y;
     place(name, g);
 }
 
 void FormWindow::resizeTo(std::string_view name, double width, double height) {
-    Geometry g = geometryOf(name);
+    Geometry g = name.empty() && m_zooms ? m_placed : geometryOf(name);
     g.width = width;
     g.height = height;
     place(name, g);
@@ -187,10 +199,11 @@ void FormWindow::place(std::string_view name, const Geometry& g) {
 }
 
 void FormWindow::placeWindow(const Geometry& units) {
-    const ScreenScale scale = widgetScale(*this);
+    const ScreenScale scale = screenScale(screen());
     m_placed = units;
+    m_placing = true;
     move(windowPosition(units.x, units.y, scale));
-    QSize client = windowSize(units.width, units.height, scale);
+    QSize client = windowSize(units.width * m_zoom, units.height * m_zoom, scale);
     if (m_scroll != nullptr) {
         m_content->resize(client);
         client = scrolledClientSize(client);
@@ -199,6 +212,20 @@ void FormWindow::placeWindow(const Geometry& units) {
         setFixedSize(client);
     else
         resize(client);
+    m_placing = false;
+}
+
+void FormWindow::applyZoom(double factor) {
+    m_zoom = std::clamp(factor, kMinZoom, kMaxZoom);
+    setProperty(kZoomProperty, m_zoom);
+    const ScreenScale scale = widgetScale(*this);
+    for (auto& [name, c] : m_controls) c.widget->setGeometry(controlRect(c.placed, scale));
+}
+
+void FormWindow::setZoom(double factor) {
+    if (!m_zooms) return;
+    applyZoom(factor);
+    placeWindow(m_placed);
 }
 
 QSize FormWindow::scrolledClientSize(const QSize& content) const {
@@ -231,6 +258,16 @@ void FormWindow::paintEvent(QPaintEvent* event) {
 }
 
 void FormWindow::resizeEvent(QResizeEvent* event) {
+    // Resized by the user: the drawing grows as far as the window allows
+    // both ways.
+    if (m_zooms && m_shown && !m_placing) {
+        const QSize own = windowSize(m_placed.width, m_placed.height, screenScale(screen()));
+        if (!own.isEmpty()) {
+            const double fits = std::min(static_cast<double>(event->size().width()) / own.width(),
+                                         static_cast<double>(event->size().height()) / own.height());
+            if (std::abs(fits - m_zoom) > 0.005) applyZoom(fits);
+        }
+    }
     m_canvas.fit(event->size());
     if (m_scroll != nullptr) m_scroll->setGeometry(rect());
     QWidget::resizeEvent(event);
@@ -246,6 +283,16 @@ void FormWindow::showEvent(QShowEvent* event) {
 void FormWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
     m_post({}, EventKind::QueryClose);
+}
+
+void FormWindow::wheelEvent(QWheelEvent* event) {
+    const int notches = event->angleDelta().y();
+    if (!m_zooms || !(event->modifiers() & Qt::ControlModifier) || notches == 0) {
+        QWidget::wheelEvent(event);
+        return;
+    }
+    setZoom(m_zoom * (notches > 0 ? kZoomStep : 1 / kZoomStep));
+    event->accept();
 }
 
 bool FormWindow::eventFilter(QObject* watched, QEvent* event) {

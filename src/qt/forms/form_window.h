@@ -67,6 +67,11 @@ public:
     void setFontName(std::string_view control, std::string_view name) override;
     void setFontSize(std::string_view control, double points) override;
 
+    // A zooming form's zoom; its window's size follows it, its controls'
+    // geometry stays in the form's own units.
+    double zoom() const { return m_zoom; }
+    void setZoom(double factor);
+
     // Sets what a control of `kind` shows as its text (a combo box: its
     // edit field; a frame: its title; a picture: nothing).
     static void setControlText(ControlKind kind, QWidget& widget, const QString& text);
@@ -77,6 +82,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     void addControl(const ControlDescription& description);
@@ -86,6 +92,8 @@ private:
     // Places the window (empty name) or a control at `g`.
     void place(std::string_view name, const Geometry& g);
     void applyFont(QWidget& widget, const FontChoice& font);
+    // Places the controls at `factor` times their size.
+    void applyZoom(double factor);
 
     std::string m_name;
     Post m_post;
@@ -99,6 +107,9 @@ private:
     QWidget* m_content = nullptr;
     bool m_fixedSize = false;
     bool m_shown = false;
+    bool m_zooms = false;
+    double m_zoom = 1;
+    bool m_placing = false;  // the program is placing the window
 };
 
 }  // namespace cal::qtui

@@ -240,6 +240,15 @@ void QtFormsService::setWaitPointer(std::string_view, bool wait) {
     }
 }
 
+double QtFormsService::zoom(std::string_view form) const {
+    const FormWindow* window = find(form);
+    return window == nullptr ? 1 : window->zoom();
+}
+
+void QtFormsService::setZoom(std::string_view form, double factor) {
+    if (FormWindow* window = find(form)) window->setZoom(factor);
+}
+
 int QtFormsService::deviceCaps(std::string_view form, int code) const {
     const FormWindow* window = find(form);
     const QScreen* screen = window != nullptr ? window->screen() : QGuiApplication::primaryScreen();

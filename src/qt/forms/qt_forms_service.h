@@ -83,6 +83,8 @@ public:
                      std::string_view name) override;
     void setFontSize(std::string_view form, std::string_view control, double points) override;
     void setWaitPointer(std::string_view form, bool wait) override;
+    double zoom(std::string_view form) const override;
+    void setZoom(std::string_view form, double factor) override;
 
     int deviceCaps(std::string_view form, int code) const override;
 

@@ -34,6 +34,8 @@ bool chooseCommonDir(Context& context, std::string_view owner, std::string& comm
 inline constexpr const char* kRegistryKey = "Directory";
 inline constexpr const char* kRegistryValue = "Kick";
 inline constexpr const char* kDataFolderValue = "Data";
+// The month window's zoom in percent, as the user left it.
+inline constexpr const char* kMonthZoomValue = "MonthZoom";
 // The longest registry value that can be read back, in Shift-JIS bytes.
 inline constexpr std::size_t kRegistryValueBytes = 255;
 

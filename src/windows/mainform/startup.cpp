@@ -19,6 +19,7 @@
 #include "view/file_guard.h"
 #include "view/recovery.h"
 #include "windows/form2/form2_controls.h"
+#include "windows/form2/form2_handlers.h"
 #include "windows/mainform/mainform_controls.h"
 
 #include <cstdio>
@@ -127,6 +128,7 @@ void MAINFORM_START(Context& c, const std::string& commandLine,
 
     loadDisplaySettings(c);
     layOutMonthWindow(c);
+    restoreMonthZoom(c);
     GAME_Z_MOVE(c.forms, kMainForm, 1, kDayEditor, kMonthForm, kMainForm, 100);
 
     readSchoolYearSettings(c);

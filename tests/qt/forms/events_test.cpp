@@ -1,12 +1,16 @@
 // User actions become queued events, handed to the sink one per waitEvent.
 
 #include "qt/qt_test_support.h"
+#include "qt/forms/picture_widget.h"
 #include "qt/forms/qt_forms_service.h"
+#include "ui/names.h"
+#include "windows/form2/form2_controls.h"
 
 #include <QAbstractButton>
 #include <QFocusEvent>
 #include <QMouseEvent>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -229,6 +233,54 @@ TEST_F(EventsTest, EndingTheProgramInsideAModalDialogLeavesIt) {
     EXPECT_EQ(forms.modalDialog("", "FORM3"), 0);
     EXPECT_TRUE(forms.programEnded());
     EXPECT_EQ(sink.events.back().kind, EventKind::Start);  // no End for a vanished form
+}
+
+// The month window zoomed (by the program, by a resize, by Ctrl and the
+// wheel) grows with everything in it: a cell keeps its units and lands
+// where its day is, so a click at a cell's middle is that cell's click.
+TEST_F(EventsTest, AZoomedMonthWindowScalesItsCellsAndClicksLandOnThem) {
+    forms.createForm(kMonthForm);
+    forms.move(kMonthForm, form2::cell(12), 400, 300);
+    forms.resize(kMonthForm, form2::cell(12), 350, 270);
+    QWidget& window = *forms.window(kMonthForm);
+    QWidget& cell = *child(forms, kMonthForm, "PICTURE12");
+    const QRect plain = cell.geometry();
+    const QSize plainWindow = window.size();
+    const Geometry units = forms.geometry(kMonthForm, form2::cell(12));
+
+    constexpr double kZoom = 1.5;
+    forms.setZoom(kMonthForm, kZoom);
+    EXPECT_DOUBLE_EQ(forms.zoom(kMonthForm), kZoom);
+    EXPECT_NEAR(cell.geometry().left(), plain.left() * kZoom, 1);
+    EXPECT_NEAR(cell.geometry().width(), plain.width() * kZoom, 1);
+    EXPECT_NEAR(window.width(), plainWindow.width() * kZoom, 1);
+    const Geometry zoomedUnits = forms.geometry(kMonthForm, form2::cell(12));
+    EXPECT_DOUBLE_EQ(zoomedUnits.x, units.x);
+    EXPECT_DOUBLE_EQ(zoomedUnits.width, units.width);
+    // The drawing scales too: a frame drawn round the cell in units lies on
+    // the zoomed cell's last pixels.
+    forms.surface(kMonthForm, form2::cell(12)).rectangle(0, 0, units.width, units.height, 2);
+    const QImage& drawn = static_cast<qtui::PictureWidget&>(cell).canvas().image();
+    const QPoint corner(cell.width() - 1, cell.height() - 1);
+    EXPECT_EQ(drawn.pixel(corner), qRgb(0, 0, 0));
+    EXPECT_NE(drawn.pixel(corner / 2), qRgb(0, 0, 0));
+
+    clickPicture(cell, cell.rect().center());
+    while (forms.pendingEvents() > 0) forms.waitEvent();
+    ASSERT_FALSE(sink.events.empty());
+    EXPECT_TRUE(sameEvent(sink.events.back(), {kMonthForm, form2::cell(12), EventKind::Click}))
+        << sink.events.back().form << " " << sink.events.back().control;
+
+    window.show();
+    window.resize(plainWindow * 2);
+    EXPECT_NEAR(forms.zoom(kMonthForm), 2, 0.01);
+    QWheelEvent wheel(QPointF(5, 5), window.mapToGlobal(QPointF(5, 5)), {}, {0, -120}, Qt::NoButton,
+                      Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(&window, &wheel);
+    EXPECT_NEAR(forms.zoom(kMonthForm), 2 / 1.1, 0.01);
+    forms.setZoom(kMonthForm, 0.5);  // never smaller than described
+    EXPECT_DOUBLE_EQ(forms.zoom(kMonthForm), 1);
+    EXPECT_EQ(window.size(), plainWindow);
 }
 
 }  // namespace
