@@ -28,7 +28,7 @@ protected:
     // Opens the settings dialog, presses 参照…, then reads the folder row.
     std::string browseInSettings() {
         std::string shown;
-        h.app.handlers().add(form6::kCommonFolder, EventKind::SetFocus, [&](Context& c, const Event&) {
+        h.app.handlers().replace(form6::kCommonFolder, EventKind::SetFocus, [&](Context& c, const Event&) {
             shown = c.forms.text(kSettingsDialog, form6::kCommonFolder);
             return 0;
         });
