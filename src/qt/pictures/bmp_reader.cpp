@@ -314,7 +314,9 @@ bool bmpRowsPastEnd(const QByteArray& head, qint64 fileBytes) {
     const quint32 compression = u32(head, 30);
     if (width <= 0 || height == 0 || bits == 0 || (compression != 0 && compression != 3)) return false;
     const qint64 stride = (width * bits + 31) / 32 * 4;
-    return qint64{u32(head, 10)} + stride * height > fileBytes;
+    const qint64 rowsAt = u32(head, 10);
+    // Divided, not multiplied: a lying header's rows may not fit 64 bits.
+    return rowsAt > fileBytes || stride > (fileBytes - rowsAt) / height;
 }
 
 std::optional<BmpLayout> bmpLayout(const QString& path) {

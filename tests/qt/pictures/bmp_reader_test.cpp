@@ -171,6 +171,29 @@ TEST_F(BmpReaderTest, LyingAndTruncatedFilesNeverReadPastTheirEnd) {
     EXPECT_TRUE(readReducedBmp(path, *layout, 1).isNull());
 }
 
+TEST_F(BmpReaderTest, RowsPastTheEndAreFoundHoweverLargeTheHeaderSaysTheyAre) {
+    const QByteArray whole = testbmp::makeBmp(40, 30, {24, 0, false});
+    // The largest width, bits and height a header can give: more rows than
+    // 64 bits can count.
+    QByteArray largest = whole;
+    for (const int at : {18, 22}) largest.replace(at, 4, QByteArray("\xFF\xFF\xFF\x7F", 4));
+    largest.replace(28, 2, QByteArray("\xFF\xFF", 2));
+    const struct {
+        const char* name;
+        QByteArray head;
+        qint64 fileBytes;
+        bool pastEnd;
+    } cases[] = {
+        {"whole", whole, whole.size(), false},
+        {"cut short", whole, whole.size() - 1, true},
+        {"largest header", largest, largest.size(), true},
+    };
+    for (const auto& [name, head, fileBytes, pastEnd] : cases) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(qtui::bmpRowsPastEnd(head, fileBytes), pastEnd);
+    }
+}
+
 TEST_F(BmpReaderTest, DamagedRunLengthDataFailsClearly) {
     const QByteArray good = testbmp::makeBmp(50, 40, {8, 1, false});
     const int pixels = 14 + 40 + 4 * 256;
