@@ -1,14 +1,7 @@
 #include "data/folder_lock.h"
 
 #include "data/file_io.h"
-
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
+#include "data/win32.h"
 
 namespace cal {
 

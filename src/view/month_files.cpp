@@ -11,6 +11,27 @@
 
 namespace cal {
 
+namespace {
+
+// Tells what a record file read as short, empty or longer than its record
+// holds; `named` names the file ("カレンダーデータ(…)ファイル").
+void tellRecordLength(Context& c, std::string_view owner, const std::string& path, const std::string& named,
+                      RecordRead read) {
+    if (read == RecordRead::Short)
+        c.dialogs.messageBox(owner, "お知らせ",
+                             named + "が途中までしかないため、足りない部分を空のデータとして読み込みました。",
+                             MessageButtons::Ok, MessageIcon::Information);
+    if (read == RecordRead::Empty)
+        c.dialogs.messageBox(owner, "エラー", named + "が空です（0バイト）。", MessageButtons::Ok, MessageIcon::Stop);
+    if (read == RecordRead::Long) {
+        rememberOverlong(c.state, path);
+        c.dialogs.messageBox(owner, "警告", named + "が本来の大きさより長いため、余分な部分を除いて読み込みました。",
+                             MessageButtons::Ok, MessageIcon::Exclamation);
+    }
+}
+
+}  // namespace
+
 void CALENDAR_LOAD(Context& c, int month) {
     AppState& s = c.state;
     const std::string path = monthFilePath(s.dataDir, s.currentYear, month);
@@ -36,21 +57,7 @@ void CALENDAR_LOAD(Context& c, int month) {
     }
     s.unreadableMonthFile.clear();
     rememberFile(s, path);
-    if (read == RecordRead::Short)
-        c.dialogs.messageBox(kMainForm, "お知らせ",
-                             "カレンダーデータ(" + path +
-                                 ")ファイルが途中までしかないため、足りない部分を空のデータとして読み込みました。",
-                             MessageButtons::Ok, MessageIcon::Information);
-    if (read == RecordRead::Empty)
-        c.dialogs.messageBox(kMainForm, "エラー", "カレンダーデータ(" + path + ")ファイルが空です（0バイト）。",
-                             MessageButtons::Ok, MessageIcon::Stop);
-    if (read == RecordRead::Long) {
-        rememberOverlong(s, path);
-        c.dialogs.messageBox(kMainForm, "警告",
-                             "カレンダーデータ(" + path +
-                                 ")ファイルが本来の大きさより長いため、余分な部分を除いて読み込みました。",
-                             MessageButtons::Ok, MessageIcon::Exclamation);
-    }
+    tellRecordLength(c, kMainForm, path, "カレンダーデータ(" + path + ")ファイル", read);
     offerRecovery(c);
 }
 
@@ -99,21 +106,7 @@ bool readYearSettings(Context& c, const std::string& path, YearSettings& into, s
         c.dialogs.messageBox(owner, "エラー",
                              "カレンダー設定ファイル(" + path + ")が読み込めません。(" + error + ")",
                              MessageButtons::Ok, MessageIcon::Stop);
-    if (read == RecordRead::Short)
-        c.dialogs.messageBox(owner, "お知らせ",
-                             "カレンダー設定ファイル(" + path +
-                                 ")が途中までしかないため、足りない部分を空のデータとして読み込みました。",
-                             MessageButtons::Ok, MessageIcon::Information);
-    if (read == RecordRead::Empty)
-        c.dialogs.messageBox(owner, "エラー", "カレンダー設定ファイル(" + path + ")が空です（0バイト）。",
-                             MessageButtons::Ok, MessageIcon::Stop);
-    if (read == RecordRead::Long) {
-        rememberOverlong(c.state, path);
-        c.dialogs.messageBox(owner, "警告",
-                             "カレンダー設定ファイル(" + path +
-                                 ")が本来の大きさより長いため、余分な部分を除いて読み込みました。",
-                             MessageButtons::Ok, MessageIcon::Exclamation);
-    }
+    tellRecordLength(c, owner, path, "カレンダー設定ファイル(" + path + ")", read);
     return readable;
 }
 

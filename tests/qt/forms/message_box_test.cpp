@@ -128,16 +128,12 @@ TEST_F(MessageBoxTest, ButtonsWithTheirOwnTextsAnswerAsTheirPlaces) {
     const std::vector<std::string> words{"既存のフォルダを選ぶ", "新しく作る", "このまま続ける"};
     const MessageAnswer answers[] = {MessageAnswer::Yes, MessageAnswer::No, MessageAnswer::Cancel};
     for (std::size_t i = 0; i < words.size(); ++i) {
-        QStringList texts;
         whenModal([&](QWidget& box) {
-            texts = buttonTexts(box);
             for (QAbstractButton* button : static_cast<QMessageBox&>(box).buttons())
                 if (button->text() == QString::fromStdString(words[i])) button->click();
         });
         EXPECT_EQ(forms.messageBoxWithTexts("", "t", "m", MessageButtons::YesNoCancel, MessageIcon::Question, words),
                   answers[i]);
-        EXPECT_EQ(texts, sorted({QString::fromStdString(words[0]), QString::fromStdString(words[1]),
-                                 QString::fromStdString(words[2])}));
     }
     whenModal([](QWidget& box) { pressKey(box, Qt::Key_Escape); });
     EXPECT_EQ(forms.messageBoxWithTexts("", "t", "m", MessageButtons::YesNoCancel, MessageIcon::Question, words),

@@ -1,0 +1,11 @@
+#pragma once
+// The Windows API for the files of this system that call it, without its
+// min and max macros and its rarely used parts.
+
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
