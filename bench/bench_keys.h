@@ -35,6 +35,12 @@ inline constexpr const char* kYearPdf = "year.pdf.bytes";               // bytes
 inline constexpr const char* kYearPdfReference = "year.pdf.reference";  // bytes, largest month + the others' own
 inline constexpr const char* kYearImages = "year.images";               // image objects in the year's PDF
 inline constexpr const char* kYearDistinctImages = "year.images.distinct";  // distinct ones in the months' PDFs
+inline constexpr const char* kPrintA3 = "paper.print.a3";   // seconds, the picture month on A3
+inline constexpr const char* kPrintA4 = "paper.print.a4";   // seconds, the same month on A4 beside it
+inline constexpr const char* kPdfA3 = "paper.pdf.a3";       // bytes
+inline constexpr const char* kPdfA4 = "paper.pdf.a4";       // bytes
+inline constexpr const char* kYearIcs = "year.ics";         // seconds, the school year to iCalendar
+inline constexpr const char* kYearIcsPrint = "year.ics.print";  // seconds, the same year to one PDF beside it
 
 // KiB, per kind of probe and number of distinct files.
 inline std::string memoryPeak(ProbeKind kind, int distinct) {

@@ -156,6 +156,20 @@ void printSummary() {
                                 median(key::of(key::kYearPdfReference, size, n))),
                           1.0);
     }
+    for (const PictureSize size : kSizes)
+        for (const int n : {12, 226, 1000}) {
+            met &= printRatio(label("month on A4 / on A3, time", size, n).c_str(),
+                              ratio(median(key::of(key::kPrintA4, size, n)), median(key::of(key::kPrintA3, size, n))),
+                              1.05);
+            met &= printRatio(label("month on A4 / on A3, PDF size", size, n).c_str(),
+                              ratio(median(key::of(key::kPdfA4, size, n)), median(key::of(key::kPdfA3, size, n))), 1.0);
+        }
+    for (const PictureSize size : kSizes) {
+        const int n = calbench::kYearPictures;
+        met &= printRatio(label("school year to iCalendar / to PDF, time", size, n).c_str(),
+                          ratio(median(key::of(key::kYearIcs, size, n)), median(key::of(key::kYearIcsPrint, size, n))),
+                          0.2);
+    }
     met &= printRatio("start-up / minimal window", ratio(median(key::kStartCalendar), median(key::kStartWindow)), 2.0);
     met &= printRatio("--print-pdf / minimal PDF program", ratio(median(key::kPdfCalendar), median(key::kPdfMinimal)),
                       1.5);

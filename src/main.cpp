@@ -6,6 +6,7 @@
 #include "state/app_state.h"
 #include "app/command_line.h"
 #include "app/user_folders.h"
+#include "ical/ics_writer.h"
 #include "ui/platform.h"
 #include "qt/drawing/font_substitutions.h"
 #include "qt/platform/display_check.h"
@@ -50,6 +51,8 @@ int runProgram(const cal::CommandLine& cmd, const std::optional<std::string>& ou
     const cal::Clock& clock = monthClock ? static_cast<const cal::Clock&>(*monthClock) : systemClock;
 
     cal::App app(*state, dialogs, forms, forms, clock, registry);
+    cal::ical::LibicalWriter icsWriter;
+    app.context().icsWriter = &icsWriter;
     forms.setEventSink(&app);
     // Printing from the command line asks nobody for a data folder.
     cal::StartArgs args(cmd.dataText, currentDirectory(), !output);
@@ -57,9 +60,13 @@ int runProgram(const cal::CommandLine& cmd, const std::optional<std::string>& ou
     args.unattended = output.has_value();
     app.start(args);
     if (!output) return app.run();
+    if (cmd.paper) state->print.paper = *cmd.paper;
+    state->print.staffRequested = cmd.staff;
 
-    const int status = cmd.schoolYear ? app.printSchoolYear(*cmd.schoolYear) : app.printDisplayedMonth();
-    if (status == 0) std::cout << "印刷しました: " << *output << std::endl;
+    const int status = cmd.icsFile      ? app.exportIcs(*cmd.icsFile, cmd.schoolYear)
+                       : cmd.schoolYear ? app.printSchoolYear(*cmd.schoolYear)
+                                        : app.printDisplayedMonth();
+    if (status == 0) std::cout << (cmd.icsFile ? "書き出しました: " : "印刷しました: ") << *output << std::endl;
     return status;
 }
 
@@ -82,7 +89,7 @@ int main(int argc, char* argv[]) {
     }
 
     // Printing to a file runs without any window.
-    const std::optional<std::string> output = cmd.pdfFile ? cmd.pdfFile : cmd.pngFile;
+    const std::optional<std::string> output = cmd.pdfFile ? cmd.pdfFile : cmd.pngFile ? cmd.pngFile : cmd.icsFile;
     if (output) {
         std::string error;
         if (!cal::canWriteFile(*output, error)) {

@@ -4,6 +4,8 @@
 #include "windows/mainform/mainform_handlers.h"
 #include "windows/form6/form6_handlers.h"
 #include "windows/form6/common_folder_row.h"
+#include "windows/form6/paper_row.h"
+#include "print/ics_export.h"
 #include "windows/mainform/startup.h"
 #include "data/file_io.h"
 #include "data/month_file.h"
@@ -26,6 +28,7 @@ App::App(AppState& state, Dialogs& dialogs, Forms& forms, Drawing& drawing, cons
     addMainWindowHandlers(m_handlers);
     addSettingsHandlers(m_handlers);
     addCommonFolderHandlers(m_handlers);
+    addPaperRowHandlers(m_handlers);
     addMonthWindowHandlers(m_handlers);
     addDayEditorHandlers(m_handlers);
     addYearUtilityHandlers(m_handlers);
@@ -55,30 +58,48 @@ int App::run() {
     return 0;
 }
 
-int App::printDisplayedMonth() {
+bool App::displayedMonthReady(const std::string& doing) {
     AppState& s = m_context.state;
     const std::string path = monthFilePath(s.dataDir, s.currentYear, s.currentMonth);
     // A month file that could not be read was reported when it was loaded.
-    if (s.unreadableMonthFile == path) return 1;
+    if (s.unreadableMonthFile == path) return false;
     if (!fileExists(path)) {
         m_context.dialogs.messageBox(kMainForm, "エラー",
-                                   "カレンダーデータ(" + path + ")ファイルが見つからないので印刷できません",
+                                   "カレンダーデータ(" + path + ")ファイルが見つからないので" + doing + "できません",
                                    MessageButtons::Ok, MessageIcon::Stop);
-        return 1;
+        return false;
     }
     // An empty month file was reported when it was loaded: no empty page.
     std::error_code ec;
-    if (std::filesystem::file_size(pathOf(path), ec) == 0 && !ec) return 1;
+    if (std::filesystem::file_size(pathOf(path), ec) == 0 && !ec) return false;
     const std::string settings = yearSettingsPath(s.dataDir, s.schoolYear);
     if (!fileExists(settings)) {
         m_context.dialogs.messageBox(kMainForm, "エラー",
                                      s.schoolYear + "年度のカレンダー設定ファイル(" + settings +
-                                         ")がないので印刷できません",
+                                         ")がないので" + doing + "できません",
                                      MessageButtons::Ok, MessageIcon::Stop);
-        return 1;
+        return false;
     }
+    return true;
+}
+
+int App::printDisplayedMonth() {
+    if (!displayedMonthReady("印刷")) return 1;
     BUTTON7_ON(m_context);
-    return s.print.failed ? 1 : 0;
+    return m_context.state.print.failed ? 1 : 0;
+}
+
+int App::exportIcs(const std::string& path, std::optional<int> schoolYear) {
+    if (!schoolYear && !displayedMonthReady("書き出し")) return 1;
+    const IcsExport written = cal::exportIcs(m_context, path, schoolYear);
+    for (const std::string& month : written.missing)
+        m_context.dialogs.messageBox(kMainForm, "お知らせ", month + "のカレンダーデータがないため、その月は書き出しませんでした。",
+                                     MessageButtons::Ok, MessageIcon::Information);
+    if (!written.error.empty()) {
+        m_context.dialogs.messageBox(kMainForm, "エラー", written.error, MessageButtons::Ok, MessageIcon::Stop);
+        return written.months == 0 && schoolYear ? 2 : 1;
+    }
+    return 0;
 }
 
 int App::printSchoolYear(int schoolYear) {

@@ -45,6 +45,9 @@ public:
     // are named and left out. Answers 0 printed, 1 a printer failure, 2
     // nothing to print.
     int printSchoolYear(int schoolYear);
+    // Writes the displayed month, or the school year, to an iCalendar file
+    // the same way: 0 written, 1 not, 2 nothing to write.
+    int exportIcs(const std::string& path, std::optional<int> schoolYear);
 
     int handleEvent(const Event& event) override;
     Context& context() { return m_context; }
@@ -54,6 +57,9 @@ public:
     void serveMonthStep();
 
 private:
+    // The displayed month can be printed or exported (`doing`); told when not.
+    bool displayedMonthReady(const std::string& doing);
+
     Context m_context;
     HandlerTable m_handlers;
 };

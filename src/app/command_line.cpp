@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 
 #include "data/file_io.h"
+#include "layout/paper_fit.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -24,18 +25,31 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
     CommandLine result;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (arg == "--print-pdf" || arg == "--print-png" || arg == "--month" || arg == "--school-year") {
+        if (arg == "--staff") {
+            result.staff = true;
+            continue;
+        }
+        if (arg == "--print-pdf" || arg == "--print-png" || arg == "--month" || arg == "--school-year" ||
+            arg == "--paper" || arg == "--export-ics") {
             if (i + 1 >= args.size()) {
                 result.error = arg + " の後に値がありません";
                 return result;
             }
             const std::string& value = args[++i];
-            if (arg == "--print-pdf" || arg == "--print-png") {
+            if (arg == "--print-pdf" || arg == "--print-png" || arg == "--export-ics") {
                 if (value.empty()) {
                     result.error = arg + " の後にファイル名がありません";
                     return result;
                 }
-                (arg == "--print-pdf" ? result.pdfFile : result.pngFile) = value;
+                (arg == "--print-pdf" ? result.pdfFile : arg == "--print-png" ? result.pngFile : result.icsFile) =
+                    value;
+            } else if (arg == "--paper") {
+                const Paper* paper = paperNamed(value);
+                if (paper == nullptr) {
+                    result.error = "--paper の用紙が正しくありません（A3、B4、A4、Letter のどれか）: " + value;
+                    return result;
+                }
+                result.paper = paper->code;
             } else if (arg == "--school-year") {
                 const std::optional<YearMonth> april = parseMonth(value + "-04");
                 if (value.size() != 4 || !april) {
@@ -56,8 +70,13 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
         if (!result.dataText.empty()) result.dataText += ' ';
         result.dataText += arg;
     }
-    if (result.schoolYear && !result.pdfFile) result.error = "--school-year は --print-pdf と一緒に使います";
-    if (result.pdfFile && result.pngFile) result.error = "--print-pdf と --print-png は一度にひとつです";
+    const bool printing = result.pdfFile || result.pngFile;
+    if (result.schoolYear && !result.pdfFile && !result.icsFile)
+        result.error = "--school-year は --print-pdf か --export-ics と一緒に使います";
+    if ((result.paper || result.staff) && !printing)
+        result.error = "--paper と --staff は --print-pdf か --print-png と一緒に使います";
+    if ((result.pdfFile ? 1 : 0) + (result.pngFile ? 1 : 0) + (result.icsFile ? 1 : 0) > 1)
+        result.error = "--print-pdf、--print-png、--export-ics は一度にひとつです";
     return result;
 }
 

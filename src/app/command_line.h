@@ -6,6 +6,11 @@
 //                      the page at 150 dpi and exit
 //   --school-year YYYY with --print-pdf: print that school year, April to
 //                      March, one page a month
+//   --paper NAME       with --print-pdf or --print-png: the paper, A3 (the
+//                      default), B4, A4 or Letter, landscape
+//   --export-ics FILE  write the displayed month (or with --school-year the
+//                      school year) to FILE as an iCalendar file and exit
+//   --staff            with --print-pdf or --print-png: the staff edition
 // Every other argument is part of the data folder text, the arguments
 // joined by single blanks.
 
@@ -25,6 +30,9 @@ struct CommandLine {
     std::optional<std::string> pngFile; // --print-png
     std::optional<YearMonth> month;     // --month
     std::optional<int> schoolYear;      // --school-year
+    std::optional<int> paper;           // --paper, as its printer paper code
+    std::optional<std::string> icsFile; // --export-ics
+    bool staff = false;                 // --staff
     std::string error;                  // not empty: a message for the user, the program stops
 };
 

@@ -4,6 +4,7 @@
 #include "print/printed_page.h"
 #include "ui/top_mess_box.h"
 #include "ui/names.h"
+#include "layout/paper_fit.h"
 #include "ui/printer.h"
 #include "view/grid_model.h"
 
@@ -98,13 +99,17 @@ void PRN_SETTEI_ON(Context& c, int paperMode) {
     }
     Printer& printer = *p.printer;
     PrintError error = PrintError::None;
-    if (paperMode == 2) error = printer.setPaperMode(8, 2);
+    if (paperMode == 2) error = printer.setPaperMode(paperOfCode(p.paper) ? p.paper : kA3, 2);
     if (paperMode == 1) error = printer.setPaperMode(9, 1);
-    bool accepted = false;
-    if (error == PrintError::None) error = printer.printDialog(accepted);
+    PrintChoice choice{false, p.staffRequested};
+    if (error == PrintError::None) error = printer.printDialog(choice);
+    p.staffEdition = false;
     if (error == PrintError::None) {
-        p.dialogAnswer = accepted ? 1 : 0;
+        p.dialogAnswer = choice.accepted ? 1 : 0;
         p.ready = 1;
+        p.staffEdition = choice.staff;
+        // The paper used is the one offered next time.
+        if (choice.accepted && paperOfCode(printer.paperArea().code)) p.paper = printer.paperArea().code;
     } else {
         warn(c, error, " ｼｽﾃﾑ異常　通常使う(ﾈｯﾄﾜｰｸ)プリンターの情報が取得できない．");
     }

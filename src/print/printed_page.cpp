@@ -11,10 +11,39 @@
 #include "windows/form2/form2_controls.h"
 #include "layout/line_fit.h"
 #include "layout/month_layout.h"
+#include "layout/paper_fit.h"
+#include "print/fitted_surface.h"
+
+#include <algorithm>
 
 namespace cal {
 
 namespace {
+
+// Before a marked line on the staff edition: a mark at half the line's size.
+constexpr std::string_view kStaffMark = "◆";
+constexpr double kStaffMarkMag = 0.5;
+constexpr double kStaffMarkWidth = kPrintedLinePoints * 254 / 72 * kStaffMarkMag;  // one full-width character
+constexpr int kColorStaffOnly = 1;  // grey
+constexpr double kTitlePoints = 12;
+
+std::string pageTitle(const AppState& s, bool staff) {
+    return TOOL_NULL_CUT(s.currentYear) + "ねん" + std::to_string(FB_TUKI_CNV(MonthConv::Same, s.currentMonth)) +
+           "がつ" + (staff ? "（職員用）" : "");
+}
+
+// The page's texts and grid fitted to the paper the printer holds.
+PageFit paperFit(const Context& c, Printer& printer, bool staff) {
+    const DisplaySettings& d = c.state.display;
+    const YearSettings& y = c.state.yearSettings;
+    const double titleRight = std::max(
+        {420 + 3 * printedTextWidth(pageTitle(c.state, staff), kTitlePoints),
+         2520 + 2 * printedTextWidth(fieldText(y.schoolName), kTitlePoints),
+         2520 + 2 * printedTextWidth(fieldText(y.className), kTitlePoints)});
+    const Rect page = pageExtent(d.paperBoxWidth, d.paperBoxHeight, d.paperLeft, d.paperTop, d.columns, d.rows,
+                                 titleRight);
+    return fitPage(page, printer.paperArea().printable);
+}
 
 struct Page {
     Context& c;
@@ -22,6 +51,7 @@ struct Page {
     Surface& surface;
     PictureRun& pictures;
     int boxWidth, boxHeight, top, left;
+    bool staff;  // the staff edition: marked lines in grey after a small mark
 
     void draw(const std::string& name, double x, double y, double w, double h) {
         pictures.draw(surface, name, x, y, w, h);
@@ -46,10 +76,7 @@ struct Page {
     void titleBand() {
         const AppState& s = c.state;
         const YearSettings& y = s.yearSettings;
-        surface.text(left + 420, top + 20,
-                     TOOL_NULL_CUT(s.currentYear) + "ねん" + std::to_string(FB_TUKI_CNV(MonthConv::Same, s.currentMonth)) +
-                         "がつ",
-                     3, 3, kColorOrdinary);
+        surface.text(left + 420, top + 20, pageTitle(s, staff), 3, 3, kColorOrdinary);
         const auto m = static_cast<std::size_t>(FB_TUKI_CNV(MonthConv::ToSchool, s.currentMonth));
         drawTitlePicture(fieldName(y.titlePicture[m]), left + 10, top, 190, 160);
         drawTitlePicture(fieldName(y.schoolPicture), left + 2380, top + 25, 95, 80);
@@ -76,14 +103,22 @@ struct Page {
         draw(fieldName(cell.pictureFile[1]), at.x + p.x, at.y + p.y, p.width, p.height);
         for (std::size_t j = 3; j <= 8; ++j) {
             const Rect& r = box.smallPictures[j];
-            if (cell.lineCheck[j].get() == 0)
+            if (cell.lineCheck[j].get() == 0 || staff)
                 draw(fieldName(cell.pictureFile[j]), at.x + r.x, at.y + r.y, r.width, r.height);
         }
         printer.setFont(kGothic, 9);
-        for (std::size_t j = 1; j <= 8; ++j)
-            if (cell.lineCheck[j].get() == 0)
-                surface.text(at.x + box.lines[j].x, at.y + box.lines[j].y, fieldText(cell.lineText[j]), 1, 1,
-                             kColorOrdinary);
+        for (std::size_t j = 1; j <= 8; ++j) {
+            const Point& line = box.lines[j];
+            const std::string text = fieldText(cell.lineText[j]);
+            if (cell.lineCheck[j].get() == 0) {
+                surface.text(at.x + line.x, at.y + line.y, text, 1, 1, kColorOrdinary);
+            } else if (staff && !text.empty()) {
+                // The mark sits in the gap left of the line: the line keeps its place.
+                surface.text(at.x + line.x - kStaffMarkWidth, at.y + line.y + kStaffMarkWidth / 2, kStaffMark,
+                             kStaffMarkMag, kStaffMarkMag, kColorStaffOnly);
+                surface.text(at.x + line.x, at.y + line.y, text, 1, 1, kColorStaffOnly);
+            }
+        }
         surface.noClip();
     }
 
@@ -112,7 +147,10 @@ UndrawnNames drawPrintedPage(Context& c, Printer& printer) {
     PictureRun pictures(c.forms, c.drawing, kMainForm, c.state.dataDir);
     // The page uses the checked settings the screen was laid out with.
     const DisplaySettings& d = c.state.display;
-    Page page{c, printer, printer.page(), pictures, d.paperBoxWidth, d.paperBoxHeight, d.paperTop, d.paperLeft};
+    const bool staff = c.state.print.staffEdition;
+    FittedSurface fitted(printer.page(), paperFit(c, printer, staff));
+    Page page{c,          printer,          fitted,    pictures, d.paperBoxWidth, d.paperBoxHeight,
+              d.paperTop, d.paperLeft, staff};
     // A failure abandons the rest of the page.
     printer.setFont(kGothic, 12);
     page.border();

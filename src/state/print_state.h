@@ -15,6 +15,11 @@ struct PrintState {
     int dialogAnswer = 0;              // 0 when the user cancelled the dialog
     bool documentStarted = false;
     bool failed = false;               // a printer failure was reported in this job
+    // The paper code the print dialog opens with (the user's last, A3 at
+    // first), and after a job the one it printed on.
+    int paper = 8;
+    bool staffRequested = false;  // the dialog offers the staff edition ticked
+    bool staffEdition = false;    // the open job prints the marked lines too
     // Picture names the open document could not draw, each once.
     std::vector<std::string> missingPictures, unreadablePictures;
 };

@@ -49,6 +49,11 @@ public:
     virtual std::optional<std::string> fileOpenDialog(std::string_view owner, std::string_view title,
                                        std::string_view pattern, std::string_view patternLabel,
                                        std::string_view startFolder) = 0;
+    // Asks where to save, offering `suggested` (a full path); answers the full
+    // path, nothing when cancelled. A file that exists is confirmed first.
+    virtual std::optional<std::string> fileSaveDialog(std::string_view owner, std::string_view title,
+                                                      std::string_view pattern, std::string_view patternLabel,
+                                                      std::string_view suggested) = 0;
     // Chooses a folder, opening in `startFolder`; answers its full path,
     // nothing when cancelled.
     virtual std::optional<std::string> folderDialog(std::string_view owner, std::string_view title,

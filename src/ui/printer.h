@@ -3,6 +3,7 @@
 // answers PrintError::None on success or what failed; the program shows the
 // failure's number.
 
+#include "layout/paper_fit.h"
 #include "ui/drawing.h"
 
 #include <string>
@@ -23,14 +24,25 @@ enum class PrintError {
     ReplaceFile = 7,  // the finished file could not replace the target file
 };
 
+// What the print dialog asks beyond the printer and its paper.
+struct PrintChoice {
+    bool accepted = false;  // false: the user cancelled
+    // The staff edition (marked lines printed too): what the dialog offers
+    // first, and what was chosen.
+    bool staff = false;
+};
+
 class Printer {
 public:
     virtual ~Printer() = default;
     // Paper and orientation codes of the Windows printer settings
-    // (paper 8 = A3, 9 = A4; orientation 1 portrait, 2 landscape).
+    // (paper 8 = A3, 9 = A4, 12 = B4, 1 = Letter; orientation 1 portrait,
+    // 2 landscape).
     virtual PrintError setPaperMode(int paper, int orientation) = 0;
-    // The print dialog; `accepted` is false when the user cancelled it.
-    virtual PrintError printDialog(bool& accepted) = 0;
+    // The print dialog; a paper chosen there is printed in landscape.
+    virtual PrintError printDialog(PrintChoice& choice) = 0;
+    // The paper the document is printed on, as the dialog left it.
+    virtual PaperArea paperArea() const = 0;
     virtual PrintError startDocument(std::string_view name) = 0;
     virtual PrintError startPage() = 0;
     // Mode 2: units of 0.1 mm from the page's top-left corner, y downward.

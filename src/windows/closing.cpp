@@ -2,6 +2,7 @@
 
 #include "state/context.h"
 #include "windows/form2/form2_handlers.h"
+#include "windows/form6/paper_row.h"
 #include "view/month_files.h"
 #include "view/recovery.h"
 #include "view/grid_model.h"
@@ -22,6 +23,7 @@ int closingSequence(Context& c, std::string_view owner) {
     if (!save) dropRecovery(c);
     if (save && CALENDAR_SAVE(c, c.state.currentMonth) == SaveResult::Failed) return 1;
     rememberMonthZoom(c);
+    rememberPaper(c);
     c.forms.endProgram();
     return 0;
 }

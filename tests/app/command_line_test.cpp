@@ -63,6 +63,22 @@ TEST(CommandLine, SchoolYearAndPictureOutput) {
         EXPECT_NE(parseCommandLine(bad).error, "") << bad[0] << " " << (bad.size() > 1 ? bad[1] : "");
 }
 
+TEST(CommandLine, PaperStaffAndCalendarExport) {
+    const CommandLine b4 = parseCommandLine({"--paper", "B4", "--staff", "--print-png", "m.png"});
+    EXPECT_EQ(b4.error, "");
+    EXPECT_EQ(b4.paper, 12);
+    EXPECT_TRUE(b4.staff);
+    const CommandLine year = parseCommandLine({"--school-year", "2026", "--export-ics", "y.ics"});
+    EXPECT_EQ(year.error, "");
+    EXPECT_EQ(year.icsFile, "y.ics");
+    for (const auto& bad : std::vector<std::vector<std::string>>{{"--paper", "A5", "--print-pdf", "m.pdf"},
+                                                                  {"--paper", "a4", "--print-pdf", "m.pdf"},
+                                                                  {"--paper", "A4"},  // nothing printed
+                                                                  {"--staff", "--export-ics", "m.ics"},
+                                                                  {"--export-ics", "m.ics", "--print-pdf", "m.pdf"}})
+        EXPECT_NE(parseCommandLine(bad).error, "") << bad[0] << " " << bad[1];
+}
+
 TEST(MonthClock, KeepsTodaysDayWhereTheMonthHasIt) {
     SettableClock base;
     base.date = {2026, 12, 31};

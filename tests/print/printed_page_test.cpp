@@ -117,6 +117,40 @@ TEST_F(PrintedPage, CheckedLinesStayOffThePaper) {
         }
 }
 
+TEST_F(PrintedPage, OnlyTheStaffEditionShowsMarkedLinesInGreyAfterAMark) {
+    addPicture(h, "a.bmp");
+    DayCell& rec = h.state->monthCells[5];
+    storeField(rec.lineText[1], "職員会議");
+    storeField(rec.lineText[2], "えんそく");
+    storeField(rec.lineText[3], "健康診断");
+    storeField(rec.pictureFile[3], "a.bmp");
+    rec.lineCheck[1].set(1);
+    rec.lineCheck[3].set(1);
+    const auto printed = [&](bool staff) {
+        h.forms.draws.clear();
+        h.state->print.staffEdition = staff;
+        print();
+        std::vector<std::string> texts;
+        for (const DrawCall& d : page())
+            if (d.op == "text" || d.op == "stretch") texts.push_back(d.text + "/" + std::to_string(d.color));
+        return texts;
+    };
+    const std::vector<std::string> parents = printed(false), staff = printed(true);
+    const auto has = [](const std::vector<std::string>& texts, const std::string& t) {
+        return std::find(texts.begin(), texts.end(), t) != texts.end();
+    };
+    EXPECT_TRUE(has(parents, "2003ねん5がつ/2"));
+    EXPECT_TRUE(has(staff, "2003ねん5がつ（職員用）/2"));
+    for (const char* marked : {"職員会議", "健康診断"}) {
+        EXPECT_FALSE(has(parents, std::string(marked) + "/2"));
+        EXPECT_TRUE(has(staff, std::string(marked) + "/1")) << marked;
+    }
+    EXPECT_EQ(std::count(staff.begin(), staff.end(), "◆/1"), 2);
+    EXPECT_TRUE(has(parents, "えんそく/2") && has(staff, "えんそく/2"));
+    // Marked line 3's picture comes back with it; nothing else changes.
+    EXPECT_EQ(staff.size(), parents.size() + 5);
+}
+
 TEST_F(PrintedPage, TheShownDaysMarkStaysOffThePaper) {
     h.state->editorCell = 12;
     print();

@@ -108,13 +108,15 @@ PrintError RecordingPrinter::op(const std::string& entry) {
     return it == failures.end() ? PrintError::None : it->second;
 }
 
-PrintError RecordingPrinter::setPaperMode(int paper, int orientation) {
-    return op("paper " + std::to_string(paper) + " " + std::to_string(orientation));
+PrintError RecordingPrinter::setPaperMode(int code, int orientation) {
+    return op("paper " + std::to_string(code) + " " + std::to_string(orientation));
 }
 
-PrintError RecordingPrinter::printDialog(bool& accepted) {
+PrintError RecordingPrinter::printDialog(PrintChoice& choice) {
     const PrintError error = op("dialog");
-    accepted = error == PrintError::None && acceptDialog;
+    choice.accepted = error == PrintError::None && acceptDialog;
+    offeredStaff = choice.staff;
+    if (staffChoice) choice.staff = *staffChoice;
     return error;
 }
 
@@ -208,6 +210,15 @@ std::optional<std::string> RecordingForms::inputBox(std::string_view, std::strin
 std::optional<std::string> RecordingForms::fileOpenDialog(std::string_view, std::string_view, std::string_view,
                                                           std::string_view, std::string_view startFolder) {
     fileDialogFolders.emplace_back(startFolder);
+    if (m_fileAnswers.empty()) return std::nullopt;
+    std::optional<std::string> answer = m_fileAnswers.front();
+    m_fileAnswers.pop_front();
+    return answer;
+}
+
+std::optional<std::string> RecordingForms::fileSaveDialog(std::string_view, std::string_view, std::string_view,
+                                                          std::string_view, std::string_view suggested) {
+    saveSuggestions.emplace_back(suggested);
     if (m_fileAnswers.empty()) return std::nullopt;
     std::optional<std::string> answer = m_fileAnswers.front();
     m_fileAnswers.pop_front();

@@ -8,6 +8,7 @@
 
 #include <deque>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,10 @@ struct DrawCall {
     std::string text;  // text, or the bitmap's file for stretch
 };
 
+// A paper on which any page is drawn as it is, unscaled.
+inline constexpr PaperArea kPaperHoldingAnyPage{0, {-100000, -100000, 300000, 300000},
+                                                {-100000, -100000, 300000, 300000}};
+
 // A printer that logs every operation ("paper 8 2", "dialog", "start 帳票印刷",
 // "page", "map 2", "font ＭＳ ゴシック 12", "end page", "end document",
 // "abort", "close") and draws into the forms' drawing log on form "PRINTER".
@@ -38,12 +43,16 @@ public:
     explicit RecordingPrinter(std::vector<DrawCall>& draws);
     std::vector<std::string> log;
     bool acceptDialog = true;
+    std::optional<bool> staffChoice;  // the dialog's staff edition box, when the user touches it
+    bool offeredStaff = false;        // how the dialog showed it
+    PaperArea paper = kPaperHoldingAnyPage;
     std::map<std::string, PrintError> failures;  // operation → its failure
     PrintError drawingError = PrintError::None;
     std::vector<std::string> undrawn;  // what undrawnPictures answers
 
     PrintError setPaperMode(int paper, int orientation) override;
-    PrintError printDialog(bool& accepted) override;
+    PrintError printDialog(PrintChoice& choice) override;
+    PaperArea paperArea() const override { return paper; }
     PrintError startDocument(std::string_view name) override;
     PrintError startPage() override { return op("page"); }
     PrintError setMapMode(int mode) override { return op("map " + std::to_string(mode)); }
@@ -118,6 +127,11 @@ public:
     std::optional<std::string> inputBox(std::string_view title, std::string_view prompt) override;
     std::optional<std::string> fileOpenDialog(std::string_view owner, std::string_view title, std::string_view pattern,
                                std::string_view patternLabel, std::string_view startFolder) override;
+    // Answered from the file answers too; the suggestion is kept.
+    std::optional<std::string> fileSaveDialog(std::string_view owner, std::string_view title,
+                                              std::string_view pattern, std::string_view patternLabel,
+                                              std::string_view suggested) override;
+    std::vector<std::string> saveSuggestions;
     std::optional<std::string> folderDialog(std::string_view owner, std::string_view title,
                              std::string_view startFolder) override;
     std::unique_ptr<Progress> progress(std::string_view owner, std::string_view title, int steps) override;

@@ -30,6 +30,11 @@ std::optional<std::string> HeadlessDialogs::fileOpenDialog(std::string_view, std
     return std::nullopt;
 }
 
+std::optional<std::string> HeadlessDialogs::fileSaveDialog(std::string_view, std::string_view, std::string_view,
+                                                           std::string_view, std::string_view) {
+    return std::nullopt;
+}
+
 std::optional<std::string> HeadlessDialogs::folderDialog(std::string_view, std::string_view, std::string_view) {
     return std::nullopt;
 }

@@ -25,6 +25,9 @@ public:
 
     std::optional<std::string> fileOpenDialog(std::string_view owner, std::string_view title, std::string_view pattern,
                                std::string_view patternLabel, std::string_view startFolder) override;
+    std::optional<std::string> fileSaveDialog(std::string_view owner, std::string_view title,
+                                              std::string_view pattern, std::string_view patternLabel,
+                                              std::string_view suggested) override;
     std::optional<std::string> folderDialog(std::string_view owner, std::string_view title,
                              std::string_view startFolder) override;
     std::unique_ptr<Progress> progress(std::string_view owner, std::string_view title, int steps) override;

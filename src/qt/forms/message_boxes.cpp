@@ -243,6 +243,25 @@ std::optional<QString> runFileOpenDialog(QWidget* owner, const QString& title,
     return QDir::toNativeSeparators(QFileInfo(files.front()).absoluteFilePath());
 }
 
+std::optional<QString> runFileSaveDialog(QWidget* owner, const QString& title, const QString& filter,
+                                         const QString& suggested) {
+    QFileDialog dialog(owner, title, QFileInfo(suggested).absolutePath(), filter);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QFileInfo(suggested).suffix());
+    dialog.selectFile(QFileInfo(suggested).fileName());
+    dialog.setLabelText(QFileDialog::LookIn, QString::fromUtf8("場所:"));
+    dialog.setLabelText(QFileDialog::FileName, QString::fromUtf8("ファイル名:"));
+    dialog.setLabelText(QFileDialog::FileType, QString::fromUtf8("ファイルの種類:"));
+    dialog.setLabelText(QFileDialog::Accept, QString::fromUtf8("保存"));
+    dialog.setLabelText(QFileDialog::Reject, QString::fromUtf8("キャンセル"));
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    const QStringList files = dialog.selectedFiles();
+    if (files.isEmpty()) return std::nullopt;
+    return QDir::toNativeSeparators(QFileInfo(files.front()).absoluteFilePath());
+}
+
 std::optional<QString> runFolderDialog(QWidget* owner, const QString& title, const QString& startFolder) {
     const QString start = !startFolder.isEmpty() && QDir(startFolder).exists() ? startFolder : QDir::homePath();
     QFileDialog dialog(owner, title, start);

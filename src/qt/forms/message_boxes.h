@@ -62,6 +62,9 @@ std::optional<QString> runInputBox(QWidget* owner, const QString& title, const Q
 // The chosen file's full path in native form, or nothing when cancelled.
 std::optional<QString> runFileOpenDialog(QWidget* owner, const QString& title,
                                          const QString& filter, const QString& startFolder);
+// Qt's own save dialog, `suggested` chosen; the full path, nothing when cancelled.
+std::optional<QString> runFileSaveDialog(QWidget* owner, const QString& title, const QString& filter,
+                                         const QString& suggested);
 // The chosen folder's full path in native form, or nothing when cancelled.
 std::optional<QString> runFolderDialog(QWidget* owner, const QString& title, const QString& startFolder);
 

@@ -61,6 +61,15 @@ std::optional<std::string> QtFormsService::fileOpenDialog(std::string_view owner
     return toStdString(*path);
 }
 
+std::optional<std::string> QtFormsService::fileSaveDialog(std::string_view owner, std::string_view title,
+                                                          std::string_view pattern, std::string_view patternLabel,
+                                                          std::string_view suggested) {
+    const std::optional<QString> path = runFileSaveDialog(
+        window(owner), toQString(title), toQString(nameFilter(patternLabel, pattern)), toQString(suggested));
+    if (!path) return std::nullopt;
+    return toStdString(*path);
+}
+
 std::optional<std::string> QtFormsService::folderDialog(std::string_view owner, std::string_view title,
                                          std::string_view startFolder) {
     const std::optional<QString> path =

@@ -9,8 +9,8 @@ PrintError FilePrinter::setPaperMode(int paper, int orientation) {
     return PrintError::None;
 }
 
-PrintError FilePrinter::printDialog(bool& accepted) {
-    accepted = true;
+PrintError FilePrinter::printDialog(PrintChoice& choice) {
+    choice.accepted = true;
     setAccepted(true);
     return PrintError::None;
 }

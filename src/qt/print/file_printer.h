@@ -9,7 +9,9 @@ namespace cal::qtui {
 class FilePrinter : public PagePrinter {
 public:
     PrintError setPaperMode(int paper, int orientation) override;
-    PrintError printDialog(bool& accepted) override;
+    PrintError printDialog(PrintChoice& choice) override;
+    // A file has no margins the printer cannot reach.
+    PaperArea paperArea() const override { return paperOf(pageLayout(), {}); }
 
 protected:
     FilePrinter(QString path, PictureCache* pictures) : PagePrinter(pictures), m_path(std::move(path)) {}

@@ -9,6 +9,8 @@
 #include <QPen>
 
 #include <algorithm>
+#include <array>
+#include <utility>
 
 namespace cal::qtui {
 
@@ -18,6 +20,9 @@ constexpr double kLineWidth = 1;       // outlines: one unit of the map mode
 // Pictures on paper: at most this many pixels per inch, and never more than
 // the device has (a PDF page has 254: one pixel per 0.1 mm).
 constexpr double kPictureDpi = 300;
+// The papers of kPapers as Qt knows them.
+constexpr std::array<std::pair<int, QPageSize::PageSizeId>, 4> kPaperIds{{
+    {8, QPageSize::A3}, {12, QPageSize::JisB4}, {9, QPageSize::A4}, {1, QPageSize::Letter}}};
 
 }  // namespace
 
@@ -64,10 +69,22 @@ PagePrinter::~PagePrinter() {
 
 void PagePrinter::applyPaperMode(int paper, int orientation, QPageSize& size,
                                  QPageLayout::Orientation& layout) {
-    if (paper == 8) size = QPageSize(QPageSize::A3);
-    if (paper == 9) size = QPageSize(QPageSize::A4);
+    for (const auto& [code, id] : kPaperIds)
+        if (paper == code) size = QPageSize(id);
     if (orientation == 1) layout = QPageLayout::Portrait;
     if (orientation == 2) layout = QPageLayout::Landscape;
+}
+
+PaperArea PagePrinter::paperOf(const QPageLayout& layout, const QMarginsF& minimum) {
+    PaperArea area;
+    area.code = 0;
+    for (const auto& [code, id] : kPaperIds)
+        if (layout.pageSize().id() == id) area.code = code;
+    const QRectF full = layout.fullRect(QPageLayout::Millimeter);
+    const QRectF printable = full.marginsRemoved(minimum);
+    area.paper = {0, 0, full.width() * 10, full.height() * 10};
+    area.printable = {printable.x() * 10, printable.y() * 10, printable.width() * 10, printable.height() * 10};
+    return area;
 }
 
 PrintError PagePrinter::startDocument(std::string_view name) {

@@ -77,6 +77,8 @@ protected:
     bool accepted() const { return m_accepted; }
     static void applyPaperMode(int paper, int orientation, QPageSize& size,
                                QPageLayout::Orientation& layout);
+    // The paper of `layout` in 0.1 mm, printable inside `minimum` margins.
+    static PaperArea paperOf(const QPageLayout& layout, const QMarginsF& minimum);
 
     // The device the document is painted on, ready to begin; nullptr when it
     // cannot be had.

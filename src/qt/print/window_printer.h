@@ -19,7 +19,9 @@ public:
     ~WindowPrinter() override;
 
     PrintError setPaperMode(int paper, int orientation) override;
-    PrintError printDialog(bool& accepted) override;
+    // Qt's print dialog with the staff edition's box among its options.
+    PrintError printDialog(PrintChoice& choice) override;
+    PaperArea paperArea() const override;
 
     QPrinter& device() { return *m_printer; }
 

@@ -1,6 +1,6 @@
 #pragma once
 // The settings dialog's control names: eight fields editing the main
-// window's setting fields, and the common calendar's folder row.
+// window's setting fields, the common calendar's folder row and the paper.
 
 #include "windows/mainform/mainform_controls.h"
 
@@ -12,6 +12,7 @@ namespace cal::form6 {
 inline constexpr const char* kUpdate = "F6UPDATE";       // 設定更新（要再実行）
 inline constexpr const char* kCommonFolder = "EDIT163";  // 共通カレンダーのフォルダ (read-only)
 inline constexpr const char* kBrowse = "F6KICK";         // 参照…
+inline constexpr const char* kPaper = "COMBO164";        // 用紙 (A3 / B4 / A4 / Letter)
 
 // The dialog's fields and the main window's fields they edit.
 inline constexpr std::array<std::pair<const char*, const char*>, 8> kFields{{

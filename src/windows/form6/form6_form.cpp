@@ -30,6 +30,9 @@ FormDescription settingsForm() {
                 {ControlKind::Edit, "EDIT163", "", 400, 465, 540, 75, {}, 0, true, "共通カレンダーのフォルダ"},
                 {ControlKind::Button, "F6KICK", "参照…", 950, 465, 150, 75, {}, 0, false,
                  "共通カレンダーのフォルダを参照"},
+                // The paper the print dialog opens with, stored for the user.
+                {ControlKind::Text, "TEXT164", "用紙", 550, 47, 350, 44},
+                {ControlKind::Combo, "COMBO164", "", 900, 28, 200, 75, {}, 0, false, "用紙"},
             },
             true};
 }

@@ -4,6 +4,7 @@
 #include "state/handler_table.h"
 #include "windows/form6/common_folder_row.h"
 #include "windows/form6/form6_controls.h"
+#include "windows/form6/paper_row.h"
 #include "data/file_io.h"
 #include "data/sjis.h"
 #include "ui/names.h"
@@ -85,6 +86,7 @@ void addSettingsHandlers(HandlerTable& table) {
                   for (const auto& [dialogField, mainField] : form6::kFields)
                       c.forms.setText(kSettingsDialog, dialogField, c.forms.text(kMainForm, mainField));
                   showCommonDir(c);
+                  showPaper(c);
               }));
     table.add(form6::kUpdate, EventKind::On, action([](Context& c, const Event&) {
                   // Every field is checked before anything is stored; the

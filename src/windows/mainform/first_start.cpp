@@ -9,6 +9,7 @@
 #include "data/year_file.h"
 #include "tools/string_tools.h"
 #include "windows/mainform/data_dir.h"
+#include "windows/mainform/mainform_controls.h"
 #include "ui/names.h"
 
 #include <memory>
@@ -96,7 +97,14 @@ bool createDataFolder(Context& c, const std::string& folder, int schoolYear, std
     for (const std::string& path : {yearSettingsPath(folder, std::to_string(schoolYear)), defaultSettingsPath(folder)})
         if (!fileExists(path) && !writeYearSettings(path, settings, error)) return false;
     const std::string settingsPath = dataPath(folder, "master", "CalendarH.dat");
-    if (!fileExists(settingsPath) && !saveSettingsFile(c.forms, settingsPath, error)) return false;
+    if (!fileExists(settingsPath)) {
+        // Six rows of seven 50 mm boxes from a 20 mm margin: every month, its
+        // Saturdays and the border fit landscape A3 as they are.
+        c.forms.setText(kMainForm, mainform::kRows, "6");
+        c.forms.setText(kMainForm, mainform::kBoxWidth, "50");
+        c.forms.setText(kMainForm, mainform::kPaperLeft, "20");
+        if (!saveSettingsFile(c.forms, settingsPath, error)) return false;
+    }
     progress->step(1);
     if (!writeIfMissing(dataPath(folder, "Calendar_pic", kUnknownPictureName), unknownPictureBmp(), error))
         return false;

@@ -12,6 +12,7 @@ inline constexpr const char* kNextMonth = "BUTTON6";      // 後　月
 inline constexpr const char* kSchoolYear = "EDIT154";     // 年度 (read-only)
 inline constexpr const char* kPrint = "BUTTON7";          // 印刷
 inline constexpr const char* kPrintYear = "BUTTON72";     // １年分印刷
+inline constexpr const char* kExportIcs = "BUTTON76";     // 予定の書き出し（iCalendar）
 inline constexpr const char* kHolidayImport = "BUTTON70"; // 祭日・行事ﾃﾞｰﾀ取込
 inline constexpr const char* kUtility = "BUTTON25";       // ユーティリティ
 inline constexpr const char* kSettings = "BUTTON71";      // 表示印刷関連設定

@@ -58,6 +58,7 @@ FormDescription mainForm() {
             {ControlKind::Edit, "EDIT154", "", 356, 0, 159, 66, {}, 0, true},
             {ControlKind::Button, "BUTTON7", "印刷", 206, 75, 309, 75},
             {ControlKind::Button, "BUTTON72", "１年分印刷", 206, 150, 309, 75},
+            {ControlKind::Button, "BUTTON76", "予定の書き出し（iCalendar）", 956, 150, 450, 75},
             {ControlKind::Button, "BUTTON70", "祭日・行事ﾃﾞｰﾀ取込", 516, 0, 441, 75},
             {ControlKind::Button, "BUTTON25", "ユーティリティ", 516, 75, 441, 75},
             {ControlKind::Button, "BUTTON71", "表示印刷関連設定", 956, 0, 450, 75},

@@ -9,6 +9,7 @@
 #include "print/print_job.h"
 #include "view/navigation.h"
 #include "ui/names.h"
+#include "windows/mainform/ics_export_button.h"
 #include "windows/mainform/year_print_button.h"
 
 namespace cal {
@@ -30,6 +31,7 @@ void addMainWindowHandlers(HandlerTable& table) {
     table.add(kLoadData, EventKind::On, action([](Context& c, const Event&) { BUTTON2_ON(c); }));
     table.add(kPrint, EventKind::On, action([](Context& c, const Event&) { BUTTON7_ON(c); }));
     table.add(kPrintYear, EventKind::On, action([](Context& c, const Event&) { BUTTON72_ON(c); }));
+    table.add(kExportIcs, EventKind::On, action([](Context& c, const Event&) { BUTTON76_ON(c); }));
     table.add(kHolidayImport, EventKind::On, action([](Context& c, const Event&) { BUTTON70_ON(c); }));
 }
 

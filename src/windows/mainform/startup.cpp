@@ -20,6 +20,7 @@
 #include "view/recovery.h"
 #include "windows/form2/form2_controls.h"
 #include "windows/form2/form2_handlers.h"
+#include "windows/form6/paper_row.h"
 #include "windows/mainform/mainform_controls.h"
 
 #include <cstdio>
@@ -129,6 +130,7 @@ void MAINFORM_START(Context& c, const std::string& commandLine,
     loadDisplaySettings(c);
     layOutMonthWindow(c);
     restoreMonthZoom(c);
+    restorePaper(c);
     GAME_Z_MOVE(c.forms, kMainForm, 1, kDayEditor, kMonthForm, kMainForm, 100);
 
     readSchoolYearSettings(c);

@@ -144,9 +144,9 @@ TEST_F(HeadlessTest, AModalDialogRunsItsStartAndEndsAtOnce) {
 TEST_F(HeadlessTest, ThePrinterWritesTheGivenFileWithoutADialog) {
     const std::shared_ptr<Printer> printer = forms.createPrinter();
     ASSERT_NE(printer, nullptr);
-    bool accepted = false;
-    EXPECT_EQ(printer->printDialog(accepted), PrintError::None);
-    EXPECT_TRUE(accepted);
+    PrintChoice choice;
+    EXPECT_EQ(printer->printDialog(choice), PrintError::None);
+    EXPECT_TRUE(choice.accepted);
     EXPECT_EQ(printer->startDocument("帳票印刷"), PrintError::None);
     EXPECT_EQ(printer->endDocument(), PrintError::None);
     EXPECT_TRUE(QFile::exists(QString::fromStdString(pdfPath)));

@@ -97,10 +97,10 @@ protected:
 
     // Accepts the dialog and opens the page in 0.1 mm.
     static void begin(Printer& printer) {
-        bool accepted = false;
+        PrintChoice choice;
         ASSERT_EQ(printer.setPaperMode(8, 2), PrintError::None);
-        ASSERT_EQ(printer.printDialog(accepted), PrintError::None);
-        ASSERT_TRUE(accepted);
+        ASSERT_EQ(printer.printDialog(choice), PrintError::None);
+        ASSERT_TRUE(choice.accepted);
         ASSERT_EQ(printer.startDocument("帳票印刷"), PrintError::None);
         ASSERT_EQ(printer.startPage(), PrintError::None);
         ASSERT_EQ(printer.setMapMode(2), PrintError::None);
@@ -146,6 +146,31 @@ TEST_F(PrinterTest, APdfPageIsA3LandscapeWithRealTextWhereItWasDrawn) {
     EXPECT_NEAR(big->x(), 3000, 20);
     EXPECT_NEAR(big->y(), 2000, 20);
     EXPECT_NEAR(big->height(), 2 * kTwelvePoints, 0.5 * kTwelvePoints);
+}
+
+TEST_F(PrinterTest, EveryPaperIsLandscapeAndAFileReachesAllOfIt) {
+    if (!popplerInstalled()) GTEST_SKIP() << "poppler-utils are not installed";
+    for (const Paper& paper : kPapers) {
+        SCOPED_TRACE(std::string(paper.name));
+        PdfPrinter printer(path("paper.pdf"));
+        ASSERT_EQ(printer.setPaperMode(paper.code, 1), PrintError::None);  // portrait asked
+        ASSERT_EQ(printer.setPaperMode(paper.code, 2), PrintError::None);
+        const PaperArea area = printer.paperArea();
+        EXPECT_EQ(area.code, paper.code);
+        EXPECT_NEAR(area.paper.width, paper.width, 1);
+        EXPECT_NEAR(area.paper.height, paper.height, 1);
+        EXPECT_NEAR(area.printable.width, paper.width, 1);
+        PrintChoice choice;
+        ASSERT_EQ(printer.printDialog(choice), PrintError::None);
+        ASSERT_EQ(printer.startDocument("帳票印刷"), PrintError::None);
+        ASSERT_EQ(printer.startPage(), PrintError::None);
+        ASSERT_EQ(printer.setMapMode(2), PrintError::None);
+        printer.page().text(100, 100, "用紙", 1, 1, 2);
+        ASSERT_EQ(finish(printer), PrintError::None);
+        const QSizeF size = pageSize(run("pdfinfo", {QStringLiteral("-box"), path("paper.pdf")}));
+        EXPECT_NEAR(size.width(), paper.width * 72 / qtui::kUnitsPerInch, 1);
+        EXPECT_NEAR(size.height(), paper.height * 72 / qtui::kUnitsPerInch, 1);
+    }
 }
 
 TEST_F(PrinterTest, APictureIsEmbeddedOnceLosslesslyAtTheLargestSizeItIsDrawnAt) {
@@ -286,8 +311,8 @@ TEST_F(PrinterTest, OnlyAFinishedDocumentWritesOrReplacesTheFile) {
 
 TEST_F(PrinterTest, AFileThatCannotBeWrittenFailsToBegin) {
     PdfPrinter printer(path("missing/out.pdf"));
-    bool accepted = false;
-    ASSERT_EQ(printer.printDialog(accepted), PrintError::None);
+    PrintChoice choice;
+    ASSERT_EQ(printer.printDialog(choice), PrintError::None);
     EXPECT_EQ(printer.startDocument("帳票印刷"), PrintError::Begin);
     EXPECT_FALSE(printer.printing());
     EXPECT_EQ(printer.abortDocument(), PrintError::None);
@@ -297,8 +322,8 @@ TEST_F(PrinterTest, AFileThatCannotBeWrittenFailsToBegin) {
 TEST_F(PrinterTest, StepsOutOfOrderAnswerTheirFailureNumbers) {
     if (!popplerInstalled()) GTEST_SKIP() << "poppler-utils are not installed";
     PdfPrinter printer(path("out.pdf"));
-    bool accepted = false;
-    ASSERT_EQ(printer.printDialog(accepted), PrintError::None);
+    PrintChoice choice;
+    ASSERT_EQ(printer.printDialog(choice), PrintError::None);
     EXPECT_EQ(printer.startPage(), PrintError::NotPrinting);
     EXPECT_EQ(printer.endDocument(), PrintError::NotPrinting);
     printer.page().text(100, 100, "紙なし", 1, 1, 2);
@@ -331,10 +356,10 @@ protected:
 
 TEST_F(WindowPrinterTest, ACancelledDialogStartsAnEmptyDocumentThatWritesNothing) {
     qttest::whenModal([](QWidget& dialog) { static_cast<QDialog&>(dialog).reject(); });
-    bool accepted = true;
+    PrintChoice choice{true};
     ASSERT_EQ(printer.setPaperMode(8, 2), PrintError::None);
-    EXPECT_EQ(printer.printDialog(accepted), PrintError::None);
-    EXPECT_FALSE(accepted);
+    EXPECT_EQ(printer.printDialog(choice), PrintError::None);
+    EXPECT_FALSE(choice.accepted);
     // The job's steps after a cancelled dialog raise no failure.
     EXPECT_EQ(printer.startDocument("帳票印刷"), PrintError::None);
     EXPECT_EQ(printer.startPage(), PrintError::None);
