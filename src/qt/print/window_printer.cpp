@@ -1,9 +1,14 @@
 #include "qt/print/window_printer.h"
 
+#include <QCheckBox>
 #include <QFile>
+#include <QVBoxLayout>
 #include <QMarginsF>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTimer>
 
 namespace cal::qtui {
 
@@ -26,19 +31,43 @@ PrintError WindowPrinter::setPaperMode(int paper, int orientation) {
     return PrintError::None;
 }
 
-PrintError WindowPrinter::printDialog(bool& accepted) {
-    accepted = false;
+PrintError WindowPrinter::printDialog(PrintChoice& choice) {
+    choice.accepted = false;
     setAccepted(false);
     if (!m_printer->isValid()) return PrintError::NoPrinter;
     QPrintDialog dialog(m_printer.get(), m_owner.data());
     dialog.setWindowTitle(QString::fromUtf8("印刷"));
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
-    accepted = dialog.exec() == QDialog::Accepted;
-    // The page is drawn from the paper's corner, whatever the dialog set.
+    auto* edition = new QWidget;
+    edition->setWindowTitle(QString::fromUtf8("職員用"));
+    auto* staff = new QCheckBox(QString::fromUtf8("職員用（非表示の予定も印刷）"), edition);
+    staff->setObjectName(QStringLiteral("STAFF"));
+    staff->setChecked(choice.staff);
+    (new QVBoxLayout(edition))->addWidget(staff);
+    dialog.setOptionTabs({edition});
+    // Qt's own dialog keeps its options folded away: they open with the
+    // staff edition's tab in front, where the teacher sees the box.
+    QTimer::singleShot(0, &dialog, [&dialog, edition] {
+        for (QPushButton* button : dialog.findChildren<QPushButton*>())
+            if (button->text().endsWith(QStringLiteral(">>"))) button->click();
+        for (QTabWidget* tabs : dialog.findChildren<QTabWidget*>())
+            if (tabs->indexOf(edition) >= 0) tabs->setCurrentWidget(edition);
+    });
+    choice.accepted = dialog.exec() == QDialog::Accepted;
+    choice.staff = staff->isChecked();
+    // The page is drawn from the paper's corner, whatever the dialog set, and
+    // on the paper laid landscape as the page is.
     m_printer->setFullPage(true);
     m_printer->setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
-    setAccepted(accepted);
+    m_printer->setPageOrientation(QPageLayout::Landscape);
+    setAccepted(choice.accepted);
     return PrintError::None;
+}
+
+PaperArea WindowPrinter::paperArea() const {
+    QPageLayout layout = m_printer->pageLayout();
+    layout.setUnits(QPageLayout::Millimeter);
+    return paperOf(layout, layout.minimumMargins());
 }
 
 QPaintDevice* WindowPrinter::openDevice(const QString& name) {
