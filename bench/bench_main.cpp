@@ -42,11 +42,11 @@ void printValue(const char* label, std::optional<double> value, double scale, co
 
 bool printRatio(const char* label, std::optional<double> value, double goal) {
     if (!value) {
-        std::printf("  %-52s %8s   goal <= %.1f   -\n", label, "n/a", goal);
+        std::printf("  %-52s %8s   goal <= %g   -\n", label, "n/a", goal);
         return true;
     }
     const bool met = *value <= goal;
-    std::printf("  %-52s %8.2f   goal <= %.1f   %s\n", label, *value, goal, met ? "met" : "NOT MET");
+    std::printf("  %-52s %8.2f   goal <= %g   %s\n", label, *value, goal, met ? "met" : "NOT MET");
     return met;
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 // Printing state kept for the whole run.
 
+#include "layout/paper_fit.h"
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -17,7 +19,7 @@ struct PrintState {
     bool failed = false;               // a printer failure was reported in this job
     // The paper code the print dialog opens with (the user's last, A3 at
     // first), and after a job the one it printed on.
-    int paper = 8;
+    int paper = kA3;
     bool staffRequested = false;  // the dialog offers the staff edition ticked
     bool staffEdition = false;    // the open job prints the marked lines too
     // Picture names the open document could not draw, each once.

@@ -13,7 +13,8 @@ namespace cal {
 
 namespace {
 
-inline constexpr const char* kPaperValue = "Paper";
+// Beside Kick: the paper the print dialog opens with, by name.
+constexpr const char* kPaperValue = "Paper";
 
 }  // namespace
 
