@@ -6,6 +6,7 @@
 #include "data/sjis.h"
 #include "data/year_file.h"
 #include "data/year_settings.h"
+#include "layout/paper_fit.h"
 #include "support/harness.h"
 #include "ui/names.h"
 
@@ -104,6 +105,12 @@ TEST_F(FirstStart, CreatingMakesExactlyTheFilesOfANewDataFolder) {
     EXPECT_EQ(h.registry.value(kRegistryKey, kDataFolderValue), target.path);
     EXPECT_EQ(h.forms.progressLog.front(), "データフォルダを作成しています 14");
     EXPECT_EQ(h.app.printDisplayedMonth(), 0);
+    // Its page, six rows and every column, fits A3 unscaled as the sample's does.
+    const DisplaySettings& d = h.state->display;
+    EXPECT_EQ(d.rows, 6);
+    const Rect page = pageExtent(d.paperBoxWidth, d.paperBoxHeight, d.paperLeft, d.paperTop, d.columns, d.rows, 0);
+    const PageFit fit = fitPage(page, PaperArea{}.printable);
+    EXPECT_TRUE(fit.scale == 1 && fit.origin.x == 0 && fit.origin.y == 0);
 }
 
 TEST_F(FirstStart, ANonEmptyFolderGetsANewDataFolderInside) {
