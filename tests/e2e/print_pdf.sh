@@ -69,6 +69,8 @@ bad_arguments)
     expect_status 2 "a malformed month"
     run --month 2024-06 --print-pdf "$work/missing/out.pdf" "$work/sample"
     expect_status 2 "a PDF in a missing folder"
+    run --month 2024-06 --paper A5 --print-pdf "$work/out.pdf" "$work/sample"
+    expect_status 2 "a paper the program does not know"
     [ -e "$work/out.pdf" ] && fail "a PDF was written despite the errors"
     ;;
 missing_month)
@@ -164,7 +166,13 @@ print_png)
     head -c 8 "$work/june.png" | od -An -c | grep -q "P   N   G" || fail "not a PNG file"
     if command -v identify >/dev/null 2>&1; then
         identify "$work/june.png" | grep -Eq ' 248[01]x1754 ' || fail "not A3 landscape at 150 dpi: $(identify "$work/june.png")"
+        run --month 2024-06 --paper A4 --print-png "$work/a4.png" "$work/sample"
+        identify "$work/a4.png" | grep -Eq ' 175[34]x124[01] ' || fail "not A4 landscape at 150 dpi: $(identify "$work/a4.png")"
     fi
+    run --month 2024-06 --export-ics "$work/june.ics" "$work/sample"
+    expect_status 0 "exporting June 2024"
+    grep -q "^BEGIN:VEVENT" "$work/june.ics" && grep -q "^X-WR-CALNAME:" "$work/june.ics" ||
+        fail "not an iCalendar file with events: $(head -c 300 "$work/june.ics")"
     ;;
 *)
     fail "unknown case $case_name"
