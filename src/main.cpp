@@ -6,6 +6,7 @@
 #include "state/app_state.h"
 #include "app/command_line.h"
 #include "app/user_folders.h"
+#include "ical/ics_reader.h"
 #include "ui/platform.h"
 #include "qt/drawing/font_substitutions.h"
 #include "qt/platform/display_check.h"
@@ -50,12 +51,19 @@ int runProgram(const cal::CommandLine& cmd, const std::optional<std::string>& ou
     const cal::Clock& clock = monthClock ? static_cast<const cal::Clock&>(*monthClock) : systemClock;
 
     cal::App app(*state, dialogs, forms, forms, clock, registry);
+    cal::ical::LibicalReader icsReader;
+    app.context().icsReader = &icsReader;
     forms.setEventSink(&app);
     // Printing from the command line asks nobody for a data folder.
     cal::StartArgs args(cmd.dataText, currentDirectory(), !output);
     args.recoveryRoot = cal::userRecoveryRoot();
     args.unattended = output.has_value();
     app.start(args);
+    if (cmd.icsFile) {
+        const int status = app.importIcsIntoMonthFile(*cmd.icsFile);
+        if (status == 0) std::cout << "取り込みました: " << *cmd.icsFile << std::endl;
+        return status;
+    }
     if (!output) return app.run();
 
     const int status = cmd.schoolYear ? app.printSchoolYear(*cmd.schoolYear) : app.printDisplayedMonth();
@@ -81,8 +89,16 @@ int main(int argc, char* argv[]) {
         return 2;
     }
 
-    // Printing to a file runs without any window.
+    // Printing to a file and importing run without any window.
     const std::optional<std::string> output = cmd.pdfFile ? cmd.pdfFile : cmd.pngFile;
+    if (cmd.icsFile) {
+        qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
+        QApplication application(argc, argv);
+        cal::qtui::QtFormsService forms(cal::qtui::QtFormsService::Mode::Headless, {});
+        cal::qtui::HeadlessDialogs dialogs(std::cerr);
+        const int status = runProgram(cmd, std::string(), dialogs, forms);
+        return status == 0 && dialogs.errorShown() ? 1 : status;
+    }
     if (output) {
         std::string error;
         if (!cal::canWriteFile(*output, error)) {

@@ -45,6 +45,9 @@ public:
     // are named and left out. Answers 0 printed, 1 a printer failure, 2
     // nothing to print.
     int printSchoolYear(int schoolYear);
+    // Puts the displayed month's events of an iCalendar file into its month
+    // file, written safely; answers 0 written (or nothing to add), 1 not.
+    int importIcsIntoMonthFile(const std::string& path);
 
     int handleEvent(const Event& event) override;
     Context& context() { return m_context; }

@@ -24,18 +24,19 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
     CommandLine result;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (arg == "--print-pdf" || arg == "--print-png" || arg == "--month" || arg == "--school-year") {
+        if (arg == "--print-pdf" || arg == "--print-png" || arg == "--month" || arg == "--school-year" ||
+            arg == "--import-ics") {
             if (i + 1 >= args.size()) {
                 result.error = arg + " の後に値がありません";
                 return result;
             }
             const std::string& value = args[++i];
-            if (arg == "--print-pdf" || arg == "--print-png") {
+            if (arg == "--print-pdf" || arg == "--print-png" || arg == "--import-ics") {
                 if (value.empty()) {
                     result.error = arg + " の後にファイル名がありません";
                     return result;
                 }
-                (arg == "--print-pdf" ? result.pdfFile : result.pngFile) = value;
+                (arg == "--print-pdf" ? result.pdfFile : arg == "--print-png" ? result.pngFile : result.icsFile) = value;
             } else if (arg == "--school-year") {
                 const std::optional<YearMonth> april = parseMonth(value + "-04");
                 if (value.size() != 4 || !april) {
@@ -58,6 +59,9 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
     }
     if (result.schoolYear && !result.pdfFile) result.error = "--school-year は --print-pdf と一緒に使います";
     if (result.pdfFile && result.pngFile) result.error = "--print-pdf と --print-png は一度にひとつです";
+    if (result.icsFile && !result.month) result.error = "--import-ics は --month と一緒に使います";
+    if (result.icsFile && (result.pdfFile || result.pngFile))
+        result.error = "--import-ics と印刷は一度にひとつです";
     return result;
 }
 

@@ -9,6 +9,9 @@
 
 namespace cal {
 
+class IcsReader;
+class IcsWriter;
+
 struct Context {
     AppState& state;
     Dialogs& dialogs;
@@ -16,6 +19,8 @@ struct Context {
     Drawing& drawing;
     const Clock& clock;
     Registry& registry;
+    IcsReader* icsReader = nullptr;  // iCalendar import (libical); none in builds without it
+    IcsWriter* icsWriter = nullptr;  // iCalendar export (libical); none in builds without it
 };
 
 }  // namespace cal
