@@ -58,6 +58,8 @@ std::vector<std::string_view> splitTabs(std::string_view line) {
 std::optional<std::string> badText(std::string_view sjis, std::size_t width, std::string_view what) {
     if (sjisToUtf8(sjis).find("\xEF\xBF\xBD") != std::string::npos || sjisPrefixLength(sjis, sjis.size()) != sjis.size())
         return std::string(what) + "にシフトJISで読めない文字があります";
+    for (const char ch : sjis)
+        if (static_cast<unsigned char>(ch) < 0x20) return std::string(what) + "に制御文字があります";
     if (sjis.size() > width) return std::string(what) + "が長すぎます（" + std::to_string(width) + "バイトまで）";
     return std::nullopt;
 }
