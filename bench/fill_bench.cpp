@@ -26,6 +26,11 @@ namespace {
 constexpr int kEntries = 20;
 constexpr int kIcsEvents = 5000;
 
+class NoProgress final : public cal::Progress {
+public:
+    void step(int) override {}
+};
+
 // Answers every question Yes; nothing else is asked on these paths.
 class YesDialogs final : public cal::Dialogs {
 public:
@@ -46,7 +51,9 @@ public:
     std::optional<std::string> folderDialog(std::string_view, std::string_view, std::string_view) override {
         return std::nullopt;
     }
-    std::unique_ptr<cal::Progress> progress(std::string_view, std::string_view, int) override { return nullptr; }
+    std::unique_ptr<cal::Progress> progress(std::string_view, std::string_view, int) override {
+        return std::make_unique<NoProgress>();
+    }
 };
 
 struct Filler {
@@ -147,7 +154,7 @@ void BM_IcsImport(benchmark::State& state) {
     }
 }
 
-void guarded(void (*bench)(benchmark::State&), benchmark::State& state) {
+void guarded(benchmark::State& state, void (*bench)(benchmark::State&)) {
     try {
         bench(state);
     } catch (const std::exception& e) {

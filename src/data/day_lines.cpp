@@ -6,6 +6,15 @@ namespace cal {
 
 namespace {
 
+// The field's bytes as fieldName reads them, without converting them:
+// blanks trimmed at both ends, then cut at the first zero byte.
+std::string_view shownBytes(std::span<const char> field) {
+    std::string_view bytes(field.data(), field.size());
+    while (!bytes.empty() && bytes.front() == ' ') bytes.remove_prefix(1);
+    while (!bytes.empty() && bytes.back() == ' ') bytes.remove_suffix(1);
+    return bytes.substr(0, bytes.find('\0'));
+}
+
 template <typename Fields>
 Placed addTo(Fields& fields, std::size_t first, std::size_t last, std::string_view text, std::size_t& where) {
     // Compared as it would be stored: cut to the field, blanks trimmed.
@@ -13,10 +22,13 @@ Placed addTo(Fields& fields, std::size_t first, std::size_t last, std::string_vi
     while (fitted.ends_with(' ')) fitted.pop_back();
     while (fitted.starts_with(' ')) fitted.erase(0, 1);
     if (fitted.empty()) return Placed::AlreadyThere;
+    const std::string stored = utf8ToSjis(fitted);
     std::size_t free = 0;
     for (std::size_t k = first; k <= last; ++k) {
-        const std::string shown = fieldName(fields[k]);
-        if (shown == fitted) return Placed::AlreadyThere;
+        const std::string_view shown = shownBytes(fields[k]);
+        // Bytes other programs wrote that read as the same text count too.
+        if (shown == stored || (shown.size() == stored.size() && fieldName(fields[k]) == fitted))
+            return Placed::AlreadyThere;
         if (shown.empty() && free == 0) free = k;
     }
     if (free == 0) return Placed::NoRoom;

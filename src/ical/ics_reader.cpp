@@ -2,6 +2,7 @@
 
 #include "ical/civil_days.h"
 #include "ical/ics_expansion.h"
+#include "ical/ics_prefilter.h"
 
 #include <libical/ical.h>
 
@@ -74,8 +75,10 @@ IcsMonth LibicalReader::monthEvents(std::string_view bytes, int year, int month)
         result.problems.push_back("ファイルが空です");
         return result;
     }
+    const std::int64_t firstDay = daysFromCivil(year, month, 1);
+    const std::int64_t nextMonth = daysFromCivil(month == 12 ? year + 1 : year, month == 12 ? 1 : month + 1, 1);
     // libical reads up to the first zero byte.
-    const std::string text(bytes.substr(0, bytes.find('\0')));
+    const std::string text = withoutFarEvents(bytes.substr(0, bytes.find('\0')), firstDay, nextMonth - 1);
     const Component root(icalparser_parse_string(text.c_str()));
     const std::vector<icalcomponent*> calendars = root ? calendarsIn(root.get()) : std::vector<icalcomponent*>{};
     if (calendars.empty()) {
@@ -86,8 +89,7 @@ IcsMonth LibicalReader::monthEvents(std::string_view bytes, int year, int month)
     std::vector<std::string> problems;
     collectParseErrors(root.get(), problems);
 
-    const Window window{daysFromCivil(year, month, 1) * kDay,
-                        daysFromCivil(month == 12 ? year + 1 : year, month == 12 ? 1 : month + 1, 1) * kDay};
+    const Window window{firstDay * kDay, nextMonth * kDay};
     Budget budget;
     // (day, minute, text): each text once a day, in the order they are shown.
     std::set<std::tuple<int, int, std::string>> found;

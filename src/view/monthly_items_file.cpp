@@ -5,6 +5,9 @@
 #include "state/context.h"
 #include "view/file_guard.h"
 
+#include <algorithm>
+#include <filesystem>
+
 namespace cal {
 
 namespace {
@@ -17,8 +20,12 @@ std::string named(const std::string& path) { return "毎月の行事のファイ
 }  // namespace
 
 std::vector<MonthlyItem> readMonthlyItemsFile(Context& c, const std::string& path, std::string_view owner) {
-    if (!fileExists(path) && !folderExists(path)) return {};
-    const ReadResult read = readFile(path, kMaxItemsFileBytes + 1);
+    // Read at its own size, so that the import of a month stays quick.
+    std::error_code ec;
+    const std::uintmax_t size = std::filesystem::file_size(pathOf(path), ec);
+    if (ec && !fileExists(path) && !folderExists(path)) return {};
+    const ReadResult read =
+        readFile(path, ec ? kMaxItemsFileBytes + 1 : std::min<std::uintmax_t>(size, kMaxItemsFileBytes) + 1);
     if (!read.ok || read.bytes.size() > kMaxItemsFileBytes) {
         c.dialogs.messageBox(owner, "エラー",
                              named(path) + "が読み込めません。(" +
@@ -26,9 +33,11 @@ std::vector<MonthlyItem> readMonthlyItemsFile(Context& c, const std::string& pat
                              MessageButtons::Ok, MessageIcon::Stop);
         return {};
     }
-    rememberFile(c.state, path);
     MonthlyItemsRead items = parseMonthlyItems(read.bytes);
+    // What was read is what a later write must find unchanged.
     const std::uint64_t content = fingerprint(read.bytes);
+    c.state.overlongFiles.erase(path);
+    c.state.knownFiles[path] = content;
     auto told = c.state.toldItemFiles.find(path);
     if (!items.problems.empty() && (told == c.state.toldItemFiles.end() || told->second != content)) {
         c.state.toldItemFiles[path] = content;

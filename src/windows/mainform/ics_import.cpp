@@ -13,6 +13,8 @@
 #include "view/month_undo.h"
 #include "view/recovery.h"
 
+#include <algorithm>
+#include <filesystem>
 #include <map>
 
 namespace cal {
@@ -38,7 +40,11 @@ IcsImport importIcsFile(Context& c, const std::string& path) {
         result.error = "この版のプログラムは iCalendar のファイルを読めません。";
         return result;
     }
-    const ReadResult read = readFile(path, kMaxIcsBytes + 1);
+    // Read at its own size: a buffer of the largest size allowed would be
+    // cleared in full for every file.
+    std::error_code ec;
+    const std::uintmax_t size = std::filesystem::file_size(pathOf(path), ec);
+    const ReadResult read = readFile(path, ec ? kMaxIcsBytes + 1 : std::min<std::uintmax_t>(size, kMaxIcsBytes) + 1);
     if (!read.ok || read.bytes.size() > kMaxIcsBytes) {
         result.error = read.ok ? "ファイルが大きすぎます（64 MB まで）。" : read.error;
         return result;
