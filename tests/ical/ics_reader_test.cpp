@@ -90,6 +90,30 @@ TEST_F(IcsReading, WhatIsNoCalendarIsRefusedAndEndlessRulesStayBounded) {
     EXPECT_GE(m.problems.size(), 2U);  // the rule by seconds, the event without a start
 }
 
+TEST_F(IcsReading, EveryDayOfThreeYearsIsFoundInItsMonth) {
+    // One all-day event a day, and one at 23:30 UTC (8:30 next morning in
+    // Japan): events at a month's edges are read, however far the others lie.
+    std::string body;
+    for (int y = 2025; y <= 2027; ++y)
+        for (int m = 1; m <= 12; ++m)
+            for (int d = 1; d <= 28; ++d) {
+                char date[16];
+                std::snprintf(date, sizeof date, "%04d%02d%02d", y, m, d);
+                body += event(std::string("UID:a") + date + "\r\nDTSTART;VALUE=DATE:" + date + "\r\nSUMMARY:日" +
+                              "\r\n") +
+                        event(std::string("UID:t") + date + "\r\nDTSTART:" + date + "T233000Z\r\nSUMMARY:朝\r\n");
+            }
+    for (int m = 1; m <= 12; ++m) {
+        const auto month = read(body, 2026, m);
+        int allDay = 0, mornings = 0;
+        for (const IcsDayEvent& e : month.events) (e.minute < 0 ? allDay : mornings) += 1;
+        EXPECT_EQ(allDay, 28) << m;
+        // The 28th's morning falls on the 29th; February 2026 has 28 days, so
+        // its last morning is on 1 March.
+        EXPECT_EQ(mornings, m == 2 ? 27 : m == 3 ? 29 : 28) << m;
+    }
+}
+
 TEST_F(IcsReading, AHundredThousandEventsAreReadForOneMonth) {
     std::string body;
     for (int i = 0; i < 100'000; ++i) {
