@@ -91,9 +91,9 @@ bool copyDefaultItems(Context& c, const std::string& year) {
 
 void addItemFitMarks(HandlerTable& table) {
     for (int i = 1; i <= kItems; ++i)
-        for (const auto& [field, width] : {std::pair{itemPictureEdit(i), kMonthlyPictureWidth},
-                                           std::pair{itemTextEdit(i), kMonthlyTextWidth}})
-            table.add(field, EventKind::Change, action([width](Context& c, const Event& e) {
+        for (const auto& [field, fieldWidth] : {std::pair{itemPictureEdit(i), kMonthlyPictureWidth},
+                                                std::pair{itemTextEdit(i), kMonthlyTextWidth}})
+            table.add(field, EventKind::Change, action([width = fieldWidth](Context& c, const Event& e) {
                           c.forms.setTextWarning(kYearUtility, e.control,
                                                  fieldFitWarning(c.forms.text(kYearUtility, e.control), width));
                       }));
