@@ -15,6 +15,10 @@ inline constexpr const char* kStartWindow = "start.minimal_window";       // sec
 inline constexpr const char* kStartCalendar = "start.calendar_sample";    // seconds
 inline constexpr const char* kPdfMinimal = "print_pdf.minimal";           // seconds
 inline constexpr const char* kPdfCalendar = "print_pdf.calendar_sample";  // seconds
+inline constexpr const char* kFillHolidays = "fill.holidays";          // seconds, 20 entries
+inline constexpr const char* kFillItems = "fill.holidays_and_items";   // seconds, 20 entries and 20 items
+inline constexpr const char* kIcsImport = "ics.import";                // seconds, 5,000 events into a month
+inline constexpr const char* kIcsPrint = "ics.print";                  // seconds, that month printed to PDF
 
 // Per picture size and number of distinct files.
 inline std::string of(const char* what, PictureSize size, int distinct) {

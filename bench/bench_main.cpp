@@ -173,6 +173,10 @@ void printSummary() {
     met &= printRatio("start-up / minimal window", ratio(median(key::kStartCalendar), median(key::kStartWindow)), 2.0);
     met &= printRatio("--print-pdf / minimal PDF program", ratio(median(key::kPdfCalendar), median(key::kPdfMinimal)),
                       1.5);
+    met &= printRatio("holiday import with 20 items / without", ratio(median(key::kFillItems), median(key::kFillHolidays)),
+                      1.2);
+    met &= printRatio(".ics of 5,000 events into the month / its print", ratio(median(key::kIcsImport), median(key::kIcsPrint)),
+                      0.5);
     std::printf("%s\n", met ? "All measured goals met." : "Some goals are NOT met.");
 }
 

@@ -9,7 +9,7 @@ trap 'rm -rf "$work"' EXIT
 "$make_sample" --today 2024-06-10 "$work/s" >/dev/null
 s="$work/s"
 
-rm -rf corpus
+rm -rf corpus/{month_file,year_settings,display_settings,sjis_field,bmp_load,picture_reduce}
 mkdir -p corpus/{month_file,year_settings,display_settings,sjis_field,bmp_load,picture_reduce}
 
 cp "$s/Calendar_dat/Calendar202406.dat" corpus/month_file/june
@@ -35,3 +35,5 @@ cp "$s/Calendar_pic/heart.bmp" corpus/bmp_load/heart
 cp "$s/Calendar_pic/chick.bmp" corpus/bmp_load/chick
 { printf '\x40\x00\x30\x00'; cat "$s/Calendar_pic/heart.bmp"; } >corpus/picture_reduce/heart_64x48
 { printf '\xf4\x01\x90\x01'; cat "$s/Calendar_pic/star.bmp"; } >corpus/picture_reduce/star_500x400
+
+# The iCalendar and monthly items seeds are written by hand and kept as they are.

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Fails when a source file includes from a floor above its own. Floors, from
 # the bottom: model (tools date data layout) and pdf, ui, state, view, print,
-# windows, app; qt stands beside the core and may include any of it but app;
+# windows, app; qt and ical stand beside the core and may include any of it but app;
 # main.cpp may include everything. A window's names header
 # (windows/*/*_controls.h) stands with ui: every floor names its controls.
 set -euo pipefail

@@ -76,7 +76,7 @@ calendar_configure() {
 }
 
 # The fuzz targets under fuzz/, each with its seeds in fuzz/corpus/<target>/.
-CALENDAR_FUZZ_TARGETS=(month_file year_settings display_settings sjis_field bmp_load picture_reduce)
+CALENDAR_FUZZ_TARGETS=(month_file year_settings display_settings sjis_field bmp_load picture_reduce ics_import monthly_items)
 
 # calendar_fuzz BUILD_DIR SECONDS
 # Runs every fuzz target for SECONDS. A crash, a sanitizer report, one input

@@ -6,6 +6,7 @@
 #include "state/app_state.h"
 #include "app/command_line.h"
 #include "app/user_folders.h"
+#include "ical/ics_reader.h"
 #include "ical/ics_writer.h"
 #include "ui/platform.h"
 #include "qt/drawing/font_substitutions.h"
@@ -51,6 +52,8 @@ int runProgram(const cal::CommandLine& cmd, const std::optional<std::string>& ou
     const cal::Clock& clock = monthClock ? static_cast<const cal::Clock&>(*monthClock) : systemClock;
 
     cal::App app(*state, dialogs, forms, forms, clock, registry);
+    cal::ical::LibicalReader icsReader;
+    app.context().icsReader = &icsReader;
     cal::ical::LibicalWriter icsWriter;
     app.context().icsWriter = &icsWriter;
     forms.setEventSink(&app);
@@ -59,14 +62,19 @@ int runProgram(const cal::CommandLine& cmd, const std::optional<std::string>& ou
     args.recoveryRoot = cal::userRecoveryRoot();
     args.unattended = output.has_value();
     app.start(args);
+    if (cmd.icsImportFile) {
+        const int status = app.importIcsIntoMonthFile(*cmd.icsImportFile);
+        if (status == 0) std::cout << "取り込みました: " << *cmd.icsImportFile << std::endl;
+        return status;
+    }
     if (!output) return app.run();
     if (cmd.paper) state->print.paper = *cmd.paper;
     state->print.staffRequested = cmd.staff;
 
-    const int status = cmd.icsFile      ? app.exportIcs(*cmd.icsFile, cmd.schoolYear)
-                       : cmd.schoolYear ? app.printSchoolYear(*cmd.schoolYear)
-                                        : app.printDisplayedMonth();
-    if (status == 0) std::cout << (cmd.icsFile ? "書き出しました: " : "印刷しました: ") << *output << std::endl;
+    const int status = cmd.icsExportFile ? app.exportIcs(*cmd.icsExportFile, cmd.schoolYear)
+                       : cmd.schoolYear    ? app.printSchoolYear(*cmd.schoolYear)
+                                           : app.printDisplayedMonth();
+    if (status == 0) std::cout << (cmd.icsExportFile ? "書き出しました: " : "印刷しました: ") << *output << std::endl;
     return status;
 }
 
@@ -88,8 +96,18 @@ int main(int argc, char* argv[]) {
         return 2;
     }
 
-    // Printing to a file runs without any window.
-    const std::optional<std::string> output = cmd.pdfFile ? cmd.pdfFile : cmd.pngFile ? cmd.pngFile : cmd.icsFile;
+    // Printing to a file and importing run without any window.
+    const std::optional<std::string> output = cmd.pdfFile         ? cmd.pdfFile
+                                              : cmd.pngFile     ? cmd.pngFile
+                                                                : cmd.icsExportFile;
+    if (cmd.icsImportFile) {
+        qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
+        QApplication application(argc, argv);
+        cal::qtui::QtFormsService forms(cal::qtui::QtFormsService::Mode::Headless, {});
+        cal::qtui::HeadlessDialogs dialogs(std::cerr);
+        const int status = runProgram(cmd, std::string(), dialogs, forms);
+        return status == 0 && dialogs.errorShown() ? 1 : status;
+    }
     if (output) {
         std::string error;
         if (!cal::canWriteFile(*output, error)) {

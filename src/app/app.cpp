@@ -1,6 +1,7 @@
 #include "app/app.h"
 
 #include "windows/mainform/mainform_controls.h"
+#include "windows/mainform/ics_import.h"
 #include "windows/mainform/mainform_handlers.h"
 #include "windows/form6/form6_handlers.h"
 #include "windows/form6/common_folder_row.h"
@@ -12,6 +13,7 @@
 #include "data/year_file.h"
 #include "print/print_job.h"
 #include "print/year_print.h"
+#include "view/month_files.h"
 #include "windows/form3/form3_handlers.h"
 #include "windows/form2/form2_handlers.h"
 #include "windows/form4/form4_handlers.h"
@@ -117,6 +119,23 @@ int App::printSchoolYear(int schoolYear) {
         return 2;
     }
     return m_context.state.print.failed ? 1 : 0;
+}
+
+int App::importIcsIntoMonthFile(const std::string& icsPath) {
+    AppState& s = m_context.state;
+    const std::string path = monthFilePath(s.dataDir, s.currentYear, s.currentMonth);
+    if (s.unreadableMonthFile == path) return 1;
+    if (!fileExists(path)) {
+        m_context.dialogs.messageBox(kMainForm, "エラー",
+                                     "カレンダーデータ(" + path + ")ファイルが見つからないので取り込めません",
+                                     MessageButtons::Ok, MessageIcon::Stop);
+        return 1;
+    }
+    const IcsImport import = importIcsFile(m_context, icsPath);
+    tellIcsImport(m_context, icsPath, import);
+    if (!import.error.empty()) return 1;
+    if (import.added == 0) return 0;
+    return CALENDAR_SAVE(m_context, s.currentMonth) == SaveResult::Saved ? 0 : 1;
 }
 
 int App::handleEvent(const Event& event) {

@@ -45,6 +45,9 @@ public:
     // are named and left out. Answers 0 printed, 1 a printer failure, 2
     // nothing to print.
     int printSchoolYear(int schoolYear);
+    // Puts the displayed month's events of an iCalendar file into its month
+    // file, written safely; answers 0 written (or nothing to add), 1 not.
+    int importIcsIntoMonthFile(const std::string& path);
     // Writes the displayed month, or the school year, to an iCalendar file
     // the same way: 0 written, 1 not, 2 nothing to write.
     int exportIcs(const std::string& path, std::optional<int> schoolYear);

@@ -30,19 +30,21 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
             continue;
         }
         if (arg == "--print-pdf" || arg == "--print-png" || arg == "--month" || arg == "--school-year" ||
-            arg == "--paper" || arg == "--export-ics") {
+            arg == "--import-ics" || arg == "--paper" || arg == "--export-ics") {
             if (i + 1 >= args.size()) {
                 result.error = arg + " の後に値がありません";
                 return result;
             }
             const std::string& value = args[++i];
-            if (arg == "--print-pdf" || arg == "--print-png" || arg == "--export-ics") {
+            if (arg == "--print-pdf" || arg == "--print-png" || arg == "--import-ics" || arg == "--export-ics") {
                 if (value.empty()) {
                     result.error = arg + " の後にファイル名がありません";
                     return result;
                 }
-                (arg == "--print-pdf" ? result.pdfFile : arg == "--print-png" ? result.pngFile : result.icsFile) =
-                    value;
+                (arg == "--print-pdf"    ? result.pdfFile
+                 : arg == "--print-png"  ? result.pngFile
+                 : arg == "--import-ics" ? result.icsImportFile
+                                         : result.icsExportFile) = value;
             } else if (arg == "--paper") {
                 const Paper* paper = paperNamed(value);
                 if (paper == nullptr) {
@@ -71,12 +73,14 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
         result.dataText += arg;
     }
     const bool printing = result.pdfFile || result.pngFile;
-    if (result.schoolYear && !result.pdfFile && !result.icsFile)
+    if (result.schoolYear && !result.pdfFile && !result.icsExportFile)
         result.error = "--school-year は --print-pdf か --export-ics と一緒に使います";
     if ((result.paper || result.staff) && !printing)
         result.error = "--paper と --staff は --print-pdf か --print-png と一緒に使います";
-    if ((result.pdfFile ? 1 : 0) + (result.pngFile ? 1 : 0) + (result.icsFile ? 1 : 0) > 1)
-        result.error = "--print-pdf、--print-png、--export-ics は一度にひとつです";
+    if ((result.pdfFile ? 1 : 0) + (result.pngFile ? 1 : 0) + (result.icsExportFile ? 1 : 0) +
+            (result.icsImportFile ? 1 : 0) > 1)
+        result.error = "--print-pdf、--print-png、--export-ics、--import-ics は一度にひとつです";
+    if (result.icsImportFile && !result.month) result.error = "--import-ics は --month と一緒に使います";
     return result;
 }
 

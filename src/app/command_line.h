@@ -6,6 +6,8 @@
 //                      the page at 150 dpi and exit
 //   --school-year YYYY with --print-pdf: print that school year, April to
 //                      March, one page a month
+//   --import-ics FILE  with --month: put that month's events of the
+//                      iCalendar FILE into the month file and exit
 //   --paper NAME       with --print-pdf or --print-png: the paper, A3 (the
 //                      default), B4, A4 or Letter, landscape
 //   --export-ics FILE  write the displayed month (or with --school-year the
@@ -30,8 +32,9 @@ struct CommandLine {
     std::optional<std::string> pngFile; // --print-png
     std::optional<YearMonth> month;     // --month
     std::optional<int> schoolYear;      // --school-year
+    std::optional<std::string> icsImportFile; // --import-ics
     std::optional<int> paper;           // --paper, as its printer paper code
-    std::optional<std::string> icsFile; // --export-ics
+    std::optional<std::string> icsExportFile; // --export-ics
     bool staff = false;                 // --staff
     std::string error;                  // not empty: a message for the user, the program stops
 };

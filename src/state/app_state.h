@@ -5,7 +5,9 @@
 #include "state/display_settings.h"
 #include "data/day_cell.h"
 #include "data/folder_lock.h"
+#include "data/monthly_items.h"
 #include "data/year_settings.h"
+#include "state/month_history.h"
 #include "state/print_state.h"
 
 #include <array>
@@ -14,6 +16,7 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace cal {
 
@@ -34,10 +37,13 @@ struct AppState {
     std::array<PictureName, 9> dayPictureFile{};  // working copy of slots 1 … 8
 
     MonthCells monthCells{};
+    MonthHistory monthHistory;  // undo and redo of monthCells since loaded or saved
     YearSettings yearSettings{};
     // The year utility's own copy: the school year or default it shows. The
     // display's yearSettings never follows it until it is saved or closed.
     YearSettings utilitySettings{};
+    // The monthly items the utility read or stored last, beside utilitySettings.
+    std::vector<MonthlyItem> utilityItems;
 
     // The calendar year the cells in monthCells were loaded for: saves go
     // there, whatever year has been typed since. Empty before the first load.
@@ -61,6 +67,9 @@ struct AppState {
     // Record files read that hold more than their records: writing over one
     // drops the rest, so it is asked first.
     std::set<std::string> overlongFiles;
+    // Monthly items files whose unusable lines were told, with the content
+    // told about: the same file is not reported again.
+    std::map<std::string, std::uint64_t> toldItemFiles;
 
     PrintState print;
     DisplaySettings display;

@@ -22,6 +22,13 @@ struct ControlDescription {
     std::string_view accessibleName = {};
 };
 
+// A key that anywhere in its window acts as a click on a control of the main
+// window ("Ctrl+Z" for 元に戻す).
+struct Shortcut {
+    std::string_view keys;
+    std::string_view control;
+};
+
 struct FormDescription {
     std::string_view name;
     std::string_view caption;
@@ -33,7 +40,11 @@ struct FormDescription {
     // A form whose drawing grows with its window: resizing it, or Ctrl and
     // the mouse wheel, scales everything in it by one zoom factor.
     bool zooms = false;
+    std::vector<Shortcut> shortcuts = {};
 };
+
+// Ctrl+Z and Ctrl+Y: 元に戻す and やり直し of the displayed month.
+inline const std::vector<Shortcut> kUndoShortcuts{{"Ctrl+Z", "BUTTON74"}, {"Ctrl+Y", "BUTTON75"}};
 
 const ControlDescription* findControl(const FormDescription& form, std::string_view control);
 

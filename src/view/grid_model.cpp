@@ -6,6 +6,7 @@
 #include "view/bitmap_toolkit.h"
 #include "layout/grid.h"
 #include "view/month_drawing.h"
+#include "view/month_undo.h"
 #include "view/recovery.h"
 #include "ui/names.h"
 #include "windows/form3/form3_controls.h"
@@ -144,6 +145,7 @@ bool store(Context& c, bool ask) {
                                         MessageIcon::Information) == MessageAnswer::Yes;
     // Only a cell that holds a day of the displayed month takes the editor's day.
     if (!yes || !target) return true;
+    const auto before = monthBefore(c);
     DayCell& rec = s.monthCells[static_cast<std::size_t>(s.selectedCell)];
     for (int line = 1; line <= kLines; ++line)
         storeText(rec.lineText[static_cast<std::size_t>(line)], c.forms.text(kDayEditor, lineEdit(line)));
@@ -157,6 +159,7 @@ bool store(Context& c, bool ask) {
         const bool ticked = c.forms.checkState(kDayEditor, lineCheck(line)) != 0;
         if (ticked != (mark.get() != 0)) mark.set(ticked ? 1 : 0);
     }
+    monthChanged(c, *before);
     repaintCells(c);
     keepRecovery(c);
     return true;

@@ -7,6 +7,7 @@
 #include "ui/names.h"
 #include "view/empty_year.h"
 #include "view/file_guard.h"
+#include "view/month_undo.h"
 #include "view/recovery.h"
 
 namespace cal {
@@ -37,6 +38,7 @@ void CALENDAR_LOAD(Context& c, int month) {
     const std::string path = monthFilePath(s.dataDir, s.currentYear, month);
     std::string error;
     const RecordRead read = readMonthFile(path, s.monthCells, error);
+    monthOnDisk(c);
     if (read == RecordRead::Missing) {
         c.dialogs.messageBox(kMainForm, "お知らせ", "カレンダーデータ(" + path + ")ファイルが見つかりません",
                              MessageButtons::Ok, MessageIcon::Information);
@@ -84,6 +86,7 @@ SaveResult CALENDAR_SAVE(Context& c, int month) {
     }
     if (path == s.unreadableMonthFile) s.unreadableMonthFile.clear();
     rememberFile(s, path);
+    monthOnDisk(c);
     if (month == s.currentMonth) dropRecovery(c);
     return SaveResult::Saved;
 }

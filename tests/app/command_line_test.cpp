@@ -25,10 +25,18 @@ TEST(CommandLine, OptionsCombineWithTheDataFolder) {
     EXPECT_EQ(c.month->month, 4);
 }
 
+TEST(CommandLine, AnIcsFileGoesIntoTheMonthGiven) {
+    const CommandLine c = parseCommandLine({"--month", "2026-05", "--import-ics", "共有.ics", "/data"});
+    EXPECT_TRUE(c.error.empty()) << c.error;
+    EXPECT_EQ(*c.icsImportFile, "共有.ics");
+    EXPECT_EQ(c.dataText, "/data");
+}
+
 TEST(CommandLine, MistakesAreClearErrors) {
     for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
              {"--colour"}, {"--month"}, {"--month", "2025-4"}, {"--month", "2025-13"},
-             {"--month", "20x5-04"}, {"--month", "1850-01"}, {"--print-pdf"}, {"--print-pdf", ""}})
+             {"--month", "20x5-04"}, {"--month", "1850-01"}, {"--print-pdf"}, {"--print-pdf", ""},
+             {"--import-ics", "a.ics"}, {"--month", "2026-05", "--import-ics", "a.ics", "--print-pdf", "a.pdf"}})
         EXPECT_FALSE(parseCommandLine(args).error.empty()) << args[0];
     EXPECT_NE(parseCommandLine({"--colour"}).error.find("--colour"), std::string::npos);
 }
@@ -70,7 +78,7 @@ TEST(CommandLine, PaperStaffAndCalendarExport) {
     EXPECT_TRUE(b4.staff);
     const CommandLine year = parseCommandLine({"--school-year", "2026", "--export-ics", "y.ics"});
     EXPECT_EQ(year.error, "");
-    EXPECT_EQ(year.icsFile, "y.ics");
+    EXPECT_EQ(year.icsExportFile, "y.ics");
     for (const auto& bad : std::vector<std::vector<std::string>>{{"--paper", "A5", "--print-pdf", "m.pdf"},
                                                                   {"--paper", "a4", "--print-pdf", "m.pdf"},
                                                                   {"--paper", "A4"},  // nothing printed

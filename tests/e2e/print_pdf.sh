@@ -3,7 +3,7 @@
 # with no display at all, and checks the file and the failures.
 # Usage: print_pdf.sh CASE CALENDAR MAKE_SAMPLE
 #   CASE: print_month | bad_arguments | missing_month | month_not_a_file |
-#         school_year | print_png
+#         school_year | print_png | import_ics
 
 set -u
 case_name=$1
@@ -173,6 +173,22 @@ print_png)
     expect_status 0 "exporting June 2024"
     grep -q "^BEGIN:VEVENT" "$work/june.ics" && grep -q "^X-WR-CALNAME:" "$work/june.ics" ||
         fail "not an iCalendar file with events: $(head -c 300 "$work/june.ics")"
+    ;;
+import_ics)
+    month="$work/sample/Calendar_dat/Calendar202406.dat"
+    printf 'BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//e2e//JP\r\nBEGIN:VEVENT\r\nUID:1\r\nDTSTART:20240620T010000Z\r\nSUMMARY:えんそく\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n' >"$work/shared.ics"
+    printf 'not a calendar\n' >"$work/bad.ics"
+    cp "$month" "$work/before.dat"
+    run --month 2024-06 --import-ics "$work/bad.ics" "$work/sample"
+    expect_status 1 "a file that is no iCalendar"
+    cmp -s "$month" "$work/before.dat" || fail "a file that could not be read changed the month"
+    run --import-ics "$work/shared.ics" "$work/sample"
+    expect_status 2 "--import-ics without --month"
+    run --month 2024-06 --import-ics "$work/shared.ics" "$work/sample"
+    expect_status 0 "importing June 2024"
+    run --month 2024-06 --print-pdf "$work/out.pdf" "$work/sample"
+    expect_status 0 "printing the imported month"
+    pdftotext "$work/out.pdf" - | grep -q "10:00 えんそく" || fail "the imported event is not on the page"
     ;;
 *)
     fail "unknown case $case_name"

@@ -19,6 +19,7 @@
 #include <QResizeEvent>
 #include <QScreen>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QStyle>
 #include <QTimer>
 #include <QWheelEvent>
@@ -62,6 +63,11 @@ FormWindow::FormWindow(const FormDescription& description, Post post)
     }
 
     for (const ControlDescription& c : description.controls) addControl(c);
+    for (const Shortcut& s : description.shortcuts) {
+        auto* shortcut = new QShortcut(QKeySequence(toQString(s.keys)), this);
+        connect(shortcut, &QShortcut::activated, this,
+                [this, name = std::string(s.control)] { m_post(name, EventKind::On); });
+    }
     placeWindow({0, 0, description.width, description.height});
 }
 

@@ -22,6 +22,7 @@ const std::array<std::string, 60>& pictureNames() {
 FormDescription monthForm() {
     FormDescription form{"FORM2", "カレンダープレビュー", 3000, 2200, {}};
     form.zooms = true;
+    form.shortcuts = kUndoShortcuts;
     // Placeholder places outside the window: start-up sizes and moves the
     // cells of the grid; the others stay out of sight.
     for (int i = 0; i < 60; ++i)

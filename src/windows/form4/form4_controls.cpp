@@ -24,6 +24,12 @@ std::string holidayPictureEdit(int entry) { return edit(83 + entry); }
 std::string holidayButton(int entry) { return button(31 + entry); }
 std::string holidayCommentEdit(int entry) { return edit(123 + entry); }
 
+std::string itemRuleEdit(int item) { return edit(200 + item); }
+std::string itemMoveCheck(int item) { return numberedName("CHECK", 200 + item); }
+std::string itemPictureEdit(int item) { return edit(220 + item); }
+std::string itemPictureButton(int item) { return button(200 + item); }
+std::string itemTextEdit(int item) { return edit(240 + item); }
+
 std::string fullWidthNumber(int n) {
     static constexpr const char* kDigits[] = {"０", "１", "２", "３", "４", "５", "６", "７", "８", "９"};
     std::string text;
@@ -38,6 +44,7 @@ std::vector<PictureButton> pictureButtons() {
     for (int m = 1; m <= kMonths; ++m) all.push_back({titleButton(m), titleEdit(m)});
     for (int f = 1; f <= kFrames; ++f) all.push_back({frameButton(f), frameEdit(f)});
     for (int i = 1; i <= kHolidays; ++i) all.push_back({holidayButton(i), holidayPictureEdit(i)});
+    for (int i = 1; i <= kItems; ++i) all.push_back({itemPictureButton(i), itemPictureEdit(i)});
     all.push_back({kSchoolPictureButton, kSchoolPicture});
     all.push_back({kClassPictureButton, kClassPicture});
     return all;

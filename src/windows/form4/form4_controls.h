@@ -10,6 +10,7 @@ namespace cal::form4 {
 inline constexpr int kMonths = 12;
 inline constexpr int kFrames = 6;
 inline constexpr int kHolidays = 20;
+inline constexpr int kItems = 20;  // 毎月の行事
 
 inline constexpr const char* kYearField = "EDIT76";       // 年度
 inline constexpr const char* kNextYear = "BUTTON68";       // ▲ (次の年度)
@@ -41,6 +42,11 @@ std::string holidayDateEdit(int entry);     // EDIT104 … EDIT123
 std::string holidayPictureEdit(int entry);  // EDIT84 … EDIT103
 std::string holidayButton(int entry);       // BUTTON32 … BUTTON51
 std::string holidayCommentEdit(int entry);  // EDIT124 … EDIT143
+std::string itemRuleEdit(int item);         // EDIT201 … EDIT220 (決まり)
+std::string itemMoveCheck(int item);        // CHECK201 … CHECK220 (休日は翌日)
+std::string itemPictureEdit(int item);      // EDIT221 … EDIT240
+std::string itemPictureButton(int item);    // BUTTON201 … BUTTON220
+std::string itemTextEdit(int item);         // EDIT241 … EDIT260 (行事名)
 
 // "４月" … "１２月", "１月" … "３月".
 std::string monthLabel(int month);

@@ -130,10 +130,39 @@ void holidayGroup(Builder& b) {
     b.add(ControlKind::Button, "SYUKUJITSU", "祝日を入れる", 50, 2010, 330, "祝日を入れる");
 }
 
+// 毎月の行事: twenty rules, ten a half, below the holidays.
+constexpr double kItemsTop = 2100;
+constexpr double kItemsHeight = 860;
+
+void monthlyItemsGroup(Builder& b) {
+    b.group("GROUP4", "毎月の行事", 20, kItemsTop, 2700, kItemsHeight);
+    for (int half = 0; half < 2; ++half) {
+        const double x = half * 1350;
+        b.label("決まり", x + 120, kItemsTop + 45, 250);
+        b.label("翌平日", x + 375, kItemsTop + 45, 110);
+        b.label("絵", x + 490, kItemsTop + 45, 250);
+        b.label("行事名", x + 855, kItemsTop + 45, 470);
+        for (int row = 1; row <= 10; ++row) {
+            const int i = half * 10 + row;
+            const double y = kItemsTop + 95 + (row - 1) * kPitch;
+            const std::string item = "毎月の行事 " + std::to_string(i);
+            b.label(keep(fullWidthNumber(i)), x + 40, y, 75);
+            b.add(ControlKind::Edit, form4::itemRuleEdit(i), "", x + 120, y, 250, item + " 決まり");
+            b.add(ControlKind::Check, form4::itemMoveCheck(i), "", x + 400, y, 60, item + " 休日は翌平日");
+            b.add(ControlKind::Edit, form4::itemPictureEdit(i), "", x + 490, y, 250, item + " 絵");
+            b.add(ControlKind::Button, form4::itemPictureButton(i), "選択", x + 745, y, 100, item + " 絵 選択");
+            b.add(ControlKind::Edit, form4::itemTextEdit(i), "", x + 855, y, 470, item + " 行事名");
+        }
+    }
+    b.label("決まりは「15日」「第2火曜日」「最終金曜日」のように書きます。翌平日: 土日・祝日・登録した祭日なら次の平日へ",
+            50, kItemsTop + 95 + 10 * kPitch + 5, 2600);
+}
+
 }  // namespace
 
 FormDescription yearUtilityForm() {
-    FormDescription form{"FORM4", "ソラニワのスプラウトワークス　カレンダーユーティリティ", 2741, 2178, {}};
+    FormDescription form{"FORM4", "ソラニワのスプラウトワークス　カレンダーユーティリティ", 2741,
+                         kItemsTop + kItemsHeight + 90, {}};
     form.scrolls = true;
     Builder b{form};
     // Top to bottom as the form is filled in: the year, the nursery, the
@@ -143,10 +172,11 @@ FormDescription yearUtilityForm() {
     monthRows(b);
     frameGroup(b);
     holidayGroup(b);
+    monthlyItemsGroup(b);
     // Read apart from the day editor's "更  新", which lies under it.
-    form.controls.push_back({ControlKind::Button, "BUTTON24", "更　新", 2150, 2100, 270, 70, {}, 0, false,
+    form.controls.push_back({ControlKind::Button, "BUTTON24", "更　新", 2150, kItemsTop + kItemsHeight + 10, 270, 70, {}, 0, false,
                              "年度設定 更新"});
-    form.controls.push_back({ControlKind::Button, "BUTTON66", "終　了", 2440, 2100, 270, 70, {}, 0, false,
+    form.controls.push_back({ControlKind::Button, "BUTTON66", "終　了", 2440, kItemsTop + kItemsHeight + 10, 270, 70, {}, 0, false,
                              "年度設定 終了"});
     return form;
 }

@@ -13,6 +13,7 @@
 #include "view/month_files.h"
 #include "view/recovery.h"
 #include "windows/form4/form4_controls.h"
+#include "windows/form4/form4_items.h"
 #include "windows/mainform/mainform_controls.h"
 
 namespace cal {
@@ -30,10 +31,14 @@ bool ask(Context& c, const std::string& title, const std::string& message) {
            MessageAnswer::Yes;
 }
 
-// Reads a settings file into the utility's copy and shows it; a missing file
+// Reads a year's settings and monthly items (the default's for an empty
+// year) into the utility's copy and shows them; a missing settings file
 // leaves the record shown before. Answers whether it was read.
-bool readAndShow(Context& c, const std::string& path) {
-    const bool read = readYearSettings(c, path, c.state.utilitySettings, kYearUtility);
+bool readAndShow(Context& c, const std::string& year) {
+    const std::string& dir = c.state.dataDir;
+    const bool read = readYearSettings(c, year.empty() ? defaultSettingsPath(dir) : yearSettingsPath(dir, year),
+                                       c.state.utilitySettings, kYearUtility);
+    if (read) readUtilityItems(c, year);
     FORM4_GAME_PUT(c);
     return read;
 }
@@ -46,7 +51,7 @@ bool copyDefault(Context& c, const std::string& year) {
     std::string error;
     if (copyFileReplacing(from, to, error)) {
         rememberFile(c.state, to);
-        return true;
+        return copyDefaultItems(c, year);
     }
     c.dialogs.messageBox(kYearUtility, "エラー",
                        "カレンダー設定ファイル(" + to + ")をデフォルト(" + from + ")から作成できませんでした。(" +
@@ -58,7 +63,7 @@ bool copyDefault(Context& c, const std::string& year) {
 // After a copy onto `year`'s file: read it, show it, and let the display take
 // it up when it is the displayed school year's.
 void showCopied(Context& c, const std::string& year) {
-    if (readAndShow(c, yearSettingsPath(c.state.dataDir, year)) && year == c.state.schoolYear)
+    if (readAndShow(c, year) && year == c.state.schoolYear)
         displayTakesUp(c, c.state.utilitySettings);
 }
 
@@ -133,21 +138,21 @@ void FORM4_START(Context& c) {
     c.forms.setCheckState(kYearUtility, kDefaultMode, 0);
     // The utility starts from the displayed year's record and edits its copy.
     s.utilitySettings = s.yearSettings;
-    readAndShow(c, yearSettingsPath(s.dataDir, s.schoolYear));
+    readAndShow(c, s.schoolYear);
 }
 
 void RADIO1_ON(Context& c) {
     if (c.forms.checkState(kYearUtility, kYearMode) != 1) return;
     c.forms.setEnabled(kYearUtility, kCopyButton, true);
     c.forms.setEnabled(kYearUtility, kYearField, true);
-    if (const auto year = checkedYearField(c)) readAndShow(c, yearSettingsPath(c.state.dataDir, *year));
+    if (const auto year = checkedYearField(c)) readAndShow(c, *year);
 }
 
 void RADIO2_ON(Context& c) {
     if (c.forms.checkState(kYearUtility, kDefaultMode) != 1) return;
     c.forms.setEnabled(kYearUtility, kCopyButton, false);
     c.forms.setEnabled(kYearUtility, kYearField, false);
-    readAndShow(c, defaultSettingsPath(c.state.dataDir));
+    readAndShow(c, "");
 }
 
 void stepSchoolYear(Context& c, int by) {
@@ -165,7 +170,7 @@ void stepSchoolYear(Context& c, int by) {
     c.forms.setText(kYearUtility, kYearField, year);
     const std::string path = yearSettingsPath(c.state.dataDir, year);
     if (fileExists(path)) {
-        readAndShow(c, path);
+        readAndShow(c, year);
         return;
     }
     if (ask(c, "お知らせ",
@@ -199,7 +204,7 @@ void DEFCOPYBTN_ON(Context& c) {
         showCopied(c, *year);
         return;
     }
-    readAndShow(c, path);
+    readAndShow(c, *year);
 }
 
 int closeYearUtility(Context& c) {
@@ -220,6 +225,7 @@ void addYearUtilityHandlers(HandlerTable& table) {
     table.add(kCopyButton, EventKind::On, action([](Context& c, const Event&) { DEFCOPYBTN_ON(c); }));
     table.add(kUpdate, EventKind::On, action([](Context& c, const Event&) { FORM4_UPDATE(c); }));
     addUtilityFitMarks(table);
+    addItemFitMarks(table);
     table.add(kClose, EventKind::On, action([](Context& c, const Event&) {
                   if (closeYearUtility(c) == 0) c.forms.destroyForm(kYearUtility);
               }));

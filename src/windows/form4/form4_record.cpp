@@ -9,7 +9,9 @@
 #include "ui/names.h"
 #include "view/file_guard.h"
 #include "view/month_files.h"
+#include "view/monthly_items_file.h"
 #include "windows/form4/form4_controls.h"
+#include "windows/form4/form4_items.h"
 
 #include "state/handler_table.h"
 
@@ -87,6 +89,7 @@ void addUtilityFitMarks(HandlerTable& table) {
 }
 
 void FORM4_GAME_PUT(Context& c) {
+    showMonthlyItems(c);
     Forms& f = c.forms;
     YearSettings& y = c.state.utilitySettings;
     forEachField(
@@ -129,7 +132,9 @@ bool utilityHoldsChanges(Context& c) {
     const YearSettings& held = c.state.utilitySettings;
     const auto shownNow = std::make_unique<YearSettings>(held);
     takeControls(c, *shownNow);
-    return std::memcmp(shownNow.get(), &held, sizeof(YearSettings)) != 0;
+    const ItemsOnScreen items = monthlyItemsOnScreen(c);
+    return std::memcmp(shownNow.get(), &held, sizeof(YearSettings)) != 0 || !items.problems.empty() ||
+           items.items != c.state.utilityItems;
 }
 
 UtilitySave FORM4_UPDATE(Context& c) {
@@ -140,6 +145,14 @@ UtilitySave FORM4_UPDATE(Context& c) {
                              "次の文字はカレンダー設定データに保存できません。\r\n" + describeCharacters(bad) +
                                  "\r\n別の文字に直してから更新してください。",
                              MessageButtons::Ok, MessageIcon::Exclamation);
+        return UtilitySave::Failed;
+    }
+    const ItemsOnScreen items = monthlyItemsOnScreen(c);
+    if (!items.problems.empty()) {
+        std::string lines;
+        for (const std::string& p : items.problems) lines += "\r\n" + p;
+        c.dialogs.messageBox(kYearUtility, "警告", "毎月の行事を保存できません。" + lines, MessageButtons::Ok,
+                             MessageIcon::Exclamation);
         return UtilitySave::Failed;
     }
     if (c.dialogs.messageBox(kYearUtility, "問い合せ", "カレンダー設定データを更新しますか。", MessageButtons::YesNo,
@@ -168,6 +181,14 @@ UtilitySave FORM4_UPDATE(Context& c) {
     }
     rememberFile(s, path);
     s.utilitySettings = record;
+    // The items file is written only when its items changed, so that a file
+    // with lines that could not be read keeps them until the items are edited.
+    if (items.items != s.utilityItems) {
+        const std::string itemsPath =
+            defaultMode ? defaultMonthlyItemsPath(s.dataDir) : monthlyItemsPath(s.dataDir, *year);
+        if (!writeMonthlyItemsFile(c, itemsPath, items.items, kYearUtility)) return UtilitySave::Failed;
+        s.utilityItems = items.items;
+    }
     if (!defaultMode && *year == s.schoolYear) displayTakesUp(c, record);
     return UtilitySave::Saved;
 }

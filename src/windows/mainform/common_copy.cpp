@@ -10,6 +10,7 @@
 #include "view/grid_model.h"
 #include "view/month_drawing.h"
 #include "ui/names.h"
+#include "view/month_undo.h"
 #include "view/recovery.h"
 
 namespace cal {
@@ -69,8 +70,11 @@ void BUTTON8_ON(Context& c) {
                            MessageButtons::Ok, MessageIcon::Stop);
         return;
     }
-    // Show the copy, so that the next save does not write the old cells over it.
+    // Show the copy, so that the next save does not write the old cells over
+    // it; undoing brings the class's month back as unsaved edits.
+    const auto before = monthBefore(c);
     CALENDAR_LOAD(c, s.currentMonth);
+    monthChanged(c, *before);
     repaintCells(c);
     s.dayChanged = 0;
     keepRecovery(c);

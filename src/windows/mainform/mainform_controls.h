@@ -20,6 +20,9 @@ inline constexpr const char* kCommonCopy = "BUTTON8";     // 共通ｶﾚﾝﾀ�
 inline constexpr const char* kEmptyYear = "BUTTON4";      // １年分空ﾃﾞｰﾀ作成
 inline constexpr const char* kSettingsUpdate = "BUTTON1"; // 設定更新（要再実行）
 inline constexpr const char* kLoadData = "BUTTON2";         // データ読込
+inline constexpr const char* kImportIcs = "BUTTON73";  // 予定の取り込み（iCalendar）
+inline constexpr const char* kUndo = "BUTTON74";       // 元に戻す (Ctrl+Z)
+inline constexpr const char* kRedo = "BUTTON75";       // やり直し (Ctrl+Y)
 
 // The setting fields the program uses.
 inline constexpr const char* kColumns = "EDIT1";        // ←→横の数

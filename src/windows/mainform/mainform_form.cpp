@@ -66,10 +66,14 @@ FormDescription mainForm() {
             {ControlKind::Button, "BUTTON8", "共通ｶﾚﾝﾀﾞｰからｺﾋﾟｰ", 956, 75, 450, 75},
             {ControlKind::Text, "TEXT20", "新年度処理", 1406, 9, 375, 56},
             {ControlKind::Button, "BUTTON4", "１年分空ﾃﾞｰﾀ作成", 1406, 75, 384, 75},
+            {ControlKind::Button, "BUTTON73", "予定の取り込み（iCalendar）", 516, 150, 441, 75},
+            {ControlKind::Button, "BUTTON74", "元に戻す", 1406, 150, 192, 75},
+            {ControlKind::Button, "BUTTON75", "やり直し", 1598, 150, 192, 75},
             {ControlKind::Button, "BUTTON1", "設定更新（要再実行）", 525, 759, 469, 75},
             {ControlKind::Button, "BUTTON2", "データ読込", 28, 1209, 488, 75},
         },
         true};
+    form.shortcuts = kUndoShortcuts;
     for (std::size_t i = 0; i < kSettingFields.size(); ++i) {
         const SettingField& f = kSettingFields[i];
         const double labelWidth = f.x < 1400 ? 300 : 310;

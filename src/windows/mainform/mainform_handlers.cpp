@@ -6,7 +6,9 @@
 #include "windows/mainform/mainform_controls.h"
 #include "view/empty_year.h"
 #include "windows/mainform/holiday_import.h"
+#include "windows/mainform/ics_import.h"
 #include "print/print_job.h"
+#include "view/month_undo.h"
 #include "view/navigation.h"
 #include "ui/names.h"
 #include "windows/mainform/ics_export_button.h"
@@ -33,6 +35,9 @@ void addMainWindowHandlers(HandlerTable& table) {
     table.add(kPrintYear, EventKind::On, action([](Context& c, const Event&) { BUTTON72_ON(c); }));
     table.add(kExportIcs, EventKind::On, action([](Context& c, const Event&) { BUTTON76_ON(c); }));
     table.add(kHolidayImport, EventKind::On, action([](Context& c, const Event&) { BUTTON70_ON(c); }));
+    table.add(kImportIcs, EventKind::On, action([](Context& c, const Event&) { BUTTON73_ON(c); }));
+    table.add(kUndo, EventKind::On, action([](Context& c, const Event&) { undoMonth(c); }));
+    table.add(kRedo, EventKind::On, action([](Context& c, const Event&) { redoMonth(c); }));
 }
 
 }  // namespace cal

@@ -7,6 +7,7 @@
 #include "data/file_io.h"
 #include "data/month_file.h"
 #include "view/month_files.h"
+#include "data/monthly_items.h"
 #include "data/year_file.h"
 #include "windows/form3/form3_handlers.h"
 #include "view/month_drawing.h"
@@ -93,7 +94,10 @@ void readSchoolYearSettings(Context& c) {
     if (!fileExists(path) && !s.unattended) {
         const std::string source = defaultSettingsPath(s.dataDir);
         std::string error;
-        if (copyFileReplacing(source, path, error))
+        // The year's monthly items come with it, when the default has them.
+        const std::string items = defaultMonthlyItemsPath(s.dataDir);
+        if (copyFileReplacing(source, path, error) &&
+            (!fileExists(items) || copyFileReplacing(items, monthlyItemsPath(s.dataDir, s.schoolYear), error)))
             TopMessBox(c.dialogs, Modality::System, 0, MessageIcon::Information, MessageButtons::Ok,
                        s.schoolYear + "年度のカレンダー設定ファイルが存在しないのでデフォルトからコピーしました.",
                        "お知らせ");
