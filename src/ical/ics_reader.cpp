@@ -57,7 +57,7 @@ std::vector<icalcomponent*> calendarsIn(icalcomponent* root) {
 }
 
 std::string hourMinute(int minute) {
-    char text[8];
+    char text[16];
     std::snprintf(text, sizeof text, "%d:%02d", minute / 60, minute % 60);
     return text;
 }

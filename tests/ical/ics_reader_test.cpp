@@ -97,7 +97,7 @@ TEST_F(IcsReading, EveryDayOfThreeYearsIsFoundInItsMonth) {
     for (int y = 2025; y <= 2027; ++y)
         for (int m = 1; m <= 12; ++m)
             for (int d = 1; d <= 28; ++d) {
-                char date[16];
+                char date[40];
                 std::snprintf(date, sizeof date, "%04d%02d%02d", y, m, d);
                 body += event(std::string("UID:a") + date + "\r\nDTSTART;VALUE=DATE:" + date + "\r\nSUMMARY:日" +
                               "\r\n") +
