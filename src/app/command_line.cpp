@@ -24,6 +24,14 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
     CommandLine result;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
+        if (arg == "--import-picture") {
+            if (i + 1 >= args.size() || args[i + 1].empty()) {
+                result.error = arg + " の後にファイル名がありません";
+                return result;
+            }
+            result.importPictures.push_back(args[++i]);
+            continue;
+        }
         if (arg == "--print-pdf" || arg == "--print-png" || arg == "--month" || arg == "--school-year") {
             if (i + 1 >= args.size()) {
                 result.error = arg + " の後に値がありません";
@@ -58,6 +66,8 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
     }
     if (result.schoolYear && !result.pdfFile) result.error = "--school-year は --print-pdf と一緒に使います";
     if (result.pdfFile && result.pngFile) result.error = "--print-pdf と --print-png は一度にひとつです";
+    if (!result.importPictures.empty() && (result.pdfFile || result.pngFile))
+        result.error = "--import-picture は印刷と一緒には使えません";
     return result;
 }
 

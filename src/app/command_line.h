@@ -6,6 +6,8 @@
 //                      the page at 150 dpi and exit
 //   --school-year YYYY with --print-pdf: print that school year, April to
 //                      March, one page a month
+//   --import-picture FILE  bring the picture file into the data folder's
+//                      picture library and exit (repeatable)
 // Every other argument is part of the data folder text, the arguments
 // joined by single blanks.
 
@@ -25,6 +27,7 @@ struct CommandLine {
     std::optional<std::string> pngFile; // --print-png
     std::optional<YearMonth> month;     // --month
     std::optional<int> schoolYear;      // --school-year
+    std::vector<std::string> importPictures;  // --import-picture, in order
     std::string error;                  // not empty: a message for the user, the program stops
 };
 

@@ -9,6 +9,8 @@
 
 namespace cal {
 
+class PictureLibrary;
+
 struct Context {
     AppState& state;
     Dialogs& dialogs;
@@ -16,6 +18,7 @@ struct Context {
     Drawing& drawing;
     const Clock& clock;
     Registry& registry;
+    PictureLibrary* pictures = nullptr;  // bringing pictures in, the library window; none without Qt
 };
 
 }  // namespace cal

@@ -12,6 +12,7 @@ namespace cal::form6 {
 inline constexpr const char* kUpdate = "F6UPDATE";       // 設定更新（要再実行）
 inline constexpr const char* kCommonFolder = "EDIT163";  // 共通カレンダーのフォルダ (read-only)
 inline constexpr const char* kBrowse = "F6KICK";         // 参照…
+inline constexpr const char* kStretch = "CHECK165";      // 絵を枠いっぱいに引き伸ばす (per user)
 
 // The dialog's fields and the main window's fields they edit.
 inline constexpr std::array<std::pair<const char*, const char*>, 8> kFields{{

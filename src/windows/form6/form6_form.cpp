@@ -6,7 +6,7 @@ FormDescription settingsForm() {
     return {"FORM6",
             "表示・印刷関連設定",
             1128,
-            597,
+            650,
             {
                 {ControlKind::Text, "TEXT155", "１日の枠幅㎜", 25, 47, 350, 44},
                 {ControlKind::HEdit, "HEDIT155", "", 400, 28, 113, 75},
@@ -30,6 +30,8 @@ FormDescription settingsForm() {
                 {ControlKind::Edit, "EDIT163", "", 400, 465, 540, 75, {}, 0, true, "共通カレンダーのフォルダ"},
                 {ControlKind::Button, "F6KICK", "参照…", 950, 465, 150, 75, {}, 0, false,
                  "共通カレンダーのフォルダを参照"},
+                // Kept for the user at once, like the folder above.
+                {ControlKind::Check, "CHECK165", "絵を枠いっぱいに引き伸ばす", 25, 560, 900, 60},
             },
             true};
 }
