@@ -198,7 +198,13 @@ TEST_F(GridModel, RejectedPictureIsMarkedNeverDrawn) {
     const std::vector<DrawCall> large = h.forms.drawsOn(kDayEditor, form3::slotPicture(1));
     ASSERT_FALSE(large.empty());
     EXPECT_EQ(large[0].op, "clear");
-    for (const DrawCall& d : large) EXPECT_NE(d.op, "stretch");
+    std::vector<std::string> texts;
+    for (const DrawCall& d : large) {
+        EXPECT_NE(d.op, "stretch");
+        if (d.op == "text") texts.push_back(d.text);
+    }
+    EXPECT_EQ(texts, (std::vector<std::string>{"見つかりません", "gone.bmp"}));  // on screen only
+    EXPECT_EQ(fieldName(h.state->dayPictureFile[1]), "gone.bmp");  // kept until replaced
 }
 
 }  // namespace

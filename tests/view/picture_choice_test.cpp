@@ -1,13 +1,12 @@
 // Pictures chosen, dropped and drawn: a record only ever names a file the
-// library holds, pictures keep their proportions unless the user asks for
-// stretching, and a missing one is marked on screen.
+// library holds, and pictures keep their proportions unless the user asks
+// for stretching.
 #include "data/file_io.h"
 #include "data/sjis.h"
 #include "tools/string_tools.h"
 #include "support/month_setup.h"
 #include "ui/picture_library.h"
 #include "view/bitmap_toolkit.h"
-#include "view/grid_model.h"
 #include "windows/form2/form2_controls.h"
 #include "windows/form3/form3_controls.h"
 #include "windows/form3/form3_handlers.h"
@@ -129,29 +128,6 @@ TEST_F(ChosenPictures, FilesDroppedOnADayFillItsFreeSlotsAndAreStored) {
     send(blank);
     EXPECT_TRUE(library.imported.empty());
     EXPECT_EQ(h.state->selectedCell, 20);
-}
-
-TEST_F(ChosenPictures, AFileDroppedOnASlotIsBroughtInAndShown) {
-    Event drop{kDayEditor, form3::slotPicture(5), EventKind::Drop};
-    drop.files = {outside + "/usagi.png"};
-    send(drop);
-    EXPECT_EQ(fieldName(h.state->dayPictureFile[5]), "usagi.bmp");
-    const std::vector<DrawCall> draws = h.forms.drawsOn(kDayEditor, form3::slotPicture(5));
-    ASSERT_FALSE(draws.empty());
-    EXPECT_EQ(draws.back().op, "stretch");
-    EXPECT_EQ(draws.back().text, h.dir.file("Calendar_pic", "usagi.bmp"));
-    EXPECT_NEAR(draws.back().x2 / draws.back().y2, 2.0, 1e-9);  // the 20 × 10 picture, fitted
-}
-
-TEST_F(ChosenPictures, AMissingStoredPictureIsMarkedOnScreenWithItsName) {
-    storeField(h.state->monthCells[12].pictureFile[4], "gone.bmp");
-    DAT_SET(h.context());
-    const std::vector<DrawCall> draws = h.forms.drawsOn(kDayEditor, form3::slotPicture(4));
-    std::vector<std::string> texts;
-    for (const DrawCall& d : draws)
-        if (d.op == "text") texts.push_back(d.text);
-    EXPECT_EQ(texts, (std::vector<std::string>{"見つかりません", "gone.bmp"}));
-    EXPECT_EQ(fieldName(h.state->dayPictureFile[4]), "gone.bmp");  // kept until replaced
 }
 
 TEST_F(ChosenPictures, StretchingIsAPerUserSettingKeptAtOnce) {

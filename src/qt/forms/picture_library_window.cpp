@@ -7,7 +7,6 @@
 #include "qt/qt_strings.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
@@ -27,10 +26,6 @@
 namespace cal::qtui {
 
 namespace {
-
-// Thumbnails the window shows before any scrolling: kept ones are taken at
-// once, so a second opening shows them in its first paint.
-constexpr int kFirstScreen = 40;
 
 QIcon blankIcon() {
     QPixmap pixmap(kThumbnailSide, kThumbnailSide);
@@ -119,19 +114,20 @@ PictureLibraryWindow::PictureLibraryWindow(QWidget* owner, std::string dataDir, 
     m_filter->setFocus();
 }
 
-PictureLibraryWindow::~PictureLibraryWindow() {
-    // Thumbnails not begun are dropped; those being made finish first.
-    m_workers.clear();
+PictureLibraryWindow::~PictureLibraryWindow() { stopWorkers(); }
+
+void PictureLibraryWindow::stopWorkers() {
+    m_stop = true;
     m_workers.waitForDone();
+    m_stop = false;
 }
 
 void PictureLibraryWindow::fill(const QString& select) {
-    m_workers.clear();
-    m_workers.waitForDone();
+    stopWorkers();
     m_list->clear();
     m_items.clear();
     m_pending = 0;
-    QDir folder(m_folder);
+    const QDir folder(m_folder);
     const QStringList names =
         folder.entryList({QStringLiteral("*.bmp")}, QDir::Files | QDir::Readable, QDir::Name | QDir::IgnoreCase);
     const QIcon blank = blankIcon();
@@ -140,20 +136,22 @@ void PictureLibraryWindow::fill(const QString& select) {
         item->setData(Qt::UserRole, name);
         item->setToolTip(name);
         m_items.insert(name, item);
-        const QString path = folder.filePath(name);
-        if (m_items.size() <= kFirstScreen) {
-            if (const QImage kept = m_thumbnails.kept(QFileInfo(path)); !kept.isNull()) {
-                item->setIcon(thumbnailIcon(kept));
-                continue;
-            }
-        }
-        ++m_pending;
-        m_workers.start([this, name, path] {
-            const QImage image = m_thumbnails.thumbnail(path);
-            QMetaObject::invokeMethod(this, [this, name, image] { thumbnailArrived(name, image); },
-                                      Qt::QueuedConnection);
-        });
     }
+    // A few workers take the files in turn: nothing is queued per picture.
+    m_queue = names;
+    m_next = 0;
+    m_pending = static_cast<int>(names.size());
+    const int generation = ++m_generation;
+    for (int w = 0; w < std::min(m_workers.maxThreadCount(), static_cast<int>(names.size())); ++w)
+        m_workers.start([this, generation] {
+            for (int i = m_next++; i < m_queue.size() && !m_stop; i = m_next++) {
+                const QString& name = m_queue[i];
+                const QImage image = m_thumbnails.thumbnail(m_folder + name);
+                QMetaObject::invokeMethod(
+                    this, [this, generation, name, image] { thumbnailArrived(generation, name, image); },
+                    Qt::QueuedConnection);
+            }
+        });
     applyFilter();
     if (QListWidgetItem* item = m_items.value(select); item != nullptr) {
         m_list->setCurrentItem(item);
@@ -161,7 +159,8 @@ void PictureLibraryWindow::fill(const QString& select) {
     }
 }
 
-void PictureLibraryWindow::thumbnailArrived(const QString& name, const QImage& image) {
+void PictureLibraryWindow::thumbnailArrived(int generation, const QString& name, const QImage& image) {
+    if (generation != m_generation) return;
     --m_pending;
     QListWidgetItem* item = m_items.value(name);
     if (item == nullptr) return;
@@ -180,6 +179,15 @@ void PictureLibraryWindow::applyFilter() {
         QListWidgetItem* item = m_list->item(i);
         item->setHidden(!text.isEmpty() && !item->data(Qt::UserRole).toString().contains(text, Qt::CaseInsensitive));
     }
+    // 選択 and Enter take the first picture shown when the selected one is
+    // filtered away.
+    QListWidgetItem* current = m_list->currentItem();
+    if (text.isEmpty() || (current != nullptr && !current->isHidden())) return;
+    for (int i = 0; i < m_list->count(); ++i)
+        if (!m_list->item(i)->isHidden()) {
+            m_list->setCurrentItem(m_list->item(i));
+            return;
+        }
 }
 
 QStringList PictureLibraryWindow::shownNames() const {

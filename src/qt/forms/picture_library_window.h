@@ -13,6 +13,7 @@
 #include <QStringList>
 #include <QThreadPool>
 
+#include <atomic>
 #include <string>
 
 class QLineEdit;
@@ -50,7 +51,9 @@ private:
     void applyFilter();
     void choose();
     void importFromFolder();
-    void thumbnailArrived(const QString& name, const QImage& image);
+    void thumbnailArrived(int generation, const QString& name, const QImage& image);
+    // Stops the workers; thumbnails being made are finished first.
+    void stopWorkers();
 
     std::string m_dataDir;
     QString m_folder;
@@ -60,6 +63,11 @@ private:
     QHash<QString, QListWidgetItem*> m_items;
     QString m_chosen;
     int m_pending = 0;
+    // The files whose thumbnails the workers make, taken in order.
+    QStringList m_queue;
+    std::atomic<int> m_next{0};
+    std::atomic<bool> m_stop{false};
+    int m_generation = 0;  // which filling of the list a thumbnail belongs to
     QThreadPool m_workers;
 };
 

@@ -109,10 +109,12 @@ ConvertedPicture libraryPicture(const QString& path) {
     }
     const QImage decoded = reader.read();
     if (decoded.isNull()) return refused(QStringLiteral("絵を読み取れませんでした"), path);
-    const QImage white = onWhite(decoded);
+    // Reduced first (premultiplied pixels average rightly), then laid on
+    // white: the blend touches only the small picture.
+    const QSize target = librarySize(decoded.size());
+    const QImage white = onWhite(target == decoded.size() ? decoded : smoothlyScaled(decoded, target));
     if (white.isNull()) return refused(QStringLiteral("絵を読み取れませんでした"), path);
-    const QSize target = librarySize(white.size());
-    return {target == white.size() ? white : smoothlyScaled(white, target), QString()};
+    return {white, QString()};
 }
 
 PictureImport importPicture(const std::string& dataDir, const std::string& path) {

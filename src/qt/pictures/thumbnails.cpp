@@ -8,7 +8,7 @@
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
-#include <QSaveFile>
+#include <QFile>
 #include <QStandardPaths>
 
 namespace cal::qtui {
@@ -41,12 +41,12 @@ QString ThumbnailCache::entryPath(const QFileInfo& file) const {
     hash.addData(file.absoluteFilePath().toUtf8());
     hash.addData(QByteArray::number(file.size()));
     hash.addData(QByteArray::number(file.lastModified().toMSecsSinceEpoch()));
-    return m_folder + QLatin1Char('/') + QString::fromLatin1(hash.result().toHex()) + QStringLiteral(".png");
+    return m_folder + QLatin1Char('/') + QString::fromLatin1(hash.result().toHex()) + QStringLiteral(".bmp");
 }
 
 QImage ThumbnailCache::kept(const QFileInfo& file) const {
     QImage image;
-    image.load(entryPath(file), "PNG");
+    image.load(entryPath(file), "BMP");
     return image;
 }
 
@@ -55,10 +55,13 @@ QImage ThumbnailCache::thumbnail(const QString& path) const {
     if (QImage image = kept(file); !image.isNull()) return image;
     const QImage made = makeThumbnail(path);
     if (made.isNull()) return made;
-    // Kept whole or not at all: a reader never meets half a file.
+    // Kept whole or not at all: written beside its place and renamed there,
+    // so a reader never meets half a file. A lost entry is only made again,
+    // so nothing is flushed to disk.
     if (QDir().mkpath(m_folder)) {
-        QSaveFile out(entryPath(file));
-        if (out.open(QIODevice::WriteOnly) && made.save(&out, "PNG")) out.commit();
+        const QString entry = entryPath(file);
+        const QString part = entry + QStringLiteral(".%1.part").arg(reinterpret_cast<quintptr>(&made), 0, 16);
+        if (!made.save(part, "BMP") || !QFile::rename(part, entry)) QFile::remove(part);
     }
     return made;
 }

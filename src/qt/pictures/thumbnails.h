@@ -17,7 +17,7 @@ inline constexpr int kThumbnailSide = 96;
 // cannot be drawn.
 QImage makeThumbnail(const QString& path);
 
-// Thumbnails kept as PNG files in one folder, each named by a hash of the
+// Thumbnails kept as BMP files (quick to write and read) in one folder, each named by a hash of the
 // picture's full path, size and modification time: a changed file is made
 // anew, and an old entry is never taken for it. Safe to use from several
 // threads at once.
