@@ -79,6 +79,8 @@ ConvertedPicture libraryPicture(const QString& path) {
     const QFileInfo info(path);
     if (info.isDir()) return refused(QStringLiteral("フォルダは取り込めません"), path);
     if (!info.exists()) return refused(QStringLiteral("ファイルが見つかりません"), path);
+    // A device or a pipe could be read without end.
+    if (!info.isFile()) return refused(QStringLiteral("絵のファイルではありません"), path);
     if (info.size() > kMaxPictureFileBytes)
         return refused(QStringLiteral("ファイルが大きすぎて取り込めません"), path);
     QFile file(path);

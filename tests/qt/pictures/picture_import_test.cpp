@@ -136,6 +136,7 @@ TEST_F(PictureImportTest, BadInputIsRefusedNamingTheFileAndWritesNothing) {
         EXPECT_FALSE(imported.ok()) << name;
         EXPECT_NE(imported.error.find(name), std::string::npos) << imported.error;
     }
+    EXPECT_FALSE(import(QStringLiteral("/dev/zero")).ok());  // read without end otherwise
     EXPECT_TRUE(libraryFiles().isEmpty());
 }
 
