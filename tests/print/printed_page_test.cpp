@@ -201,8 +201,9 @@ TEST_F(PrintedPage, PicturesKeepTheirProportionsInsideTheirPlaces) {
     storeField(rec.pictureFile[1], "wide.bmp");
     print();
     const DayBox box = paperDayBox(h.state->display.boxWidth, h.state->display.boxHeight);
+    const std::vector<DrawCall> calls = page();
     const DrawCall* drawn = nullptr;
-    for (const DrawCall& d : page())
+    for (const DrawCall& d : calls)
         if (d.op == "stretch" && d.text == h.dir.file("Calendar_pic", "wide.bmp")) drawn = &d;
     ASSERT_NE(drawn, nullptr);
     EXPECT_DOUBLE_EQ(drawn->x2 / drawn->y2, 4.0);

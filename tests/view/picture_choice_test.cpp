@@ -138,7 +138,7 @@ TEST_F(ChosenPictures, StretchingIsAPerUserSettingKeptAtOnce) {
     EXPECT_EQ(h.registry.value(kRegistryKey, kStretchPicturesValue), "1");
     addPicture(h, "wide.bmp", 20, 10);
     putDayPicture(h.context(), 1, "wide.bmp");
-    const DrawCall& drawn = h.forms.drawsOn(kDayEditor, form3::slotPicture(1)).back();
+    const DrawCall drawn = h.forms.drawsOn(kDayEditor, form3::slotPicture(1)).back();
     const Geometry slot = h.forms.geometry(kDayEditor, form3::slotPicture(1));
     EXPECT_EQ(std::make_tuple(drawn.x, drawn.y, drawn.x2, drawn.y2), std::make_tuple(0.0, 0.0, slot.width, slot.height));
 }
