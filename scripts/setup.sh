@@ -8,7 +8,7 @@ CALENDAR_PACKAGES=(
   qt6-base-dev libgl1-mesa-dev qt6-translations-l10n zlib1g-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-ipafont-gothic xvfb xauth imagemagick poppler-utils
-  desktop-file-utils libical-dev
+  desktop-file-utils libical-dev qt6-image-formats-plugins
   clang libclang-rt-dev
 )
 

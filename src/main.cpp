@@ -17,6 +17,8 @@
 #include "qt/forms/qt_forms_service.h"
 #include "qt/platform/qt_registry.h"
 #include "qt/platform/translations.h"
+#include "qt/pictures/picture_import.h"
+#include "qt/forms/qt_picture_library.h"
 
 #include <QApplication>
 #include <QByteArray>
@@ -43,7 +45,7 @@ std::optional<std::string> currentDirectory() {
 
 // Builds the application on `forms` and either prints or runs the windows.
 int runProgram(const cal::CommandLine& cmd, const std::optional<std::string>& output, cal::Dialogs& dialogs,
-               cal::qtui::QtFormsService& forms) {
+               cal::qtui::QtFormsService& forms, cal::PictureLibrary* pictures) {
     auto state = std::make_unique<cal::AppState>();
     cal::qtui::QtRegistry registry;
     const cal::SystemClock systemClock;
@@ -57,6 +59,7 @@ int runProgram(const cal::CommandLine& cmd, const std::optional<std::string>& ou
     cal::ical::LibicalWriter icsWriter;
     app.context().icsWriter = &icsWriter;
     forms.setEventSink(&app);
+    app.context().pictures = pictures;
     // Printing from the command line asks nobody for a data folder.
     cal::StartArgs args(cmd.dataText, currentDirectory(), !output);
     args.recoveryRoot = cal::userRecoveryRoot();
@@ -75,6 +78,23 @@ int runProgram(const cal::CommandLine& cmd, const std::optional<std::string>& ou
                        : cmd.schoolYear    ? app.printSchoolYear(*cmd.schoolYear)
                                            : app.printDisplayedMonth();
     if (status == 0) std::cout << (cmd.icsExportFile ? "書き出しました: " : "印刷しました: ") << *output << std::endl;
+    return status;
+}
+
+// Brings each file into the library of the data folder, one line each;
+// 0 when every file came in.
+int importPictures(const cal::CommandLine& cmd) {
+    const std::string dataDir = !cmd.dataText.empty() ? cmd.dataText : currentDirectory().value_or(".");
+    int status = 0;
+    for (const std::string& file : cmd.importPictures) {
+        const cal::PictureImport imported = cal::qtui::importPicture(dataDir, file);
+        if (imported.ok()) {
+            std::cout << imported.name << std::endl;
+        } else {
+            std::cerr << "calendar: " << imported.error << std::endl;
+            status = 1;
+        }
+    }
     return status;
 }
 
@@ -105,8 +125,14 @@ int main(int argc, char* argv[]) {
         QApplication application(argc, argv);
         cal::qtui::QtFormsService forms(cal::qtui::QtFormsService::Mode::Headless, {});
         cal::qtui::HeadlessDialogs dialogs(std::cerr);
-        const int status = runProgram(cmd, std::string(), dialogs, forms);
+        const int status = runProgram(cmd, std::string(), dialogs, forms, nullptr);
         return status == 0 && dialogs.errorShown() ? 1 : status;
+    }
+    if (!cmd.importPictures.empty()) {
+        qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
+        QApplication application(argc, argv);
+        cal::qtui::limitPictureMemory();
+        return importPictures(cmd);
     }
     if (output) {
         std::string error;
@@ -124,17 +150,19 @@ int main(int argc, char* argv[]) {
     if (!output) cal::qtui::prefaultHeap(std::size_t{7} * 1024 * 1024);
 
     QApplication application(argc, argv);
+    cal::qtui::limitPictureMemory();
     cal::qtui::installFontSubstitutions();
     if (output) {
         cal::qtui::QtFormsService forms(cal::qtui::QtFormsService::Mode::Headless, *output,
                                   cmd.pngFile ? cal::qtui::QtFormsService::Output::Png : cal::qtui::QtFormsService::Output::Pdf);
         cal::qtui::HeadlessDialogs dialogs(std::cerr);
-        const int status = runProgram(cmd, output, dialogs, forms);
+        const int status = runProgram(cmd, output, dialogs, forms, nullptr);
         // Any error on the way fails the run, even when a page was written.
         return status == 0 && dialogs.errorShown() ? 1 : status;
     }
     // Qt's own dialogs (print, file) appear only in the windowed program.
     cal::qtui::installQtTranslations(application);
     cal::qtui::QtFormsService forms;
-    return runProgram(cmd, output, forms, forms);
+    cal::qtui::QtPictureLibrary pictures([&forms](std::string_view form) { return forms.window(form); });
+    return runProgram(cmd, output, forms, forms, &pictures);
 }

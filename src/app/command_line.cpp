@@ -25,6 +25,14 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
     CommandLine result;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
+        if (arg == "--import-picture") {
+            if (i + 1 >= args.size() || args[i + 1].empty()) {
+                result.error = arg + " の後にファイル名がありません";
+                return result;
+            }
+            result.importPictures.push_back(args[++i]);
+            continue;
+        }
         if (arg == "--staff") {
             result.staff = true;
             continue;
@@ -81,6 +89,8 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
             (result.icsImportFile ? 1 : 0) > 1)
         result.error = "--print-pdf、--print-png、--export-ics、--import-ics は一度にひとつです";
     if (result.icsImportFile && !result.month) result.error = "--import-ics は --month と一緒に使います";
+    if (!result.importPictures.empty() && (result.pdfFile || result.pngFile || result.icsExportFile || result.icsImportFile))
+        result.error = "--import-picture は印刷や予定の取り込み・書き出しと一緒には使えません";
     return result;
 }
 

@@ -13,6 +13,8 @@
 //   --export-ics FILE  write the displayed month (or with --school-year the
 //                      school year) to FILE as an iCalendar file and exit
 //   --staff            with --print-pdf or --print-png: the staff edition
+//   --import-picture FILE  bring the picture file into the data folder's
+//                      picture library and exit (repeatable)
 // Every other argument is part of the data folder text, the arguments
 // joined by single blanks.
 
@@ -36,6 +38,7 @@ struct CommandLine {
     std::optional<int> paper;           // --paper, as its printer paper code
     std::optional<std::string> icsExportFile; // --export-ics
     bool staff = false;                 // --staff
+    std::vector<std::string> importPictures;  // --import-picture, in order
     std::string error;                  // not empty: a message for the user, the program stops
 };
 

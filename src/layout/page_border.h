@@ -22,3 +22,16 @@ inline constexpr int kFrameHeight = 80;
 std::vector<FramePlace> borderPlaces(int left, int top, const std::array<bool, 7>& available);
 
 }  // namespace cal
+
+namespace cal {
+
+// The largest place a picture takes on the printed page: a month's title
+// picture, 19 × 16 mm.
+inline constexpr int kTitlePictureWidth = 190;
+inline constexpr int kTitlePictureHeight = 160;
+// Pixels a library picture needs along its longer side for that place at
+// 300 dots per inch: pictures brought in are reduced to it, never enlarged.
+inline constexpr int kLibraryPictureSide = (kTitlePictureWidth * 300 + 253) / 254;
+static_assert(kTitlePictureWidth >= kTitlePictureHeight);
+
+}  // namespace cal

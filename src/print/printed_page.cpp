@@ -144,7 +144,7 @@ std::vector<LineOverflow> linesOffThePage(const Context& c) {
 }
 
 UndrawnNames drawPrintedPage(Context& c, Printer& printer) {
-    PictureRun pictures(c.forms, c.drawing, kMainForm, c.state.dataDir);
+    PictureRun pictures(c.forms, c.drawing, kMainForm, c.state.dataDir, c.state.stretchPictures);
     // The page uses the checked settings the screen was laid out with.
     const DisplaySettings& d = c.state.display;
     const bool staff = c.state.print.staffEdition;

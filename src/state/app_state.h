@@ -34,6 +34,7 @@ struct AppState {
     int editorCell = 0;       // the cell whose day the day editor was loaded from; 0 none
     double monthZoom = 1;     // the month window's zoom the month was last painted at
     int dayChanged = 0;       // 1 when a day editor control was touched
+    bool stretchPictures = false;  // pictures fill their places (a per-user setting)
     std::array<PictureName, 9> dayPictureFile{};  // working copy of slots 1 … 8
 
     MonthCells monthCells{};

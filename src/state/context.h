@@ -11,6 +11,7 @@ namespace cal {
 
 class IcsReader;
 class IcsWriter;
+class PictureLibrary;
 
 struct Context {
     AppState& state;
@@ -21,6 +22,7 @@ struct Context {
     Registry& registry;
     IcsReader* icsReader = nullptr;  // iCalendar import (libical); none in builds without it
     IcsWriter* icsWriter = nullptr;  // iCalendar export (libical); none in builds without it
+    PictureLibrary* pictures = nullptr;  // bringing pictures in, the library window; none without Qt
 };
 
 }  // namespace cal

@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace cal {
 
@@ -16,14 +17,15 @@ inline constexpr int kWidthPixels = 8;
 inline constexpr int kHeightPixels = 10;
 }  // namespace caps
 
-// Change: the user edited a text field.
-enum class EventKind { On, Click, SetFocus, Start, Resize, End, QueryClose, Change };
+// Change: the user edited a text field; Drop: files were dropped on it.
+enum class EventKind { On, Click, SetFocus, Start, Resize, End, QueryClose, Change, Drop };
 
 // One user event. `control` is empty for events of the form itself.
 struct Event {
     std::string form;
     std::string control;
     EventKind kind = EventKind::On;
+    std::vector<std::string> files{};  // Drop: the files' full paths
 };
 
 // The handler name of an event: CONTROL_EVENT, or FORM_EVENT for form events.

@@ -4,6 +4,8 @@
 #include "ui/drawing.h"
 #include "ui/forms.h"
 
+#include <algorithm>
+
 namespace cal {
 
 namespace {
@@ -60,9 +62,9 @@ PictureCheck GAZO_TYOUSA(Forms& forms, Drawing& drawing, std::string_view form, 
     return check;
 }
 
-PictureRun::PictureRun(Forms& forms, Drawing& drawing, std::string_view form, std::string dataDir)
+PictureRun::PictureRun(Forms& forms, Drawing& drawing, std::string_view form, std::string dataDir, bool stretch)
     : m_forms(forms), m_drawing(drawing), m_form(form), m_dataDir(std::move(dataDir)),
-      m_bitmap(drawing.createBitmap()) {}
+      m_bitmap(drawing.createBitmap()), m_stretch(stretch) {}
 
 PictureRun::~PictureRun() = default;
 
@@ -85,7 +87,8 @@ bool PictureRun::drawable(const std::string& name) { return !drawablePath(name).
 bool PictureRun::draw(Surface& surface, const std::string& name, double x, double y, double w, double h) {
     const std::string& path = drawablePath(name);
     if (path.empty() || !m_bitmap->load(path)) return false;
-    surface.stretch(*m_bitmap, x, y, w, h);
+    const Rect r = pictureRect(m_bitmap->width(), m_bitmap->height(), {x, y, w, h}, m_stretch);
+    surface.stretch(*m_bitmap, r.x, r.y, r.width, r.height);
     return true;
 }
 
@@ -94,14 +97,36 @@ void PictureRun::drawOrFallback(Surface& surface, const std::string& name, doubl
     if (!draw(surface, name, x, y, w, h)) draw(surface, kFallbackPicture, x, y, w, h);
 }
 
+Rect pictureRect(int pixelWidth, int pixelHeight, const Rect& place, bool stretch) {
+    if (stretch || pixelWidth <= 0 || pixelHeight <= 0 || place.width <= 0 || place.height <= 0) return place;
+    const double scale = std::min(place.width / pixelWidth, place.height / pixelHeight);
+    const double w = pixelWidth * scale, h = pixelHeight * scale;
+    return {place.x + (place.width - w) / 2, place.y + (place.height - h) / 2, w, h};
+}
+
 void BITMAP_OBJ_PIC_BYOUGA_M_PIC(Forms& forms, Drawing& drawing, std::string_view form, std::string_view control,
-                                 const std::string& path) {
+                                 const std::string& path, bool stretch) {
     const Geometry g = forms.geometry(form, control);
     const std::unique_ptr<Bitmap> bitmap = drawing.createBitmap();
     const bool loaded = bitmap->load(path);
     Surface& surface = drawing.surface(form, control);
     surface.clear();
-    if (loaded) surface.stretch(*bitmap, 0, 0, g.width, g.height);
+    if (!loaded) return;
+    const Rect r = pictureRect(bitmap->width(), bitmap->height(), {0, 0, g.width, g.height}, stretch);
+    surface.stretch(*bitmap, r.x, r.y, r.width, r.height);
+}
+
+void markMissingPicture(Forms& forms, Drawing& drawing, std::string_view form, std::string_view control,
+                        const std::string& name) {
+    constexpr int kRed = 5, kText = 2;
+    const Geometry g = forms.geometry(form, control);
+    Surface& surface = drawing.surface(form, control);
+    surface.clear();
+    surface.clip(0, 0, g.width, g.height);
+    surface.rectangle(1, 1, g.width - 1, g.height - 1, kRed);
+    surface.text(6, 4, "見つかりません", 1, 1, kRed);
+    surface.text(6, g.height / 2, name, 1, 1, kText);
+    surface.noClip();
 }
 
 }  // namespace cal

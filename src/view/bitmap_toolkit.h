@@ -2,6 +2,8 @@
 // Checking picture files before they are drawn, and painting a picture over
 // a whole picture control.
 
+#include "layout/month_layout.h"
+
 #include <memory>
 #include <string>
 #include <string_view>
@@ -36,7 +38,9 @@ struct UndrawnNames {
 // picture, and each distinct file checked once.
 class PictureRun {
 public:
-    PictureRun(Forms& forms, Drawing& drawing, std::string_view form, std::string dataDir);
+    // `stretch`: pictures fill their places (the per-user setting); else
+    // they are fitted into them.
+    PictureRun(Forms& forms, Drawing& drawing, std::string_view form, std::string dataDir, bool stretch);
     ~PictureRun();
     PictureRun(const PictureRun&) = delete;
     PictureRun& operator=(const PictureRun&) = delete;
@@ -44,7 +48,7 @@ public:
     // Whether the library picture of that name can be drawn; a name that is
     // not a bare file name never can.
     bool drawable(const std::string& name);
-    // Stretches the named picture into the rectangle when it can be drawn;
+    // Draws the named picture into the rectangle when it can be drawn;
     // answers whether it was.
     bool draw(Surface& surface, const std::string& name, double x, double y, double w, double h);
     // A title band picture, or the fallback picture in its place.
@@ -60,13 +64,23 @@ private:
     std::string m_form;
     std::string m_dataDir;
     std::unique_ptr<Bitmap> m_bitmap;
+    bool m_stretch;
     std::unordered_map<std::string, std::string> m_paths;  // name → drawablePath, checked once
     UndrawnNames m_undrawn;
 };
 
-// Clears the control and stretches the whole picture over it.
+// Where a picture of `pixelWidth` × `pixelHeight` goes in a place: fitted
+// with its proportions and centred, touching two opposite sides; with
+// `stretch` the whole place.
+Rect pictureRect(int pixelWidth, int pixelHeight, const Rect& place, bool stretch);
+
+// Clears the control and draws the whole picture into it, fitted or stretched.
 void BITMAP_OBJ_PIC_BYOUGA_M_PIC(Forms& forms, Drawing& drawing, std::string_view form, std::string_view control,
-                                 const std::string& path);
+                                 const std::string& path, bool stretch);
+// Shows in a picture control that its stored picture `name` cannot be drawn
+// (on screen only).
+void markMissingPicture(Forms& forms, Drawing& drawing, std::string_view form, std::string_view control,
+                        const std::string& name);
 
 // Whether a stored picture name is a bare file name, so that it can only name
 // a file inside the picture library: no folder part ("/" or "\\"), no drive

@@ -93,12 +93,14 @@ void DAT_SET(Context& c, SelectBy by) {
         const std::string name = fieldName(rec.pictureFile[s_]);
         const std::string control = slotPicture(slot);
         const std::string path = picturePath(s.dataDir, name);
-        // A picture that cannot be drawn leaves an empty control, never the
-        // previous day's picture.
-        if (!name.empty() && GAZO_TYOUSA(c.forms, c.drawing, kDayEditor, path).drawable)
-            BITMAP_OBJ_PIC_BYOUGA_M_PIC(c.forms, c.drawing, kDayEditor, control, path);
-        else
+        // A picture that cannot be drawn is marked with its name, never
+        // left showing the previous day's picture.
+        if (name.empty())
             c.drawing.surface(kDayEditor, control).clear();
+        else if (GAZO_TYOUSA(c.forms, c.drawing, kDayEditor, path).drawable)
+            BITMAP_OBJ_PIC_BYOUGA_M_PIC(c.forms, c.drawing, kDayEditor, control, path, s.stretchPictures);
+        else
+            markMissingPicture(c.forms, c.drawing, kDayEditor, control, name);
     }
 }
 

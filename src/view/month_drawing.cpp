@@ -53,7 +53,7 @@ void GAME_CLS(Context& c) {
 void GAME_SAIBYOUGA(Context& c) {
     const AppState& s = c.state;
     const DisplaySettings& d = s.display;
-    PictureRun run(c.forms, c.drawing, kMonthForm, s.dataDir);
+    PictureRun run(c.forms, c.drawing, kMonthForm, s.dataDir, s.stretchPictures);
     const DayBox box = screenDayBox(d.boxWidth, d.boxHeight, d.margin);
     const auto places = dayPlaces(monthLayout(s.yearSettings, s.currentMonth), d.columns, d.rows);
     // Pictures met for the first time are read from disk: a month full of
@@ -72,7 +72,7 @@ void TITLE_SAIBYOUGA(Context& c) {
     const AppState& s = c.state;
     const YearSettings& y = s.yearSettings;
     const double m = s.display.margin;
-    PictureRun run(c.forms, c.drawing, kMonthForm, c.state.dataDir);
+    PictureRun run(c.forms, c.drawing, kMonthForm, s.dataDir, s.stretchPictures);
     Surface& surface = c.drawing.surface(kMonthForm, {});
     surface.clear();
     surface.text(m + 140, 0,
@@ -94,7 +94,7 @@ void TITLE_SAIBYOUGA(Context& c) {
 void markShownDay(Context& c, int previousCell) {
     const AppState& s = c.state;
     const DisplaySettings& d = s.display;
-    PictureRun run(c.forms, c.drawing, kMonthForm, s.dataDir);
+    PictureRun run(c.forms, c.drawing, kMonthForm, s.dataDir, s.stretchPictures);
     const DayBox box = screenDayBox(d.boxWidth, d.boxHeight, d.margin);
     for (const DayPlace& place : dayPlaces(monthLayout(s.yearSettings, s.currentMonth), d.columns, d.rows)) {
         if (place.cell != previousCell && place.cell != s.editorCell) continue;

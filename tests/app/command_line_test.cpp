@@ -101,3 +101,18 @@ TEST(MonthClock, KeepsTodaysDayWhereTheMonthHasIt) {
 
 }  // namespace
 }  // namespace cal::test
+
+namespace cal::test {
+namespace {
+
+TEST(CommandLine, PicturesToImportKeepTheirOrder) {
+    const CommandLine c = parseCommandLine({"--import-picture", "a.png", "/data", "--import-picture", "b.jpg"});
+    EXPECT_TRUE(c.error.empty());
+    EXPECT_EQ(c.importPictures, (std::vector<std::string>{"a.png", "b.jpg"}));
+    EXPECT_EQ(c.dataText, "/data");
+    EXPECT_FALSE(parseCommandLine({"--import-picture"}).error.empty());
+    EXPECT_FALSE(parseCommandLine({"--import-picture", "a.png", "--print-pdf", "x.pdf"}).error.empty());
+}
+
+}  // namespace
+}  // namespace cal::test

@@ -2,6 +2,7 @@
 #include "data/sjis.h"
 #include "layout/page_border.h"
 #include "layout/grid.h"
+#include "layout/month_layout.h"
 #include "print/printed_page.h"
 #include "state/display_settings.h"
 #include "support/month_setup.h"
@@ -60,6 +61,8 @@ protected:
         h.createForms();
         showMonth(h, 2003, 5, "木", 31);  // 1 May in cell 5 (Thursday)
         h.forms.createPrinter();
+        // Places are checked as the system fills them; fitting has its own test.
+        h.state->stretchPictures = true;
         for (int c = 0; c < 7; ++c) h.forms.move(kMonthForm, "PICTURE" + std::to_string(c + 1), 20 + 350 * c, 131);
     }
     void print() { drawPrintedPage(h.context(), *h.forms.printer); }
@@ -224,6 +227,24 @@ TEST_F(PrintedPage, DrawingFailureAbandonsTheRestOfThePage) {
     h.forms.printer->drawingError = PrintError::Begin;
     print();
     for (const DrawCall& d : page()) EXPECT_NE(d.op, "text");
+}
+
+TEST_F(PrintedPage, PicturesKeepTheirProportionsInsideTheirPlaces) {
+    h.state->stretchPictures = false;
+    addPicture(h, "wide.bmp", 40, 10);
+    DayCell& rec = h.state->monthCells[5];
+    storeField(rec.pictureFile[1], "wide.bmp");
+    print();
+    const DayBox box = paperDayBox(h.state->display.boxWidth, h.state->display.boxHeight);
+    const std::vector<DrawCall> calls = page();
+    const DrawCall* drawn = nullptr;
+    for (const DrawCall& d : calls)
+        if (d.op == "stretch" && d.text == h.dir.file("Calendar_pic", "wide.bmp")) drawn = &d;
+    ASSERT_NE(drawn, nullptr);
+    EXPECT_DOUBLE_EQ(drawn->x2 / drawn->y2, 4.0);
+    EXPECT_DOUBLE_EQ(drawn->x2, box.picture.width);  // a wide picture spans its place
+    EXPECT_GT(drawn->y2, 0);
+    EXPECT_LT(drawn->y2, box.picture.height);
 }
 
 }  // namespace

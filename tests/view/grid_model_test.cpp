@@ -53,8 +53,8 @@ TEST_F(GridModel, LoadingShowsLinesChecksPicturesAndTheDayNumber) {
     ASSERT_EQ(large.size(), 2u);
     EXPECT_EQ(large[0].op, "clear");
     EXPECT_EQ(large[1].op, "stretch");
-    EXPECT_EQ(large[1].x2, 375);
-    EXPECT_EQ(large[1].y2, 300);
+    EXPECT_EQ(large[1].x2, 375);  // the 8 × 6 picture fitted across the slot
+    EXPECT_DOUBLE_EQ(large[1].y2, 375.0 * 6 / 8);
     const std::vector<DrawCall> small = h.forms.drawsOn(kDayEditor, form3::slotPicture(3));
     ASSERT_EQ(small.size(), 1u);  // an empty slot clears its control
     EXPECT_EQ(small[0].op, "clear");
@@ -192,12 +192,19 @@ TEST_F(GridModel, WithoutDayCountsTheEditorIsEmptiedAndNoStepAsked) {
     EXPECT_EQ(editor(form3::lineEdit(1)), "");
 }
 
-TEST_F(GridModel, RejectedPictureLeavesItsControlEmpty) {
+TEST_F(GridModel, RejectedPictureIsMarkedNeverDrawn) {
     storeField(h.state->monthCells[12].pictureFile[1], "gone.bmp");
     select(12);
     const std::vector<DrawCall> large = h.forms.drawsOn(kDayEditor, form3::slotPicture(1));
-    ASSERT_EQ(large.size(), 1u);
+    ASSERT_FALSE(large.empty());
     EXPECT_EQ(large[0].op, "clear");
+    std::vector<std::string> texts;
+    for (const DrawCall& d : large) {
+        EXPECT_NE(d.op, "stretch");
+        if (d.op == "text") texts.push_back(d.text);
+    }
+    EXPECT_EQ(texts, (std::vector<std::string>{"見つかりません", "gone.bmp"}));  // on screen only
+    EXPECT_EQ(fieldName(h.state->dayPictureFile[1]), "gone.bmp");  // kept until replaced
 }
 
 }  // namespace

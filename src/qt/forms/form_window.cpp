@@ -1,6 +1,7 @@
 #include "qt/forms/form_window.h"
 
 #include "qt/forms/picture_widget.h"
+#include "qt/forms/dropped_files.h"
 #include "qt/qt_strings.h"
 #include "ui/names.h"
 #include "qt/drawing/screen_units.h"
@@ -8,6 +9,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDropEvent>
 #include <QFont>
 #include <QGroupBox>
 #include <QLabel>
@@ -128,6 +130,11 @@ void FormWindow::addControl(const ControlDescription& d) {
         break;
     }
     widget->setObjectName(toQString(d.name));
+    if (d.kind == ControlKind::Picture || d.kind == ControlKind::Edit || d.kind == ControlKind::HEdit ||
+        d.kind == ControlKind::Button) {
+        widget->setAcceptDrops(true);
+        widget->installEventFilter(this);
+    }
     if (!d.accessibleName.empty()) widget->setAccessibleName(toQString(d.accessibleName));
 
     FontChoice font;
@@ -301,8 +308,21 @@ void FormWindow::wheelEvent(QWheelEvent* event) {
     event->accept();
 }
 
+bool FormWindow::dropEventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop) return false;
+    auto* drop = static_cast<QDropEvent*>(event);
+    std::vector<std::string> files = droppedFiles(drop->mimeData());
+    if (!m_postDrop || files.empty()) return false;
+    drop->acceptProposedAction();
+    if (type == QEvent::Drop) m_postDrop(toStdString(watched->objectName()), std::move(files));
+    return true;
+}
+
 bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusIn && watched->isWidgetType())
+    if (dropEventFilter(watched, event)) return true;
+    // Only text fields tell when they get the focus.
+    if (event->type() == QEvent::FocusIn && qobject_cast<QLineEdit*>(watched) != nullptr)
         m_post(toStdString(watched->objectName()), EventKind::SetFocus);
     return QWidget::eventFilter(watched, event);
 }

@@ -17,6 +17,7 @@ class QScrollArea;
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace cal::qtui {
 
@@ -43,6 +44,10 @@ public:
     using Post = std::function<void(std::string_view control, EventKind kind)>;
 
     FormWindow(const FormDescription& description, Post post);
+    // Receives files dropped from a file manager on a picture, a text
+    // field or a button, with the control's name.
+    using PostDrop = std::function<void(std::string_view control, std::vector<std::string> files)>;
+    void setDropSink(PostDrop sink) { m_postDrop = std::move(sink); }
 
     const std::string& name() const { return m_name; }
     FormControl* control(std::string_view name);
@@ -95,8 +100,12 @@ private:
     // Places the controls at `factor` times their size.
     void applyZoom(double factor);
 
+    // Drag and drop of files over a control; true when the event was taken.
+    bool dropEventFilter(QObject* watched, QEvent* event);
+
     std::string m_name;
     Post m_post;
+    PostDrop m_postDrop;
     Canvas m_canvas;
     std::map<std::string, FormControl, std::less<>> m_controls;
     Geometry m_placed;  // the window's last position and client size, in units

@@ -69,6 +69,11 @@ FormWindow* QtFormsService::build(std::string_view form) {
             post({name, std::string(control), kind});
         });
     FormWindow* built = window.get();
+    built->setDropSink([this, name](std::string_view control, std::vector<std::string> files) {
+        Event event{name, std::string(control), EventKind::Drop};
+        event.files = std::move(files);
+        post(std::move(event));
+    });
     m_forms.emplace(name, std::move(window));
     return built;
 }

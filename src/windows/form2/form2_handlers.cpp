@@ -8,6 +8,13 @@
 #include "view/month_drawing.h"
 #include "windows/mainform/data_dir.h"
 #include "ui/names.h"
+#include "data/sjis.h"
+#include "layout/month_layout.h"
+#include "view/picture_choice.h"
+#include "windows/form3/form3_controls.h"
+#include "windows/form3/form3_handlers.h"
+
+#include <algorithm>
 
 #include <cmath>
 #include <cstdlib>
@@ -19,6 +26,39 @@ namespace cal {
 namespace {
 
 int percentOf(double zoom) { return static_cast<int>(std::lround(zoom * 100)); }
+
+bool holdsDay(const Context& c, int cell) {
+    const DisplaySettings& d = c.state.display;
+    for (const DayPlace& place : dayPlaces(monthLayout(c.state.yearSettings, c.state.currentMonth), d.columns, d.rows))
+        if (place.cell == cell) return true;
+    return false;
+}
+
+// Files dropped on a day: the day is selected as by a click, the pictures
+// come into the library and take its free slots (the large one first), and
+// the day is stored.
+void dropOnDay(Context& c, int cell, const Event& e) {
+    if (!holdsDay(c, cell) || !DAT_UPDATE(c)) return;
+    c.state.selectedCell = cell;
+    DAT_SET(c, SelectBy::Click);
+    c.forms.focus(kDayEditor);
+    bool placed = false;
+    for (const std::string& name : libraryNamesOf(c, kMonthForm, e.files)) {
+        const auto free = std::find_if(form3::kPictureSlots.begin(), form3::kPictureSlots.end(), [&](int slot) {
+            return fieldName(c.state.dayPictureFile[static_cast<std::size_t>(slot)]).empty();
+        });
+        if (free == form3::kPictureSlots.end()) {
+            c.dialogs.messageBox(kMonthForm, "お知らせ", "この日の絵の枠はすべて使われています。\r\n" + name,
+                                 MessageButtons::Ok, MessageIcon::Information);
+            break;
+        }
+        putDayPicture(c, *free, name);
+        placed = true;
+    }
+    if (!placed) return;
+    c.state.dayChanged = 1;
+    DAT_UPDATE(c);
+}
 
 }  // namespace
 
@@ -55,6 +95,8 @@ void addMonthWindowHandlers(HandlerTable& table) {
                       DAT_SET(c, SelectBy::Click);
                       c.forms.focus(kDayEditor);
                   }));
+    for (int n = 1; n <= form2::kCells; ++n)
+        table.add(form2::cell(n), EventKind::Drop, action([n](Context& c, const Event& e) { dropOnDay(c, n, e); }));
 }
 
 }  // namespace cal

@@ -8,6 +8,7 @@
 #include "tools/string_tools.h"
 #include "ui/window_tools.h"
 #include "view/bitmap_toolkit.h"
+#include "view/picture_choice.h"
 #include "layout/grid.h"
 #include "view/grid_model.h"
 #include "ui/names.h"
@@ -36,36 +37,19 @@ Handler markFit() {
     return action([](Context& c, const Event& e) { markLineFit(c, e.control); });
 }
 
-// Opens the file-open dialog in the picture library; answers the chosen
-// path, nothing when cancelled.
-std::optional<std::string> choosePicture(Context& c) {
-    return c.dialogs.fileOpenDialog(kDayEditor, "画像ファイルのオープン", "*.BMP", "画像(*.BMP)",
-                                    dataPath(c.state.dataDir, "Calendar_pic", ""));
-}
-
 void choosePictureFor(Context& c, int slot) {
     c.state.dayChanged = 1;
-    const std::optional<std::string> chosen = choosePicture(c);
-    if (!chosen) return;
-    const std::string& path = *chosen;
-    const std::string name = TOOL_YEN_CUT(path);
-    // A name the record cannot hold would come back as another name.
-    if (const auto bad = unstorableCharacters(name); !bad.empty()) {
-        c.dialogs.messageBox(kDayEditor, "お知らせ",
-                             "画像ファイル名に保存できない文字があります。\r\n" + describeCharacters(bad) +
-                                 "\r\nファイル名を変えてから選んでください。\r\n" + name,
-                             MessageButtons::Ok, MessageIcon::Information);
-        return;
-    }
-    // A name longer than the record's field would be cut and never found again.
-    if (utf8ToSjis(name).size() > sizeof(PictureName)) {
-        c.dialogs.messageBox(kDayEditor, "お知らせ",
-                           "画像ファイル名が長すぎます（半角30文字・全角15文字まで）。\r\n" + name, MessageButtons::Ok,
-                           MessageIcon::Information);
-        return;
-    }
-    BITMAP_OBJ_PIC_BYOUGA_M_PIC(c.forms, c.drawing, kDayEditor, form3::slotPicture(slot), path);
-    storeField(c.state.dayPictureFile[static_cast<std::size_t>(slot)], name);
+    const auto s = static_cast<std::size_t>(slot);
+    const PictureChoice choice = chooseLibraryPicture(c, kDayEditor, fieldName(c.state.dayPictureFile[s]));
+    if (choice.name) putDayPicture(c, slot, *choice.name);
+}
+
+// Dropped files come into the library; the first goes into the slot.
+void dropPicturesOn(Context& c, int slot, const Event& e) {
+    const std::vector<std::string> names = libraryNamesOf(c, kDayEditor, e.files);
+    if (names.empty()) return;
+    c.state.dayChanged = 1;
+    putDayPicture(c, slot, names.front());
 }
 
 void deletePicture(Context& c, int slot) {
@@ -78,6 +62,12 @@ void deletePicture(Context& c, int slot) {
 }
 
 }  // namespace
+
+void putDayPicture(Context& c, int slot, const std::string& name) {
+    BITMAP_OBJ_PIC_BYOUGA_M_PIC(c.forms, c.drawing, kDayEditor, form3::slotPicture(slot),
+                                picturePath(c.state.dataDir, name), c.state.stretchPictures);
+    storeField(c.state.dayPictureFile[static_cast<std::size_t>(slot)], name);
+}
 
 void FORM3_START(Context& c) {
     AppState& s = c.state;
@@ -104,6 +94,8 @@ void addDayEditorHandlers(HandlerTable& table) {
     for (const int slot : kPictureSlots) {
         table.add(slotPicture(slot), EventKind::Click,
                   action([slot](Context& c, const Event&) { choosePictureFor(c, slot); }));
+        table.add(slotPicture(slot), EventKind::Drop,
+                  action([slot](Context& c, const Event& e) { dropPicturesOn(c, slot, e); }));
         table.add(slotDelete(slot), EventKind::On,
                   action([slot](Context& c, const Event&) { deletePicture(c, slot); }));
     }

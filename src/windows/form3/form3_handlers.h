@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 namespace cal {
 
 class HandlerTable;
@@ -11,5 +13,8 @@ void addDayEditorHandlers(HandlerTable& table);
 
 // Selects today's cell and loads it; runs once the month is loaded.
 void FORM3_START(Context& context);
+
+// Shows the library picture `name` in the slot and keeps it for the day.
+void putDayPicture(Context& context, int slot, const std::string& name);
 
 }  // namespace cal

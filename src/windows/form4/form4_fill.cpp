@@ -13,6 +13,7 @@
 #include "tools/string_tools.h"
 #include "ui/names.h"
 #include "windows/form4/form4_controls.h"
+#include "view/picture_choice.h"
 
 
 namespace cal {
@@ -25,18 +26,9 @@ void notice(Context& c, std::string_view title, const std::string& message) {
     c.dialogs.messageBox(kYearUtility, title, message, MessageButtons::Ok, MessageIcon::Information);
 }
 
-// Opens the file-open dialog in the picture library; answers the chosen
-// path, nothing when cancelled.
-std::optional<std::string> choosePicture(Context& c) {
-    return c.dialogs.fileOpenDialog(kYearUtility, "画像ファイルのオープン", "*.BMP", "画像(*.BMP)",
-                                    dataPath(c.state.dataDir, "Calendar_pic", ""));
-}
-
 // Day counts move the weekday on by their remainder of 7; a negative count
 // still gives a weekday of the table.
 int advance(int weekday, int days) { return ((weekday + days % 7) % 7 + 7) % 7; }
-
-constexpr std::size_t kPictureWidth = 30;  // bytes of a picture field
 
 }  // namespace
 
@@ -81,24 +73,15 @@ void BUTTON23_ON(Context& c) {
 }
 
 void choosePictureInto(Context& c, const std::string& field) {
-    const std::optional<std::string> chosen = choosePicture(c);
-    if (!chosen) {
-        notice(c, "問い合せ", "画像の選択はキャンセルしました.");
-        return;
-    }
-    const std::string name = TOOL_YEN_CUT(*chosen);
-    if (const auto bad = unstorableCharacters(name); !bad.empty()) {
-        notice(c, "お知らせ",
-               "画像ファイル名に保存できない文字があります。\r\n" + describeCharacters(bad) +
-                   "\r\nファイル名を変えてから選んでください。\r\n" + name);
-        return;
-    }
-    // A name longer than the record's field would be cut and never found again.
-    if (utf8ToSjis(name).size() > kPictureWidth) {
-        notice(c, "お知らせ", "画像ファイル名が長すぎます（半角30文字・全角15文字まで）。\r\n" + name);
-        return;
-    }
-    c.forms.setText(kYearUtility, field, name);
+    const PictureChoice choice =
+        chooseLibraryPicture(c, kYearUtility, TOOL_NULL_CUT(c.forms.text(kYearUtility, field)));
+    if (choice.cancelled) notice(c, "問い合せ", "画像の選択はキャンセルしました.");
+    if (choice.name) c.forms.setText(kYearUtility, field, *choice.name);
+}
+
+void dropPicturesInto(Context& c, const std::string& field, const std::vector<std::string>& files) {
+    const std::vector<std::string> names = libraryNamesOf(c, kYearUtility, files);
+    if (!names.empty()) c.forms.setText(kYearUtility, field, names.front());
 }
 
 void SYUKUJITSU_ON(Context& c) {

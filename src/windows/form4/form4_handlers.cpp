@@ -233,9 +233,14 @@ void addYearUtilityHandlers(HandlerTable& table) {
     table.add(kSetDays, EventKind::On, action([](Context& c, const Event&) { BUTTON22_ON(c); }));
     table.add(kSetWeekdays, EventKind::On, action([](Context& c, const Event&) { BUTTON23_ON(c); }));
     table.add(kFillHolidays, EventKind::On, action([](Context& c, const Event&) { SYUKUJITSU_ON(c); }));
-    for (const PictureButton& p : pictureButtons())
+    for (const PictureButton& p : pictureButtons()) {
         table.add(p.button, EventKind::On,
                   action([field = p.field](Context& c, const Event&) { choosePictureInto(c, field); }));
+        for (const std::string& target : {p.button, p.field})
+            table.add(target, EventKind::Drop, action([field = p.field](Context& c, const Event& e) {
+                          dropPicturesInto(c, field, e.files);
+                      }));
+    }
 }
 
 }  // namespace cal

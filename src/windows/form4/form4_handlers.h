@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace cal {
 
@@ -49,6 +50,8 @@ int closeYearUtility(Context& context);
 void BUTTON22_ON(Context& context);
 void BUTTON23_ON(Context& context);
 void choosePictureInto(Context& context, const std::string& field);
+// Files dropped on a picture field or its button: the first one's library name.
+void dropPicturesInto(Context& context, const std::string& field, const std::vector<std::string>& files);
 void SYUKUJITSU_ON(Context& context);
 
 // True for a year that may name a settings file: exactly four digits.

@@ -13,6 +13,7 @@ inline constexpr const char* kUpdate = "F6UPDATE";       // 設定更新（要�
 inline constexpr const char* kCommonFolder = "EDIT163";  // 共通カレンダーのフォルダ (read-only)
 inline constexpr const char* kBrowse = "F6KICK";         // 参照…
 inline constexpr const char* kPaper = "COMBO164";        // 用紙 (A3 / B4 / A4 / Letter)
+inline constexpr const char* kStretch = "CHECK165";      // 絵を枠いっぱいに引き伸ばす (per user)
 
 // The dialog's fields and the main window's fields they edit.
 inline constexpr std::array<std::pair<const char*, const char*>, 8> kFields{{

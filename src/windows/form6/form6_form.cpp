@@ -6,7 +6,7 @@ FormDescription settingsForm() {
     return {"FORM6",
             "表示・印刷関連設定",
             1128,
-            597,
+            650,
             {
                 {ControlKind::Text, "TEXT155", "１日の枠幅㎜", 25, 47, 350, 44},
                 {ControlKind::HEdit, "HEDIT155", "", 400, 28, 113, 75},
@@ -33,6 +33,8 @@ FormDescription settingsForm() {
                 // The paper the print dialog opens with, stored for the user.
                 {ControlKind::Text, "TEXT164", "用紙", 550, 47, 350, 44},
                 {ControlKind::Combo, "COMBO164", "", 900, 28, 200, 75, {}, 0, false, "用紙"},
+                // Kept for the user at once, like the folder above.
+                {ControlKind::Check, "CHECK165", "絵を枠いっぱいに引き伸ばす", 25, 560, 900, 60},
             },
             true};
 }

@@ -36,6 +36,8 @@ inline constexpr const char* kRegistryValue = "Kick";
 inline constexpr const char* kDataFolderValue = "Data";
 // The month window's zoom in percent, as the user left it.
 inline constexpr const char* kMonthZoomValue = "MonthZoom";
+// "1": pictures fill their places instead of keeping their proportions.
+inline constexpr const char* kStretchPicturesValue = "StretchPictures";
 // The longest registry value that can be read back, in Shift-JIS bytes.
 inline constexpr std::size_t kRegistryValueBytes = 255;
 

@@ -135,6 +135,7 @@ void MAINFORM_START(Context& c, const std::string& commandLine,
     layOutMonthWindow(c);
     restoreMonthZoom(c);
     restorePaper(c);
+    c.state.stretchPictures = c.registry.value(kRegistryKey, kStretchPicturesValue).value_or("0") == "1";
     GAME_Z_MOVE(c.forms, kMainForm, 1, kDayEditor, kMonthForm, kMainForm, 100);
 
     readSchoolYearSettings(c);

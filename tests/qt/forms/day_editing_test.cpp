@@ -15,7 +15,13 @@
 #include <QMouseEvent>
 #include <QWidget>
 
+#include "qt/drop_files.h"
+#include "qt/forms/qt_picture_library.h"
 #include "qt/qt_test_support.h"
+
+#include <QDir>
+#include <QImage>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -92,6 +98,27 @@ TEST_F(DayEditing, TypingPastTheFieldsWidthTurnsTheLineRedAndSaysWhy) {
     click("PICTURE21");
     EXPECT_EQ(edit.palette().color(QPalette::Text), normal);
     EXPECT_TRUE(edit.toolTip().isEmpty());
+}
+
+// Pictures dropped from another folder come into the library first: the day
+// names only files the library holds, on the month window and after a reload.
+TEST_F(DayEditing, DroppedPicturesAreBroughtInAndStored) {
+    QTemporaryDir downloads, cache;
+    qtui::QtPictureLibrary library([this](std::string_view form) { return forms.window(form); },
+                                   qtui::ThumbnailCache(cache.path()));
+    app.context().pictures = &library;
+    QImage clipArt(60, 40, QImage::Format_ARGB32);
+    clipArt.fill(Qt::transparent);
+    for (const char* name : {"usagi.png", "kuma.png"}) clipArt.save(downloads.filePath(QString::fromLatin1(name)));
+    qttest::dropFiles(control(kMonthForm, "PICTURE20"), {downloads.filePath(QStringLiteral("usagi.png"))});
+    settle();
+    EXPECT_EQ(h.state->selectedCell, 20);
+    EXPECT_EQ(fieldName(h.state->monthCells[20].pictureFile[1]), "usagi.bmp");
+    qttest::dropFiles(control(kDayEditor, "PICTURE62"), {downloads.filePath(QStringLiteral("kuma.png"))});
+    settle();
+    click("PICTURE21");
+    EXPECT_EQ(fieldName(h.state->monthCells[20].pictureFile[3]), "kuma.bmp");
+    for (const char* name : {"usagi.bmp", "kuma.bmp"}) EXPECT_TRUE(h.dir.exists("Calendar_pic", name)) << name;
 }
 
 }  // namespace

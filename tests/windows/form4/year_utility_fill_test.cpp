@@ -80,14 +80,15 @@ TEST_F(YearUtilityFill, NegativeDayCountsStillGiveWeekdays) {
     EXPECT_EQ(text("EDIT41"), "水");  // 土 moved back by 3
 }
 
-TEST_F(YearUtilityFill, APickedPictureEntersByItsBareName) {
-    h.forms.answerFiles({"/somewhere/else/haru.bmp"});
+TEST_F(YearUtilityFill, APickedLibraryPictureEntersByItsBareName) {
+    for (const char* name : {"haru.bmp", "kurasu.bmp", "waku.bmp"}) addPicture(h, name);
+    h.forms.answerFiles({h.dir.file("Calendar_pic", "haru.bmp")});
     h.app.handleEvent({kYearUtility, "BUTTON10", EventKind::On});
     EXPECT_EQ(text("EDIT52"), "haru.bmp");
-    h.forms.answerFiles({"/p/kurasu.bmp"});
+    h.forms.answerFiles({h.dir.file("Calendar_pic", "kurasu.bmp")});
     h.app.handleEvent({kYearUtility, form4::kClassPictureButton, EventKind::On});
     EXPECT_EQ(text(form4::kClassPicture), "kurasu.bmp");
-    h.forms.answerFiles({"/p/waku.bmp"});
+    h.forms.answerFiles({h.dir.file("Calendar_pic", "waku.bmp")});
     h.app.handleEvent({kYearUtility, "BUTTON27", EventKind::On});
     EXPECT_EQ(text("EDIT79"), "waku.bmp");
     EXPECT_TRUE(h.forms.messages.empty());
