@@ -5,6 +5,7 @@
 #include "app/app.h"
 #include "state/app_state.h"
 #include "app/command_line.h"
+#include "app/process.h"
 #include "app/user_folders.h"
 #include "ui/platform.h"
 #include "qt/drawing/font_substitutions.h"
@@ -19,15 +20,12 @@
 #include <QApplication>
 #include <QByteArray>
 
-#include <algorithm>
-#include <csignal>
 #include <filesystem>
 #include <iostream>
 #include <memory>
 #include <optional>
 #include <string>
 #include <system_error>
-#include <vector>
 
 namespace {
 
@@ -68,14 +66,8 @@ int runProgram(const cal::CommandLine& cmd, const std::optional<std::string>& ou
 int main(int argc, char* argv[]) {
     cal::qtui::keepFreedMemory();
     cal::qtui::keepQtMessagesForDebugging();
-#ifdef SIGXFSZ
-    // Under a file-size limit a write then fails with an error the program
-    // reports, instead of the process being killed in the middle of a save.
-    std::signal(SIGXFSZ, SIG_IGN);
-#endif
-    // Arguments arrive as UTF-8, as Qt itself reads them on this system.
-    const std::vector<std::string> args(argv + std::min(argc, 1), argv + argc);
-    const cal::CommandLine cmd = cal::parseCommandLine(args);
+    cal::prepareProcess();
+    const cal::CommandLine cmd = cal::parseCommandLine(cal::commandLineArguments(argc, argv));
     if (!cmd.error.empty()) {
         std::cerr << "calendar: " << cmd.error << '\n';
         return 2;

@@ -37,10 +37,11 @@ bool readSettingsLines(const std::string& path, std::size_t maxLines, std::vecto
     return true;
 }
 
-bool writeSettingsLines(const std::string& path, const std::vector<std::string>& lines, std::string& error) {
+bool writeSettingsLines(const std::string& path, const std::vector<std::string>& lines, std::string& error,
+                        FileWriter& writer) {
     std::string text;
     for (const std::string& line : lines) text += line + kLineEnd;
-    return writeFileReplacing(path, utf8ToSjis(text), error);
+    return writeFileReplacing(path, utf8ToSjis(text), error, writer);
 }
 
 }  // namespace cal

@@ -1,6 +1,8 @@
 #pragma once
 // master/CalendarH.dat: the display and print settings as text lines.
 
+#include "data/file_io.h"
+
 #include <string>
 #include <vector>
 
@@ -11,6 +13,7 @@ namespace cal {
 bool readSettingsLines(const std::string& path, std::size_t maxLines, std::vector<std::string>& lines,
                        std::string& error);
 // Writes the lines with the platform's line ends, replacing the file whole.
-bool writeSettingsLines(const std::string& path, const std::vector<std::string>& lines, std::string& error);
+bool writeSettingsLines(const std::string& path, const std::vector<std::string>& lines, std::string& error,
+                        FileWriter& writer = systemFileWriter());
 
 }  // namespace cal

@@ -4,6 +4,7 @@
 
 #include "state/display_settings.h"
 #include "data/day_cell.h"
+#include "data/file_io.h"
 #include "data/folder_lock.h"
 #include "data/year_settings.h"
 #include "state/print_state.h"
@@ -61,6 +62,9 @@ struct AppState {
     // Record files read that hold more than their records: writing over one
     // drops the rest, so it is asked first.
     std::set<std::string> overlongFiles;
+
+    // Where every save writes its bytes (tests put a failing writer here).
+    FileWriter* fileWriter = &systemFileWriter();
 
     PrintState print;
     DisplaySettings display;

@@ -1,9 +1,11 @@
 #include "support/test_platform.h"
 
+#include "data/file_io.h"
+
 #include <atomic>
 #include <fstream>
+#include <random>
 #include <sstream>
-#include <unistd.h>
 
 namespace cal::test {
 
@@ -42,21 +44,27 @@ void writeBytes(const std::string& path, const std::string& bytes) {
 }
 
 TempDataDir::TempDataDir() {
+    // A random name made new: process ids come back (Wine reuses them from
+    // run to run), and a folder another run still uses is never taken.
     static std::atomic<int> counter{0};
-    const fs::path base = fs::temp_directory_path() /
-                          ("calendar-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-    fs::remove_all(base);
+    std::random_device random;
+    fs::path base;
+    do {
+        base = fs::temp_directory_path() /
+               ("calendar-test-" + std::to_string(random()) + "-" + std::to_string(counter++));
+    } while (!fs::create_directory(base));
     for (const char* folder : {"master", "Calendar_dat", "Calendar_pic"}) fs::create_directories(base / folder);
-    m_path = base.string();
+    const std::u8string utf8 = base.u8string();
+    m_path.assign(utf8.begin(), utf8.end());
 }
 
 TempDataDir::~TempDataDir() {
     std::error_code ec;
-    fs::remove_all(m_path, ec);
+    fs::remove_all(u8path(m_path), ec);
 }
 
 std::string TempDataDir::file(const std::string& folder, const std::string& name) const {
-    return m_path + "/" + folder + "/" + name;
+    return dataPath(m_path, folder, name);
 }
 void TempDataDir::write(const std::string& folder, const std::string& name, const std::string& bytes) const {
     writeBytes(file(folder, name), bytes);

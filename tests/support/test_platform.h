@@ -46,6 +46,9 @@ private:
     std::string m_path;
 };
 
+// The system's separator, as paths in messages name it.
+inline const std::string kSeparator(1, static_cast<char>(std::filesystem::path::preferred_separator));
+
 std::filesystem::path u8path(const std::string& utf8);
 std::string readBytes(const std::string& path);
 void writeBytes(const std::string& path, const std::string& bytes);

@@ -92,7 +92,7 @@ void readSchoolYearSettings(Context& c) {
     if (!fileExists(path) && !s.unattended) {
         const std::string source = defaultSettingsPath(s.dataDir);
         std::string error;
-        if (copyFileReplacing(source, path, error))
+        if (copyFileReplacing(source, path, error, *s.fileWriter))
             TopMessBox(c.dialogs, Modality::System, 0, MessageIcon::Information, MessageButtons::Ok,
                        s.schoolYear + "年度のカレンダー設定ファイルが存在しないのでデフォルトからコピーしました.",
                        "お知らせ");

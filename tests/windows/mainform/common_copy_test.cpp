@@ -2,7 +2,7 @@
 #include "windows/mainform/data_dir.h"
 #include "windows/mainform/common_copy.h"
 #include "data/sjis.h"
-#include "support/file_size_limit.h"
+#include "support/failing_writer.h"
 #include "support/harness.h"
 
 #include <gtest/gtest.h>
@@ -103,7 +103,7 @@ TEST_F(CommonCopy, FailedCopyIsReportedAndKeepsTheTarget) {
     h.dir.write("Calendar_dat", kJanuary, old);
     h.forms.answerMessages({MessageAnswer::Yes, MessageAnswer::Yes});
     {
-        const FileSizeLimit failWrites(1);
+        const FailingSaves failWrites(*h.state, 1);
         BUTTON8_ON(h.context());
     }
     EXPECT_EQ(h.forms.messages.back().title, "エラー");
