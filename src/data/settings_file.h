@@ -8,6 +8,13 @@
 
 namespace cal {
 
+// The line end the settings file is written with: the system's own.
+#ifdef _WIN32
+inline constexpr const char* kSettingsLineEnd = "\r\n";
+#else
+inline constexpr const char* kSettingsLineEnd = "\n";
+#endif
+
 // Reads the file's lines (UTF-8, line ends removed), at most `maxLines`.
 // Answers false with `error` when the file exists but cannot be read.
 bool readSettingsLines(const std::string& path, std::size_t maxLines, std::vector<std::string>& lines,

@@ -25,10 +25,7 @@ protected:
     std::set<std::string> names() const { return namesIn(dir.path() + "/Calendar_dat"); }
     static std::set<std::string> namesIn(const std::string& folder) {
         std::set<std::string> found;
-        for (const auto& entry : fs::directory_iterator(u8path(folder))) {
-            const std::u8string name = entry.path().filename().u8string();
-            found.emplace(name.begin(), name.end());
-        }
+        for (const auto& entry : fs::directory_iterator(u8path(folder))) found.insert(utf8Of(entry.path().filename()));
         return found;
     }
     TempDataDir dir;

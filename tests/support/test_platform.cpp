@@ -1,11 +1,13 @@
 #include "support/test_platform.h"
 
 #include "data/file_io.h"
+#include "data/settings_file.h"
 
 #include <atomic>
 #include <fstream>
 #include <random>
 #include <sstream>
+#include <string_view>
 
 namespace cal::test {
 
@@ -31,11 +33,23 @@ std::optional<std::string> MemoryRegistry::value(const std::string& key, const s
 
 fs::path u8path(const std::string& utf8) { return fs::path(std::u8string(utf8.begin(), utf8.end())); }
 
+std::string utf8Of(const fs::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
 std::string readBytes(const std::string& path) {
     std::ifstream in(u8path(path), std::ios::binary);
     std::ostringstream out;
     out << in.rdbuf();
     return out.str();
+}
+
+std::string readSettingsText(const std::string& path) {
+    std::string text = readBytes(path);
+    const std::string_view end = kSettingsLineEnd;
+    for (std::size_t at = 0; (at = text.find(end, at)) != std::string::npos; ++at) text.replace(at, end.size(), "\n");
+    return text;
 }
 
 void writeBytes(const std::string& path, const std::string& bytes) {

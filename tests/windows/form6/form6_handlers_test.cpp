@@ -20,7 +20,7 @@ protected:
         h.forms.postEvent({kSettingsDialog, "F6UPDATE", EventKind::On});
         h.app.run();
     }
-    std::string settingsFile() const { return h.dir.read("master", "CalendarH.dat"); }
+    std::string settingsFile() const { return readSettingsText(h.dir.file("master", "CalendarH.dat")); }
     Harness h;
 };
 

@@ -60,6 +60,9 @@ TEST_F(CommonCopy, AnsweringNoChangesNothing) {
 
 TEST_F(CommonCopy, SameFolderButForATrailingBlankIsRefused) {
     // Windows ignores the trailing blank when it opens the file: so does this folder.
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows makes no folder whose name ends in a blank";
+#endif
     const std::string blank = h.dir.path() + " ";
     std::filesystem::create_directories(u8path(blank + "/Calendar_dat"));
     writeBytes(blank + "/Calendar_dat/" + kJanuary, "source");
