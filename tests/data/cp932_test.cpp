@@ -1,11 +1,11 @@
 // Code page 932 gives the same bytes and the same text on every system: the
-// characters both systems' input methods type, the NEC and IBM extensions,
-// and every code of the table.
+// characters both systems' input methods type, the NEC and IBM extensions.
+// Every other code is held against iconv on Linux and against Windows' own
+// conversion on Windows.
 #include "data/sjis.h"
 
 #include <gtest/gtest.h>
 
-#include <set>
 #include <string>
 
 namespace cal {
@@ -64,31 +64,6 @@ TEST(Cp932, StoresAndReadsTheSameOnEverySystem) {
     EXPECT_EQ(sjisToUtf8("\xED\x40"), "纊");
     EXPECT_EQ(sjisToUtf8("\x87\x9A\xFA\x5B"), "∵∵");
     EXPECT_EQ(sjisToUtf8("\xEE\xF9\xFA\x54"), "￢￢");
-}
-
-// Sizes of glibc's and Windows' code page 932.
-constexpr int kCodesHoldingACharacter = 9604;
-constexpr std::size_t kDistinctCharacters = 9206;
-
-TEST(Cp932, EveryCodeReadsAsACharacterThatIsStoredUnderACodeOfItself) {
-    int codes = 0;
-    std::set<std::string> characters;
-    for (int lead = 0x81; lead <= 0xFC; ++lead) {
-        if (lead > 0x9F && lead < 0xE0) continue;
-        for (int trail = 0x40; trail <= 0xFC; ++trail) {
-            if (trail == 0x7F) continue;
-            const std::string bytes{static_cast<char>(lead), static_cast<char>(trail)};
-            const std::string text = sjisToUtf8(bytes);
-            if (text == "\xEF\xBF\xBD") continue;
-            ++codes;
-            characters.insert(text);
-            const std::string stored = utf8ToSjis(text);
-            ASSERT_EQ(stored.size(), 2u) << std::hex << lead << trail;
-            EXPECT_EQ(sjisToUtf8(stored), text) << std::hex << lead << trail;
-        }
-    }
-    EXPECT_EQ(codes, kCodesHoldingACharacter);
-    EXPECT_EQ(characters.size(), kDistinctCharacters);
 }
 
 }  // namespace
