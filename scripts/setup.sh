@@ -11,6 +11,9 @@ CALENDAR_PACKAGES=(
   desktop-file-utils libical-dev qt6-image-formats-plugins
   clang libclang-rt-dev
 )
+# What ./test --windows needs: the MinGW-w64 cross compiler with POSIX
+# threads, Wine, and GoogleTest's sources to build for Windows.
+CALENDAR_WINDOWS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix wine64 googletest)
 
 # Runs a command with its output kept in a log file; prints the log only
 # when the command fails, then returns its status.
@@ -27,10 +30,12 @@ calendar_quietly() {
   return "$status"
 }
 
-# Prints the packages of CALENDAR_PACKAGES that are not installed.
+# Prints the packages of CALENDAR_PACKAGES (or those named) that are not installed.
 calendar_missing_packages() {
   local pkg status
-  for pkg in "${CALENDAR_PACKAGES[@]}"; do
+  local -a pkgs=("$@")
+  ((${#pkgs[@]})) || pkgs=("${CALENDAR_PACKAGES[@]}")
+  for pkg in "${pkgs[@]}"; do
     status="$(dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null || true)"
     if [[ "$status" != "install ok installed" ]]; then
       echo "$pkg"
@@ -38,10 +43,11 @@ calendar_missing_packages() {
   done
 }
 
-# Installs whatever is missing. Touches apt only when something is missing.
+# Installs whatever is missing of CALENDAR_PACKAGES (or of those named).
+# Touches apt only when something is missing.
 calendar_install_packages() {
   local missing
-  mapfile -t missing < <(calendar_missing_packages)
+  mapfile -t missing < <(calendar_missing_packages "$@")
   ((${#missing[@]} == 0)) && return 0
 
   local -a as_root=()
@@ -128,4 +134,28 @@ calendar_build() {
     targets+=(--target "$t")
   done
   cmake --build "$dir" -j2 "${targets[@]}"
+}
+
+# calendar_windows BUILD_DIR [CTEST_ARGS...]
+# Builds the model, the core and their tests for 64-bit Windows and runs the
+# tests under Wine, in a Wine prefix of its own that is removed afterwards.
+# One Wine server is kept running for the whole run: ctest starts one Wine
+# process per test, and without a server kept they fail at random.
+calendar_windows() {
+  local dir="$1"
+  shift
+  calendar_configure "$dir" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCALENDAR_QT=OFF \
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCALENDAR_WERROR=ON
+  calendar_build "$dir"
+  local wine wineserver
+  wine="$(command -v wine || echo /usr/lib/wine/wine64)"
+  wineserver="$(command -v wineserver || echo /usr/lib/wine/wineserver)"
+  WINEPREFIX="$(mktemp -d "${TMPDIR:-/tmp}/calendar-wine.XXXXXXXX")"
+  export WINEPREFIX WINEDEBUG=-all
+  # shellcheck disable=SC2064  # the names are fixed now, on purpose
+  trap "'$wineserver' -k 2>/dev/null; rm -rf '$WINEPREFIX'" EXIT
+  "$wineserver" -p
+  calendar_quietly "$wine" wineboot --init
+  "$wine" cmd /c exit
+  ctest --test-dir "$dir" --output-on-failure -j2 --timeout 300 "$@"
 }

@@ -5,6 +5,7 @@
 #include "app/app.h"
 #include "state/app_state.h"
 #include "app/command_line.h"
+#include "app/process.h"
 #include "app/user_folders.h"
 #include "ical/ics_reader.h"
 #include "ical/ics_writer.h"
@@ -23,15 +24,12 @@
 #include <QApplication>
 #include <QByteArray>
 
-#include <algorithm>
-#include <csignal>
 #include <filesystem>
 #include <iostream>
 #include <memory>
 #include <optional>
 #include <string>
 #include <system_error>
-#include <vector>
 
 namespace {
 
@@ -103,14 +101,8 @@ int importPictures(const cal::CommandLine& cmd) {
 int main(int argc, char* argv[]) {
     cal::qtui::keepFreedMemory();
     cal::qtui::keepQtMessagesForDebugging();
-#ifdef SIGXFSZ
-    // Under a file-size limit a write then fails with an error the program
-    // reports, instead of the process being killed in the middle of a save.
-    std::signal(SIGXFSZ, SIG_IGN);
-#endif
-    // Arguments arrive as UTF-8, as Qt itself reads them on this system.
-    const std::vector<std::string> args(argv + std::min(argc, 1), argv + argc);
-    const cal::CommandLine cmd = cal::parseCommandLine(args);
+    cal::prepareProcess();
+    const cal::CommandLine cmd = cal::parseCommandLine(cal::commandLineArguments(argc, argv));
     if (!cmd.error.empty()) {
         std::cerr << "calendar: " << cmd.error << '\n';
         return 2;

@@ -1,15 +1,12 @@
 #pragma once
-// The process environment, read as text.
+// The process environment, read as UTF-8 text (on Windows from the wide
+// environment: the ANSI one loses every character its code page lacks).
 
-#include <cstdlib>
 #include <string>
 
 namespace cal {
 
 // The variable's value; empty when it is not set.
-inline std::string environment(const char* name) {
-    const char* value = std::getenv(name);
-    return value == nullptr ? std::string() : std::string(value);
-}
+std::string environment(const char* name);
 
 }  // namespace cal

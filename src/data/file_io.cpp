@@ -38,6 +38,7 @@ std::string reasonText(int err) {
     case EISDIR: return "同じ名前のフォルダがあります";
     case EIO: return "入出力エラーです";
     case EFBIG: return "ファイルが大きすぎます";
+    case EBUSY: return "ほかのプログラムがファイルを開いています";
     default: return "エラー番号 " + std::to_string(err);
     }
 }
@@ -101,12 +102,17 @@ int createTemp(const fs::path& target, bool privateMode, fs::path& temp, int& er
     return -1;
 }
 
+class SystemFileWriter final : public FileWriter {
+public:
+    long writeSome(int fd, const char* data, std::size_t size) override { return platform::writeSome(fd, data, size); }
+};
+
 // Writes, flushes to the disk and closes; the first failure is the one told.
-bool fillAndClose(int fd, const std::string& bytes, int& err) {
+bool fillAndClose(int fd, const std::string& bytes, FileWriter& writer, int& err) {
     bool ok = true;
     std::size_t done = 0;
     while (ok && done < bytes.size()) {
-        const long n = platform::writeSome(fd, bytes.data() + done, bytes.size() - done);
+        const long n = writer.writeSome(fd, bytes.data() + done, bytes.size() - done);
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) {
             err = n < 0 ? errno : ENOSPC;
@@ -175,6 +181,11 @@ int openReplacement(const std::string& path, fs::path& target, platform::OldFile
 
 }  // namespace
 
+FileWriter& systemFileWriter() {
+    static SystemFileWriter writer;
+    return writer;
+}
+
 fs::path pathOf(const std::string& utf8) { return fs::path(std::u8string(utf8.begin(), utf8.end())); }
 
 std::string dataPath(const std::string& dataDir, const std::string& folder, const std::string& name) {
@@ -227,7 +238,7 @@ bool canReplaceFile(const std::string& path, std::string& error) {
     return true;
 }
 
-bool writeFileReplacing(const std::string& path, const std::string& bytes, std::string& error) {
+bool writeFileReplacing(const std::string& path, const std::string& bytes, std::string& error, FileWriter& writer) {
     int err = 0;
     fs::path target, temp;
     platform::OldFile old;
@@ -238,7 +249,7 @@ bool writeFileReplacing(const std::string& path, const std::string& bytes, std::
     }
     bool written = platform::takeOwnerAndMode(fd, old, err);
     if (written)
-        written = fillAndClose(fd, bytes, err);
+        written = fillAndClose(fd, bytes, writer, err);
     else
         platform::closeFile(fd);
     if (!written || !platform::renameOver(temp, target, err)) {
@@ -254,7 +265,7 @@ bool writeFileReplacing(const std::string& path, const std::string& bytes, std::
     return synced;
 }
 
-bool copyFileReplacing(const std::string& from, const std::string& to, std::string& error) {
+bool copyFileReplacing(const std::string& from, const std::string& to, std::string& error, FileWriter& writer) {
     std::error_code ec;
     const auto size = fs::file_size(pathOf(from), ec);
     if (ec) {
@@ -266,7 +277,7 @@ bool copyFileReplacing(const std::string& from, const std::string& to, std::stri
         error = source.error;
         return false;
     }
-    return writeFileReplacing(to, source.bytes, error);
+    return writeFileReplacing(to, source.bytes, error, writer);
 }
 
 }  // namespace cal

@@ -42,6 +42,19 @@ inline bool recordWasRead(RecordRead read) {
 // lacks zero.
 RecordRead readRecordFile(const std::string& path, void* into, std::size_t size, std::string& error);
 
+// Where a save's bytes go: the system's writer puts them into the file; tests
+// of failed saves put one in its place that fails part way, as a full disk
+// does. The program's writer is AppState::fileWriter.
+class FileWriter {
+public:
+    virtual ~FileWriter() = default;
+    // Writes up to `size` bytes into the open file `fd`: how many it wrote, or
+    // -1 with errno set.
+    virtual long writeSome(int fd, const char* data, std::size_t size) = 0;
+};
+// The writer that writes into the file itself; it keeps no state.
+FileWriter& systemFileWriter();
+
 // Replaces the file with `bytes`: written to "<name>.<pid>.<random>.tmp"
 // beside it, flushed, renamed over it, and the rename flushed too. A file the
 // user may not write is refused. The new file keeps the old one's mode and,
@@ -49,11 +62,13 @@ RecordRead readRecordFile(const std::string& path, void* into, std::size_t size,
 // its target is replaced and the link stays. Temporary files of the same file
 // left by saves that never ended are removed. On failure `error` tells why,
 // in Japanese, and the old file is untouched.
-bool writeFileReplacing(const std::string& path, const std::string& bytes, std::string& error);
+bool writeFileReplacing(const std::string& path, const std::string& bytes, std::string& error,
+                        FileWriter& writer = systemFileWriter());
 // Whether writeFileReplacing could replace the file now: the target may be
 // replaced and a new file can be made beside it (made and removed again).
 bool canReplaceFile(const std::string& path, std::string& error);
 // Copies `from` onto `to` (replacing it) the same way.
-bool copyFileReplacing(const std::string& from, const std::string& to, std::string& error);
+bool copyFileReplacing(const std::string& from, const std::string& to, std::string& error,
+                       FileWriter& writer = systemFileWriter());
 
 }  // namespace cal

@@ -16,9 +16,9 @@ namespace {
 
 int errnoOf(DWORD code) {
     switch (code) {
-    case ERROR_ACCESS_DENIED:
+    case ERROR_ACCESS_DENIED: return EACCES;
     case ERROR_SHARING_VIOLATION:
-    case ERROR_LOCK_VIOLATION: return EACCES;
+    case ERROR_LOCK_VIOLATION: return EBUSY;
     case ERROR_DISK_FULL:
     case ERROR_HANDLE_DISK_FULL: return ENOSPC;
     case ERROR_FILE_NOT_FOUND:
@@ -27,6 +27,13 @@ int errnoOf(DWORD code) {
     default: return EIO;
     }
 }
+
+// A file another program holds open without letting it be deleted (an
+// editor, a viewer) cannot be replaced; one held only for a moment (a virus
+// scanner, the search indexer) can once it is let go.
+bool sharingRefused(DWORD code) { return code == ERROR_SHARING_VIOLATION || code == ERROR_LOCK_VIOLATION; }
+constexpr int kSharingTries = 10;
+constexpr DWORD kSharingPauseMs = 50;
 
 }  // namespace
 
@@ -49,7 +56,21 @@ bool checkReplaceable(const fs::path& target, OldFile& old, int& err) {
         err = EACCES;
         return false;
     }
-    return true;
+    // Opened as the replacement will: to be deleted, sharing everything.
+    for (int attempt = 0;; ++attempt) {
+        const HANDLE file = CreateFileW(target.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file != INVALID_HANDLE_VALUE) {
+            CloseHandle(file);
+            return true;
+        }
+        const DWORD code = GetLastError();
+        if (!sharingRefused(code) || attempt + 1 == kSharingTries) {
+            err = errnoOf(code);
+            return false;
+        }
+        Sleep(kSharingPauseMs);
+    }
 }
 
 int openNew(const fs::path& path, bool) {
@@ -63,13 +84,23 @@ long writeSome(int fd, const char* data, std::size_t size) {
     const unsigned chunk = size > (1u << 30) ? (1u << 30) : static_cast<unsigned>(size);
     return _write(fd, data, chunk);
 }
-bool syncFile(int fd) { return _commit(fd) == 0; }
+bool syncFile(int fd) {
+    if (FlushFileBuffers(reinterpret_cast<HANDLE>(_get_osfhandle(fd)))) return true;
+    errno = errnoOf(GetLastError());
+    return false;
+}
 bool closeFile(int fd) { return _close(fd) == 0; }
 
 bool renameOver(const fs::path& from, const fs::path& to, int& err) {
-    if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
-    err = errnoOf(GetLastError());
-    return false;
+    for (int attempt = 0;; ++attempt) {
+        if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
+        const DWORD code = GetLastError();
+        if ((!sharingRefused(code) && code != ERROR_ACCESS_DENIED) || attempt + 1 == kSharingTries) {
+            err = errnoOf(code);
+            return false;
+        }
+        Sleep(kSharingPauseMs);
+    }
 }
 
 // MOVEFILE_WRITE_THROUGH has put the rename on the disk already.

@@ -21,10 +21,10 @@ RecordRead readMonthFile(const std::string& path, MonthCells& cells, std::string
     return read;
 }
 
-bool writeMonthFile(const std::string& path, const MonthCells& cells, std::string& error) {
+bool writeMonthFile(const std::string& path, const MonthCells& cells, std::string& error, FileWriter& writer) {
     std::string bytes(kMonthFileSize, '\0');
     std::memcpy(bytes.data(), cells.data(), kMonthFileSize);
-    return writeFileReplacing(path, bytes, error);
+    return writeFileReplacing(path, bytes, error, writer);
 }
 
 }  // namespace cal

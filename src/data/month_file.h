@@ -16,6 +16,7 @@ std::string monthFilePath(const std::string& dataDir, const std::string& year, i
 RecordRead readMonthFile(const std::string& path, MonthCells& cells, std::string& error);
 
 // Writes the 43 records whole, replacing the file.
-bool writeMonthFile(const std::string& path, const MonthCells& cells, std::string& error);
+bool writeMonthFile(const std::string& path, const MonthCells& cells, std::string& error,
+                    FileWriter& writer = systemFileWriter());
 
 }  // namespace cal

@@ -5,16 +5,6 @@
 
 namespace cal {
 
-namespace {
-
-#ifdef _WIN32
-constexpr const char* kLineEnd = "\r\n";
-#else
-constexpr const char* kLineEnd = "\n";
-#endif
-
-}  // namespace
-
 bool readSettingsLines(const std::string& path, std::size_t maxLines, std::vector<std::string>& lines,
                        std::string& error) {
     // A settings file is a few dozen bytes; anything past 64 KiB is not one.
@@ -37,10 +27,11 @@ bool readSettingsLines(const std::string& path, std::size_t maxLines, std::vecto
     return true;
 }
 
-bool writeSettingsLines(const std::string& path, const std::vector<std::string>& lines, std::string& error) {
+bool writeSettingsLines(const std::string& path, const std::vector<std::string>& lines, std::string& error,
+                        FileWriter& writer) {
     std::string text;
-    for (const std::string& line : lines) text += line + kLineEnd;
-    return writeFileReplacing(path, utf8ToSjis(text), error);
+    for (const std::string& line : lines) text += line + kSettingsLineEnd;
+    return writeFileReplacing(path, utf8ToSjis(text), error, writer);
 }
 
 }  // namespace cal

@@ -1,56 +1,62 @@
 #include "data/sjis.h"
 
+#include "data/cp932_table.h"
+
 #include <algorithm>
-#include <cerrno>
+#include <cstdint>
 #include <cstdio>
-#include <iconv.h>
+#include <utility>
+#include <vector>
 
 namespace cal {
 
 namespace {
 
-// One open conversion per direction and thread; iconv descriptors are costly
-// to open and the conversions run for every text drawn.
-class Converter {
-public:
-    Converter(const char* to, const char* from) : m_cd(iconv_open(to, from)) {}
-    ~Converter() {
-        if (m_cd != reinterpret_cast<iconv_t>(-1)) iconv_close(m_cd);
-    }
-    Converter(const Converter&) = delete;
-    Converter& operator=(const Converter&) = delete;
+constexpr char32_t kNoCharacter = 0xFFFD;
+constexpr char32_t kFirstUserDefined = 0xE000;  // of lead bytes 0xF0-0xF9
 
-    // Converts `in`; on a byte sequence it cannot take, appends `replacement`
-    // and skips `skip(in)` bytes.
-    template <typename Skip>
-    std::string run(std::string_view in, std::string_view replacement, Skip skip) {
-        std::string out;
-        if (m_cd == reinterpret_cast<iconv_t>(-1)) return out;
-        iconv(m_cd, nullptr, nullptr, nullptr, nullptr);
-        char buffer[256];
-        std::size_t pos = 0;
-        while (pos < in.size()) {
-            char* inPtr = const_cast<char*>(in.data() + pos);
-            std::size_t inLeft = in.size() - pos;
-            char* outPtr = buffer;
-            std::size_t outLeft = sizeof buffer;
-            const std::size_t rc = iconv(m_cd, &inPtr, &inLeft, &outPtr, &outLeft);
-            const int err = errno;
-            out.append(buffer, static_cast<std::size_t>(outPtr - buffer));
-            pos = in.size() - inLeft;
-            if (rc != static_cast<std::size_t>(-1)) break;
-            if (err == E2BIG) continue;
-            if (err == EINVAL) break;  // incomplete character at the end
-            out += replacement;
-            pos += std::max<std::size_t>(1, skip(in.substr(pos)));
-            iconv(m_cd, nullptr, nullptr, nullptr, nullptr);
-        }
-        return out;
-    }
+// The trail byte's place in a row of the table; -1 for no trail byte.
+int trailIndex(unsigned char trail) {
+    if (trail >= 0x40 && trail <= 0x7E) return trail - 0x40;
+    if (trail >= 0x80 && trail <= 0xFC) return trail - 0x41;
+    return -1;
+}
 
-private:
-    iconv_t m_cd;
-};
+char32_t decodePair(unsigned char lead, unsigned char trail) {
+    const int t = trailIndex(trail);
+    if (t < 0) return kNoCharacter;
+    if (lead >= 0xF0 && lead <= 0xF9)
+        return kFirstUserDefined + static_cast<char32_t>((lead - 0xF0) * cp932::kTrails + static_cast<unsigned>(t));
+    const int row = lead <= 0x9F ? lead - 0x81 : lead <= 0xEF ? lead - 0xE0 + 31 : lead - 0xFA + 47;
+    return cp932::kDoubleByte[row][t];
+}
+
+char32_t decodeSingle(unsigned char byte) {
+    if (byte < 0x80) return byte;
+    if (byte >= 0xA1 && byte <= 0xDF) return 0xFF61 + (byte - 0xA1);  // half-width katakana
+    return kNoCharacter;
+}
+
+// The code of every character of the Basic Multilingual Plane, 0 for none.
+// A character with two codes takes the first, except that the NEC-selected
+// IBM rows 0xED-0xEE give way to IBM's own rows 0xFA-0xFC, as Windows does.
+const std::vector<std::uint16_t>& encodeTable() {
+    static const std::vector<std::uint16_t> table = [] {
+        std::vector<std::uint16_t> codes(0x10000, 0);
+        const auto put = [&](char32_t ch, unsigned code) {
+            if (ch != kNoCharacter && codes[ch] == 0) codes[ch] = static_cast<std::uint16_t>(code);
+        };
+        for (unsigned byte = 0xA1; byte <= 0xDF; ++byte) put(decodeSingle(static_cast<unsigned char>(byte)), byte);
+        for (const auto& [first, last] : {std::pair{0x81u, 0x9Fu}, {0xE0u, 0xECu}, {0xF0u, 0xFCu}, {0xEDu, 0xEEu}})
+            for (unsigned lead = first; lead <= last; ++lead)
+                for (unsigned trail = 0x40; trail <= 0xFC; ++trail)
+                    put(decodePair(static_cast<unsigned char>(lead), static_cast<unsigned char>(trail)),
+                        lead << 8 | trail);
+        for (const cp932::EncodeOnly& extra : cp932::kEncodeOnly) put(extra.character, extra.code);
+        return codes;
+    }();
+    return table;
+}
 
 std::size_t utf8SequenceLength(std::string_view s) {
     const auto lead = static_cast<unsigned char>(s.front());
@@ -58,8 +64,41 @@ std::size_t utf8SequenceLength(std::string_view s) {
     return std::min(n, s.size());
 }
 
-std::size_t sjisSequenceLength(std::string_view s) {
-    return isSjisLeadByte(static_cast<unsigned char>(s.front())) && s.size() >= 2 ? 2 : 1;
+// The code point of one UTF-8 sequence, or U+FFFD for a broken one.
+char32_t codePoint(std::string_view seq) {
+    const auto b = [&](std::size_t i) { return static_cast<char32_t>(static_cast<unsigned char>(seq[i])); };
+    if (b(0) >= 0x80 && (seq.size() == 1 || b(0) < 0xC0 || b(0) > 0xF4)) return kNoCharacter;
+    for (std::size_t i = 1; i < seq.size(); ++i)
+        if ((b(i) & 0xC0) != 0x80) return kNoCharacter;
+    switch (seq.size()) {
+    case 1: return b(0);
+    case 2: return ((b(0) & 0x1F) << 6) | (b(1) & 0x3F);
+    case 3: return ((b(0) & 0x0F) << 12) | ((b(1) & 0x3F) << 6) | (b(2) & 0x3F);
+    default: return ((b(0) & 0x07) << 18) | ((b(1) & 0x3F) << 12) | ((b(2) & 0x3F) << 6) | (b(3) & 0x3F);
+    }
+}
+
+void appendUtf8(std::string& out, char32_t ch) {
+    if (ch < 0x80) {
+        out += static_cast<char>(ch);
+    } else if (ch < 0x800) {
+        out += static_cast<char>(0xC0 | (ch >> 6));
+        out += static_cast<char>(0x80 | (ch & 0x3F));
+    } else {  // every character of code page 932 lies in the BMP
+        out += static_cast<char>(0xE0 | (ch >> 12));
+        out += static_cast<char>(0x80 | ((ch >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (ch & 0x3F));
+    }
+}
+
+// The code of a character beyond ASCII, 0 when code page 932 holds none.
+unsigned codeOf(char32_t ch) { return ch <= 0xFFFF && ch != kNoCharacter ? encodeTable()[ch] : 0; }
+
+// Stored under the code of the same character as the other mapping names it
+// (〜 as ～): it comes back as that character, which is no loss.
+bool isOtherMappingsForm(char32_t ch) {
+    return std::any_of(std::begin(cp932::kEncodeOnly), std::end(cp932::kEncodeOnly),
+                       [&](const cp932::EncodeOnly& e) { return e.character == ch && e.code > 0xFF; });
 }
 
 }  // namespace
@@ -69,17 +108,45 @@ bool isSjisLeadByte(unsigned char byte) {
 }
 
 std::string sjisToUtf8(std::string_view sjis) {
-    // Single bytes below 0x80 are the same characters in both: picture names
-    // usually are, and are converted at every repaint.
-    if (std::all_of(sjis.begin(), sjis.end(), [](char ch) { return static_cast<unsigned char>(ch) < 0x80; }))
-        return std::string(sjis);
-    thread_local Converter converter("UTF-8", "CP932");
-    return converter.run(sjis, "\xEF\xBF\xBD", sjisSequenceLength);
+    std::string out;
+    out.reserve(sjis.size() * 3 / 2);
+    for (std::size_t pos = 0; pos < sjis.size();) {
+        const auto byte = static_cast<unsigned char>(sjis[pos]);
+        if (!isSjisLeadByte(byte)) {
+            appendUtf8(out, decodeSingle(byte));
+            ++pos;
+        } else if (pos + 1 == sjis.size()) {
+            break;  // a character cut at the end
+        } else if (const auto trail = static_cast<unsigned char>(sjis[pos + 1]); trailIndex(trail) < 0) {
+            appendUtf8(out, kNoCharacter);  // the byte after it is read on its own
+            ++pos;
+        } else {
+            appendUtf8(out, decodePair(byte, trail));
+            pos += 2;
+        }
+    }
+    return out;
 }
 
 std::string utf8ToSjis(std::string_view utf8) {
-    thread_local Converter converter("CP932", "UTF-8");
-    return converter.run(utf8, "?", utf8SequenceLength);
+    std::string out;
+    out.reserve(utf8.size());
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        const std::string_view seq = utf8.substr(pos, utf8SequenceLength(utf8.substr(pos)));
+        const char32_t ch = codePoint(seq);
+        // A broken sequence costs one byte only, so the text after it is kept.
+        pos += ch == kNoCharacter && seq != "\xEF\xBF\xBD" ? 1 : seq.size();
+        const unsigned code = ch < 0x80 ? ch : codeOf(ch);
+        if (code == 0 && ch != 0) {
+            out += '?';
+        } else if (code > 0xFF) {
+            out += static_cast<char>(code >> 8);
+            out += static_cast<char>(code & 0xFF);
+        } else {
+            out += static_cast<char>(code & 0xFF);
+        }
+    }
+    return out;
 }
 
 std::size_t sjisPrefixLength(std::string_view sjis, std::size_t width) {
@@ -118,28 +185,13 @@ std::string fitToSjisWidth(std::string_view utf8, std::size_t width) {
     return sjisToUtf8(std::string_view(sjis).substr(0, sjisPrefixLength(sjis, width)));
 }
 
-namespace {
-
-// The code point of one UTF-8 sequence, or U+FFFD for a broken one.
-char32_t codePoint(std::string_view seq) {
-    const auto b = [&](std::size_t i) { return static_cast<char32_t>(static_cast<unsigned char>(seq[i])); };
-    switch (seq.size()) {
-    case 1: return b(0) < 0x80 ? b(0) : 0xFFFD;
-    case 2: return ((b(0) & 0x1F) << 6) | (b(1) & 0x3F);
-    case 3: return ((b(0) & 0x0F) << 12) | ((b(1) & 0x3F) << 6) | (b(2) & 0x3F);
-    default: return ((b(0) & 0x07) << 18) | ((b(1) & 0x3F) << 12) | ((b(2) & 0x3F) << 6) | (b(3) & 0x3F);
-    }
-}
-
-}  // namespace
-
 std::vector<std::string> unstorableCharacters(std::string_view utf8) {
     std::vector<std::string> found;
     for (std::size_t pos = 0; pos < utf8.size();) {
         const std::string_view seq = utf8.substr(pos, utf8SequenceLength(utf8.substr(pos)));
         pos += seq.size();
         // A character Shift-JIS holds comes back from its bytes unchanged.
-        if (sjisToUtf8(utf8ToSjis(seq)) == seq) continue;
+        if (sjisToUtf8(utf8ToSjis(seq)) == seq || isOtherMappingsForm(codePoint(seq))) continue;
         if (std::find(found.begin(), found.end(), seq) == found.end()) found.emplace_back(seq);
     }
     return found;

@@ -18,10 +18,11 @@ RecordRead readYearSettings(const std::string& path, YearSettings& settings, std
     return readRecordFile(path, &settings, sizeof(YearSettings), error);
 }
 
-bool writeYearSettings(const std::string& path, const YearSettings& settings, std::string& error) {
+bool writeYearSettings(const std::string& path, const YearSettings& settings, std::string& error,
+                       FileWriter& writer) {
     std::string bytes(sizeof(YearSettings), '\0');
     std::memcpy(bytes.data(), &settings, sizeof(YearSettings));
-    return writeFileReplacing(path, bytes, error);
+    return writeFileReplacing(path, bytes, error, writer);
 }
 
 }  // namespace cal

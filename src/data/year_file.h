@@ -19,6 +19,7 @@ RecordRead readYearSettings(const std::string& path, YearSettings& settings, std
 
 // Writes the record whole, replacing the file; answers false with a message
 // text on failure.
-bool writeYearSettings(const std::string& path, const YearSettings& settings, std::string& error);
+bool writeYearSettings(const std::string& path, const YearSettings& settings, std::string& error,
+                       FileWriter& writer = systemFileWriter());
 
 }  // namespace cal

@@ -126,7 +126,7 @@ IcsExport exportIcs(Context& c, const std::string& path, std::optional<int> scho
     }
     std::string error;
     const std::optional<std::string> bytes = c.icsWriter->write(calendar, error);
-    if (!bytes || !writeFileReplacing(path, *bytes, error)) {
+    if (!bytes || !writeFileReplacing(path, *bytes, error, *c.state.fileWriter)) {
         result.error = "iCalendarファイル(" + path + ")に書き込めません。(" + error + ")";
         return result;
     }

@@ -4,6 +4,7 @@
 
 #include "state/display_settings.h"
 #include "data/day_cell.h"
+#include "data/file_io.h"
 #include "data/folder_lock.h"
 #include "data/monthly_items.h"
 #include "data/year_settings.h"
@@ -71,6 +72,9 @@ struct AppState {
     // Monthly items files whose unusable lines were told, with the content
     // told about: the same file is not reported again.
     std::map<std::string, std::uint64_t> toldItemFiles;
+
+    // Where every save writes its bytes (tests put a failing writer here).
+    FileWriter* fileWriter = &systemFileWriter();
 
     PrintState print;
     DisplaySettings display;

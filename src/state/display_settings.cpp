@@ -129,10 +129,10 @@ bool loadSettingsFile(Forms& forms, const std::string& path, std::string& error)
     return true;
 }
 
-bool saveSettingsFile(const Forms& forms, const std::string& path, std::string& error) {
+bool saveSettingsFile(const Forms& forms, const std::string& path, std::string& error, FileWriter& writer) {
     std::vector<std::string> lines;
     for (std::string_view name : mainform::kSettingFields) lines.push_back(forms.text(kMainForm, name));
-    return writeSettingsLines(path, lines, error);
+    return writeSettingsLines(path, lines, error, writer);
 }
 
 }  // namespace cal

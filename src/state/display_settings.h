@@ -12,6 +12,7 @@
 
 namespace cal {
 
+class FileWriter;
 class Forms;
 
 // The range of a setting the program uses, and the main window's initial
@@ -82,6 +83,6 @@ std::string describeProblems(const std::vector<SettingProblem>& problems);
 // file exists but cannot be read.
 bool loadSettingsFile(Forms& forms, const std::string& path, std::string& error);
 // Writes the 21 setting fields to `path`, replacing the file whole.
-bool saveSettingsFile(const Forms& forms, const std::string& path, std::string& error);
+bool saveSettingsFile(const Forms& forms, const std::string& path, std::string& error, FileWriter& writer);
 
 }  // namespace cal

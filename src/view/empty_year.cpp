@@ -27,7 +27,7 @@ void createEmptyMonths(Context& c, int schoolYear) {
             continue;
         }
         std::string error;
-        if (!writeFileReplacing(path, empty, error))
+        if (!writeFileReplacing(path, empty, error, *c.state.fileWriter))
             c.dialogs.messageBox(kMainForm, "エラー",
                                "カレンダーデータ(" + path + ")ファイルを作成できません。(" + error + ")",
                                MessageButtons::Ok, MessageIcon::Stop);

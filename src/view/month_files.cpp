@@ -78,7 +78,7 @@ SaveResult CALENDAR_SAVE(Context& c, int month) {
     // failed write does.
     if (!mayOverwrite(c, path, kMainForm)) return SaveResult::Failed;
     std::string error;
-    if (!writeMonthFile(path, s.monthCells, error)) {
+    if (!writeMonthFile(path, s.monthCells, error, *s.fileWriter)) {
         c.dialogs.messageBox(kMainForm, "エラー",
                              "カレンダーデータ(" + path + ")ファイルに書き込めません。(" + error + ")",
                              MessageButtons::Ok, MessageIcon::Stop);

@@ -53,7 +53,7 @@ bool writeMonthlyItemsFile(Context& c, const std::string& path, const std::vecto
                            std::string_view owner) {
     if (!mayOverwrite(c, path, owner)) return false;
     std::string error;
-    if (!writeFileReplacing(path, monthlyItemsBytes(items), error)) {
+    if (!writeFileReplacing(path, monthlyItemsBytes(items), error, *c.state.fileWriter)) {
         c.dialogs.messageBox(owner, "エラー", named(path) + "に書き込めません。(" + error + ")", MessageButtons::Ok,
                              MessageIcon::Stop);
         return false;

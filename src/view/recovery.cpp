@@ -79,7 +79,7 @@ void keepRecovery(Context& c) {
     std::error_code ec;
     std::filesystem::create_directories(pathOf(path).parent_path(), ec);
     std::string error;
-    if (writeMonthFile(path, s.monthCells, error) || s.recoveryFailureTold) return;
+    if (writeMonthFile(path, s.monthCells, error, *s.fileWriter) || s.recoveryFailureTold) return;
     s.recoveryFailureTold = true;
     c.dialogs.messageBox(kMainForm, "エラー",
                          "保存前の変更を守る復元用ファイル(" + path + ")に書き込めません。(" + error +

@@ -46,8 +46,15 @@ private:
     std::string m_path;
 };
 
+// The system's separator, as paths in messages name it.
+inline const std::string kSeparator(1, static_cast<char>(std::filesystem::path::preferred_separator));
+
 std::filesystem::path u8path(const std::string& utf8);
+// The path as UTF-8 (path::string() is the ANSI code page on Windows).
+std::string utf8Of(const std::filesystem::path& path);
 std::string readBytes(const std::string& path);
+// A settings file's text with its line ends (the system's) read as "\n".
+std::string readSettingsText(const std::string& path);
 void writeBytes(const std::string& path, const std::string& bytes);
 
 }  // namespace cal::test

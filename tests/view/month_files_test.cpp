@@ -2,7 +2,7 @@
 #include "data/month_file.h"
 #include "view/month_files.h"
 #include "data/sjis.h"
-#include "support/file_size_limit.h"
+#include "support/failing_writer.h"
 #include "support/harness.h"
 
 #include <gtest/gtest.h>
@@ -26,9 +26,12 @@ protected:
 };
 
 TEST_F(MonthFile, NameUsesCalendarYearAndTwoDigitMonth) {
-    EXPECT_EQ(monthFilePath("/d", "2003", 9), "/d/Calendar_dat/Calendar200309.dat");
-    EXPECT_EQ(monthFilePath("/d", "2002", 10), "/d/Calendar_dat/Calendar200210.dat");
-    EXPECT_EQ(monthFilePath("", "2002", 4), "/Calendar_dat/Calendar200204.dat");
+    const auto in = [](const std::string& dir, const char* name) {
+        return dir + kSeparator + "Calendar_dat" + kSeparator + name;
+    };
+    EXPECT_EQ(monthFilePath("/d", "2003", 9), in("/d", "Calendar200309.dat"));
+    EXPECT_EQ(monthFilePath("/d", "2002", 10), in("/d", "Calendar200210.dat"));
+    EXPECT_EQ(monthFilePath("", "2002", 4), in("", "Calendar200204.dat"));
 }
 
 TEST_F(MonthFile, RoundTripKeepsEveryByteIncludingReservedAreas) {
@@ -122,7 +125,7 @@ TEST_F(MonthFile, FailedSaveIsReportedAndLeavesTheOldFileWhole) {
     h.dir.write("Calendar_dat", kJanuary, old);
     storeField(h.state->monthCells[3].lineText[1], "新しい予定");
     {
-        const FileSizeLimit failWrites(1);
+        const FailingSaves failWrites(*h.state, 1);
         EXPECT_EQ(CALENDAR_SAVE(h.context(), 1), SaveResult::Failed);
     }
     EXPECT_EQ(h.dir.read("Calendar_dat", kJanuary), old);

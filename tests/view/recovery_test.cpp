@@ -39,7 +39,10 @@ protected:
         writeYearFile(h, 2002, 1, "水", 31);
         writeMonthFile(h, 2003, 1, 23, "もちつき");
     }
-    void TearDown() override { fs::remove_all(u8path(root)); }
+    void TearDown() override {
+        h.state->recoveryLock.reset();  // Windows removes no file held open
+        fs::remove_all(u8path(root));
+    }
 
     // Types a line into the day shown and stores it with 更  新.
     void typeAndStore(Harness& p, const std::string& line) {
@@ -175,7 +178,7 @@ TEST_F(ChangedElsewhere, TheSettingsFileIsNotWrittenOverUnasked) {
     EXPECT_EQ(h.dir.read("master", "CalendarH.dat"), "theirs\n");
     h.forms.answerMessages({MessageAnswer::Yes, MessageAnswer::Yes});
     h.app.handleEvent({kMainForm, mainform::kSettingsUpdate, EventKind::On});
-    EXPECT_EQ(h.dir.read("master", "CalendarH.dat").rfind("7\n5\n70\n38\n", 0), 0u);
+    EXPECT_EQ(readSettingsText(h.dir.file("master", "CalendarH.dat")).rfind("7\n5\n70\n38\n", 0), 0u);
 }
 
 }  // namespace

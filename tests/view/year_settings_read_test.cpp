@@ -24,8 +24,9 @@ protected:
 };
 
 TEST_F(YearFile, NamesUseTheSchoolYear) {
-    EXPECT_EQ(yearSettingsPath("/d", "2002"), "/d/master/Calendar2002設定.dat");
-    EXPECT_EQ(defaultSettingsPath("/d"), "/d/master/CalendarDef0設定.dat");
+    const std::string master = "/d" + kSeparator + "master" + kSeparator;
+    EXPECT_EQ(yearSettingsPath("/d", "2002"), master + "Calendar2002設定.dat");
+    EXPECT_EQ(defaultSettingsPath("/d"), master + "CalendarDef0設定.dat");
 }
 
 TEST_F(YearFile, ReadingAndWritingBackGivesIdenticalBytes) {

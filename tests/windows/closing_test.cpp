@@ -1,6 +1,6 @@
 // The closing sequence of the three windows, and the main loop.
 #include "data/sjis.h"
-#include "support/file_size_limit.h"
+#include "support/failing_writer.h"
 #include "support/harness.h"
 #include "ui/names.h"
 #include "windows/form3/form3_controls.h"
@@ -72,7 +72,7 @@ TEST_P(Closing, FailedSaveKeepsTheProgramAndTheOldFile) {
     h.dir.write("Calendar_dat", kJanuary, old);
     h.forms.answerMessages({MessageAnswer::Yes, MessageAnswer::Ok});
     {
-        const FileSizeLimit failWrites(1);
+        const FailingSaves failWrites(*h.state, 1);
         close();
     }
     EXPECT_FALSE(h.forms.programEnded());

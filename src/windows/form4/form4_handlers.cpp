@@ -49,7 +49,7 @@ bool copyDefault(Context& c, const std::string& year) {
     const std::string to = yearSettingsPath(c.state.dataDir, year);
     if (!mayOverwrite(c, to, kYearUtility)) return false;
     std::string error;
-    if (copyFileReplacing(from, to, error)) {
+    if (copyFileReplacing(from, to, error, *c.state.fileWriter)) {
         rememberFile(c.state, to);
         return copyDefaultItems(c, year);
     }

@@ -78,7 +78,7 @@ bool copyDefaultItems(Context& c, const std::string& year) {
     if (!fileExists(from)) return true;
     if (!mayOverwrite(c, to, kYearUtility)) return false;
     std::string error;
-    if (copyFileReplacing(from, to, error)) {
+    if (copyFileReplacing(from, to, error, *c.state.fileWriter)) {
         rememberFile(c.state, to);
         return true;
     }

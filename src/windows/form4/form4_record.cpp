@@ -173,7 +173,7 @@ UtilitySave FORM4_UPDATE(Context& c) {
 
     if (!mayOverwrite(c, path, kYearUtility)) return UtilitySave::Failed;
     std::string error;
-    if (!writeYearSettings(path, record, error)) {
+    if (!writeYearSettings(path, record, error, *s.fileWriter)) {
         c.dialogs.messageBox(kYearUtility, "エラー",
                            "カレンダー設定ファイル(" + path + ")に書き込めません。(" + error + ")", MessageButtons::Ok,
                            MessageIcon::Stop);

@@ -63,7 +63,7 @@ bool writeSettings(Context& c, const char* owner) {
     const std::string path = dataPath(c.state.dataDir, "master", "CalendarH.dat");
     if (!mayOverwrite(c, path, owner)) return false;
     std::string error;
-    if (saveSettingsFile(c.forms, path, error)) {
+    if (saveSettingsFile(c.forms, path, error, *c.state.fileWriter)) {
         rememberFile(c.state, path);
         return true;
     }

@@ -64,7 +64,7 @@ void BUTTON8_ON(Context& c) {
                            MessageButtons::YesNo, MessageIcon::Information) != MessageAnswer::Yes)
         return;
     std::string error;
-    if (!copyFileReplacing(source, target, error)) {
+    if (!copyFileReplacing(source, target, error, *s.fileWriter)) {
         c.dialogs.messageBox(kMainForm, "エラー",
                            "カレンダーデータ(" + target + ")ファイルにコピーできません。(" + error + ")",
                            MessageButtons::Ok, MessageIcon::Stop);

@@ -22,8 +22,8 @@ namespace {
 // else a new folder inside it.
 constexpr const char* kNewFolderName = "カレンダーデータ";
 
-bool writeIfMissing(const std::string& path, const std::string& bytes, std::string& error) {
-    return fileExists(path) || writeFileReplacing(path, bytes, error);
+bool writeIfMissing(Context& c, const std::string& path, const std::string& bytes, std::string& error) {
+    return fileExists(path) || writeFileReplacing(path, bytes, error, *c.state.fileWriter);
 }
 
 void remember(Context& c, const std::string& folder) {
@@ -95,7 +95,7 @@ bool createDataFolder(Context& c, const std::string& folder, int schoolYear, std
     const std::unique_ptr<Progress> progress = c.dialogs.progress(kMainForm, "データフォルダを作成しています", 14);
     const YearSettings settings = newSchoolYearSettings(schoolYear);
     for (const std::string& path : {yearSettingsPath(folder, std::to_string(schoolYear)), defaultSettingsPath(folder)})
-        if (!fileExists(path) && !writeYearSettings(path, settings, error)) return false;
+        if (!fileExists(path) && !writeYearSettings(path, settings, error, *c.state.fileWriter)) return false;
     const std::string settingsPath = dataPath(folder, "master", "CalendarH.dat");
     if (!fileExists(settingsPath)) {
         // Six rows of seven 50 mm boxes from a 20 mm margin: every month, its
@@ -103,17 +103,17 @@ bool createDataFolder(Context& c, const std::string& folder, int schoolYear, std
         c.forms.setText(kMainForm, mainform::kRows, "6");
         c.forms.setText(kMainForm, mainform::kBoxWidth, "50");
         c.forms.setText(kMainForm, mainform::kPaperLeft, "20");
-        if (!saveSettingsFile(c.forms, settingsPath, error)) return false;
+        if (!saveSettingsFile(c.forms, settingsPath, error, *c.state.fileWriter)) return false;
     }
     progress->step(1);
-    if (!writeIfMissing(dataPath(folder, "Calendar_pic", kUnknownPictureName), unknownPictureBmp(), error))
+    if (!writeIfMissing(c, dataPath(folder, "Calendar_pic", kUnknownPictureName), unknownPictureBmp(), error))
         return false;
     progress->step(2);
     const std::string empty(kMonthFileSize, '\0');
     for (int i = 0; i < 12; ++i) {
         const int month = (i + 3) % 12 + 1;  // April … March
         const int year = month >= 4 ? schoolYear : schoolYear + 1;
-        if (!writeIfMissing(monthFilePath(folder, std::to_string(year), month), empty, error)) return false;
+        if (!writeIfMissing(c, monthFilePath(folder, std::to_string(year), month), empty, error)) return false;
         progress->step(3 + i);
     }
     return true;

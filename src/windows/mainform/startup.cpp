@@ -96,8 +96,8 @@ void readSchoolYearSettings(Context& c) {
         std::string error;
         // The year's monthly items come with it, when the default has them.
         const std::string items = defaultMonthlyItemsPath(s.dataDir);
-        if (copyFileReplacing(source, path, error) &&
-            (!fileExists(items) || copyFileReplacing(items, monthlyItemsPath(s.dataDir, s.schoolYear), error)))
+        if (copyFileReplacing(source, path, error, *s.fileWriter) &&
+            (!fileExists(items) || copyFileReplacing(items, monthlyItemsPath(s.dataDir, s.schoolYear), error, *s.fileWriter)))
             TopMessBox(c.dialogs, Modality::System, 0, MessageIcon::Information, MessageButtons::Ok,
                        s.schoolYear + "年度のカレンダー設定ファイルが存在しないのでデフォルトからコピーしました.",
                        "お知らせ");

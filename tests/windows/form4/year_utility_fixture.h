@@ -58,8 +58,8 @@ protected:
     // Every file of the master folder with its bytes.
     std::map<std::string, std::string> masterFiles() const {
         std::map<std::string, std::string> files;
-        for (const auto& e : std::filesystem::directory_iterator(h.dir.path() + "/master"))
-            files[e.path().filename().string()] = e.is_regular_file() ? readBytes(e.path().string()) : "(folder)";
+        for (const auto& e : std::filesystem::directory_iterator(u8path(h.dir.path() + "/master")))
+            files[utf8Of(e.path().filename())] = e.is_regular_file() ? readBytes(utf8Of(e.path())) : "(folder)";
         return files;
     }
 

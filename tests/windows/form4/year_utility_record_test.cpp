@@ -133,7 +133,7 @@ TEST_F(YearUtilityRecord, AYearStepPastFourDigitsIsRefused) {
 TEST_F(YearUtilityRecord, AFailedWriteNamesTheFileKeepsTheOldOneAndTheUtilityOpen) {
     open();
     // A folder where the new file would be renamed to: the write cannot finish.
-    std::filesystem::create_directory(yearFile("2031"));
+    std::filesystem::create_directory(u8path(yearFile("2031")));
     type(form4::kYearField, "2031");
     type(form4::kClassName, "ぱんだ組");
     h.forms.answerMessages({MessageAnswer::Yes, MessageAnswer::Yes});
@@ -141,7 +141,7 @@ TEST_F(YearUtilityRecord, AFailedWriteNamesTheFileKeepsTheOldOneAndTheUtilityOpe
     const ShownMessage& error = h.forms.messages.back();
     EXPECT_EQ(error.title, "エラー");
     EXPECT_NE(error.message.find(yearFile("2031")), std::string::npos);
-    EXPECT_TRUE(std::filesystem::is_directory(yearFile("2031")));
+    EXPECT_TRUE(std::filesystem::is_directory(u8path(yearFile("2031"))));
     EXPECT_EQ(text(form4::kClassName), "ぱんだ組");
     EXPECT_TRUE(h.forms.formExists(kYearUtility));
 }

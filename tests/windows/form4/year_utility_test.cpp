@@ -94,7 +94,7 @@ TEST_F(YearUtility, CopyOntoAMissingYearCreatesItAndSaysSo) {
 }
 
 TEST_F(YearUtility, CopyWithoutADefaultNamesTheFileAndCreatesNothing) {
-    std::filesystem::remove(defaultSettingsPath(h.dir.path()));
+    std::filesystem::remove(u8path(defaultSettingsPath(h.dir.path())));
     open();
     type(form4::kYearField, "2027");
     DEFCOPYBTN_ON(c());

@@ -1,5 +1,5 @@
 // The display and print settings: the dialog FORM6 and the main window's save.
-#include "support/file_size_limit.h"
+#include "support/failing_writer.h"
 #include "support/harness.h"
 #include "ui/names.h"
 #include "windows/form6/form6_controls.h"
@@ -20,7 +20,7 @@ protected:
         h.forms.postEvent({kSettingsDialog, "F6UPDATE", EventKind::On});
         h.app.run();
     }
-    std::string settingsFile() const { return h.dir.read("master", "CalendarH.dat"); }
+    std::string settingsFile() const { return readSettingsText(h.dir.file("master", "CalendarH.dat")); }
     Harness h;
 };
 
@@ -83,7 +83,7 @@ TEST_F(SettingsDialog, FailedWriteIsReportedAndTheOldFileKept) {
     h.dir.write("master", "CalendarH.dat", "old");
     h.forms.answerMessages({MessageAnswer::Yes, MessageAnswer::Ok});
     {
-        const FileSizeLimit failWrites(1);
+        const FailingSaves failWrites(*h.state, 1);
         openAndPress();
     }
     EXPECT_EQ(h.forms.messages.at(1).title, "エラー");

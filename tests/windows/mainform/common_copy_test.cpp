@@ -2,7 +2,7 @@
 #include "windows/mainform/data_dir.h"
 #include "windows/mainform/common_copy.h"
 #include "data/sjis.h"
-#include "support/file_size_limit.h"
+#include "support/failing_writer.h"
 #include "support/harness.h"
 
 #include <gtest/gtest.h>
@@ -60,6 +60,9 @@ TEST_F(CommonCopy, AnsweringNoChangesNothing) {
 
 TEST_F(CommonCopy, SameFolderButForATrailingBlankIsRefused) {
     // Windows ignores the trailing blank when it opens the file: so does this folder.
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows makes no folder whose name ends in a blank";
+#endif
     const std::string blank = h.dir.path() + " ";
     std::filesystem::create_directories(u8path(blank + "/Calendar_dat"));
     writeBytes(blank + "/Calendar_dat/" + kJanuary, "source");
@@ -103,7 +106,7 @@ TEST_F(CommonCopy, FailedCopyIsReportedAndKeepsTheTarget) {
     h.dir.write("Calendar_dat", kJanuary, old);
     h.forms.answerMessages({MessageAnswer::Yes, MessageAnswer::Yes});
     {
-        const FileSizeLimit failWrites(1);
+        const FailingSaves failWrites(*h.state, 1);
         BUTTON8_ON(h.context());
     }
     EXPECT_EQ(h.forms.messages.back().title, "エラー");

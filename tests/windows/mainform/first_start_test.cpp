@@ -119,7 +119,7 @@ TEST_F(FirstStart, ANonEmptyFolderGetsANewDataFolderInside) {
     h.forms.answerMessages({MessageAnswer::No});
     h.forms.answerFolders({target.path});
     startWithoutArgument(home.path);
-    EXPECT_EQ(h.state->dataDir, target.path + "/カレンダーデータ");
+    EXPECT_EQ(h.state->dataDir, target.path + kSeparator + "カレンダーデータ");
     EXPECT_EQ(filesBelow(target.path).count("カレンダーデータ/master/CalendarH.dat"), 1u);
 }
 

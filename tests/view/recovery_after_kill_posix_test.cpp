@@ -1,5 +1,6 @@
 // A real program killed after a day was stored and before any save: the next
-// run gives the day back, or leaves the month file as it was.
+// run gives the day back, or leaves the month file as it was. POSIX only: it
+// starts and kills the program with posix_spawn and signals.
 
 #include "data/month_file.h"
 #include "data/recovery_file.h"

@@ -1,5 +1,6 @@
 // A program killed while it saves leaves the old file or the new one, whole,
-// and the next save clears what it left behind.
+// and the next save clears what it left behind. POSIX only: it starts and
+// kills processes with posix_spawn and signals.
 #include "data/file_io.h"
 #include "data/save_contents.h"
 #include "support/test_platform.h"
