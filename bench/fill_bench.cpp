@@ -48,6 +48,10 @@ public:
                                               std::string_view) override {
         return std::nullopt;
     }
+    std::optional<std::string> fileSaveDialog(std::string_view, std::string_view, std::string_view, std::string_view,
+                                              std::string_view) override {
+        return std::nullopt;
+    }
     std::optional<std::string> folderDialog(std::string_view, std::string_view, std::string_view) override {
         return std::nullopt;
     }

@@ -25,9 +25,12 @@ bool endsInBmp(const std::string& name) {
 
 // Whether `path` names a file right inside the picture library.
 bool inLibrary(const Context& c, const std::string& path, const std::string& name) {
+    // Compared as written first: Windows opens no folder to compare it.
     std::error_code ec;
-    const std::filesystem::path folder = pathOf(path).parent_path();
-    return std::filesystem::equivalent(folder, pathOf(dataPath(c.state.dataDir, "Calendar_pic", "")), ec) &&
+    const std::filesystem::path folder = pathOf(path).parent_path().lexically_normal();
+    const std::filesystem::path library =
+        pathOf(dataPath(c.state.dataDir, "Calendar_pic", "")).parent_path().lexically_normal();
+    return (folder == library || std::filesystem::equivalent(folder, library, ec)) &&
            picturePath(c.state.dataDir, name) == dataPath(c.state.dataDir, "Calendar_pic", name);
 }
 

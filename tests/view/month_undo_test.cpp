@@ -31,7 +31,10 @@ protected:
         h.state->yearSettings.holidayDate[1].set(101);
         storeField(h.state->yearSettings.holidayComment[1], "元日");
     }
-    void TearDown() override { fs::remove_all(root); }
+    void TearDown() override {
+        h.state->recoveryLock.reset();  // Windows removes no file held open
+        fs::remove_all(u8path(root));
+    }
     void event(const std::string& form, const std::string& control) {
         h.app.handleEvent({form, control, EventKind::On});
     }
