@@ -70,12 +70,20 @@ char32_t codePoint(std::string_view seq) {
     if (b(0) >= 0x80 && (seq.size() == 1 || b(0) < 0xC0 || b(0) > 0xF4)) return kNoCharacter;
     for (std::size_t i = 1; i < seq.size(); ++i)
         if ((b(i) & 0xC0) != 0x80) return kNoCharacter;
+    const std::size_t expected = b(0) < 0x80 ? 1 : b(0) >= 0xF0 ? 4 : b(0) >= 0xE0 ? 3 : 2;
+    if (seq.size() != expected) return kNoCharacter;  // cut short by the end of the text
+    char32_t ch = 0;
     switch (seq.size()) {
     case 1: return b(0);
-    case 2: return ((b(0) & 0x1F) << 6) | (b(1) & 0x3F);
-    case 3: return ((b(0) & 0x0F) << 12) | ((b(1) & 0x3F) << 6) | (b(2) & 0x3F);
-    default: return ((b(0) & 0x07) << 18) | ((b(1) & 0x3F) << 12) | ((b(2) & 0x3F) << 6) | (b(3) & 0x3F);
+    case 2: ch = ((b(0) & 0x1F) << 6) | (b(1) & 0x3F); break;
+    case 3: ch = ((b(0) & 0x0F) << 12) | ((b(1) & 0x3F) << 6) | (b(2) & 0x3F); break;
+    default: ch = ((b(0) & 0x07) << 18) | ((b(1) & 0x3F) << 12) | ((b(2) & 0x3F) << 6) | (b(3) & 0x3F);
     }
+    // An overlong form (C0 80 for a zero byte), a surrogate or a code past
+    // U+10FFFF is no character.
+    constexpr char32_t kShortest[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (ch < kShortest[seq.size()] || (ch >= 0xD800 && ch <= 0xDFFF) || ch > 0x10FFFF) return kNoCharacter;
+    return ch;
 }
 
 void appendUtf8(std::string& out, char32_t ch) {

@@ -66,5 +66,13 @@ TEST(Cp932, StoresAndReadsTheSameOnEverySystem) {
     EXPECT_EQ(sjisToUtf8("\xEE\xF9\xFA\x54"), "￢￢");
 }
 
+TEST(Cp932, BrokenUtf8IsNoCharacterAndNeverAZeroByte) {
+    // Overlong forms (a zero byte, "/"), a surrogate, a code past U+10FFFF and
+    // a sequence cut short by the end each store as "?", one per byte.
+    for (const std::string broken : {"\xC0\x80", "\xC0\xAF", "\xE0\x80\x80", "\xED\xA0\x80",
+                                     "\xF4\x90\x80\x80", "\xE3\x81"})
+        EXPECT_EQ(utf8ToSjis("a" + broken + "b"), "a" + std::string(broken.size(), '?') + "b");
+}
+
 }  // namespace
 }  // namespace cal
