@@ -19,9 +19,10 @@ void checkStored(std::span<char> field, std::string_view typed) {
     const std::size_t end = std::min(bytes.find('\0'), bytes.size());
     if (bytes.find_first_not_of('\0', end) != std::string_view::npos) std::abort();
     if (sjisPrefixLength(bytes.substr(0, end), field.size()) != end) std::abort();
-    // What the user typed and is told fits comes back whole.
+    // What the user typed and is told fits comes back whole: as the same
+    // characters, a JIS form (¬) as the Microsoft form of its code (￢).
     if (fieldFitWarning(typed, field.size()).empty() && typed.find('\0') == std::string_view::npos &&
-        fieldText(field) != typed)
+        utf8ToSjis(fieldText(field)) != utf8ToSjis(typed))
         std::abort();
 }
 
